@@ -1,0 +1,7 @@
+#include "CMainFrame.h"
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Vellamo"));
+    setFixedSize(kScreenWidth, kScreenHeight);
+}

@@ -1,0 +1,65 @@
+#include "AppEnvironment.h"
+#include "CMainFrame.h"
+#include "QtMessageBox.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// --zoom N (or --zoom=N): the whole-number factor at which the 240 x 320 screen is shown.
+int ZoomFromArguments(int argc, char** argv, bool* ok)
+{
+    *ok = true;
+    for (int i = 1; i < argc; ++i) {
+        const char* value = nullptr;
+        if (std::strcmp(argv[i], "--zoom") == 0 && i + 1 < argc)
+            value = argv[i + 1];
+        else if (std::strncmp(argv[i], "--zoom=", 7) == 0)
+            value = argv[i] + 7;
+        else if (std::strcmp(argv[i], "--zoom") == 0)
+            value = "";
+        if (value) {
+            char* end = nullptr;
+            const long zoom = std::strtol(value, &end, 10);
+            if (end == value || *end != '\0' || zoom < 1 || zoom > 8) {
+                *ok = false;
+                return 0;
+            }
+            return static_cast<int>(zoom);
+        }
+    }
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool zoomOk = true;
+    const int zoom = ZoomFromArguments(argc, argv, &zoomOk);
+    if (!zoomOk) {
+        std::fprintf(stderr, "vellamo: --zoom takes a whole number from 1 to 8.\n");
+        return 2;
+    }
+    // Widgets are laid out on the logical screen; Qt scales the drawing.
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(zoom));
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vellamo"));
+
+    QString error;
+    std::unique_ptr<AppEnvironment> env = AppEnvironment::Open(&error);
+    if (!env) {
+        if (QtMessageBox::HasScreen())
+            std::fprintf(stderr, "Vellamo: %s\n", qPrintable(error));
+        QtMessageBox().Show(error, IMessageBox::Icon::Stop, IMessageBox::Buttons::Ok);
+        return 1;
+    }
+
+    CMainFrame frame;
+    frame.show();
+    return app.exec();
+}

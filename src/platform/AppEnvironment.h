@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Clock.h"
+#include "DataFolders.h"
+#include "RecordStore.h"
+#include "Registry.h"
+
+#include <memory>
+
+// What every executable starts from: the folders, the clock, the registry and the open store.
+class AppEnvironment
+{
+public:
+    // Folders and clock from the environment, folders created, store opened. On failure null,
+    // with a message for the user in *error; a store that cannot be read is left as it is.
+    static std::unique_ptr<AppEnvironment> Open(QString* error);
+    static std::unique_ptr<AppEnvironment> Open(const DataFolders& folders, std::unique_ptr<Clock> clock,
+                                                QString* error);
+
+    const DataFolders& Folders() const { return m_folders; }
+    const Clock& TheClock() const { return *m_clock; }
+    Registry& TheRegistry() { return m_registry; }
+    RecordStore& Store() { return *m_store; }
+
+private:
+    AppEnvironment(const DataFolders& folders, std::unique_ptr<Clock> clock, std::unique_ptr<RecordStore> store);
+
+    DataFolders m_folders;
+    std::unique_ptr<Clock> m_clock;
+    Registry m_registry;
+    std::unique_ptr<RecordStore> m_store;
+};

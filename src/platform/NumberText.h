@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Numbers as text, always in the C locale whatever the user's locale.
+namespace NumberText {
+
+// The shortest text that reads back to the same double ("250", "0.1").
+QString Shortest(double v);
+// Like the platform's text-to-double: leading blanks skipped, the longest number at the start
+// taken, 0 when there is none.
+double ToDouble(const QString& text, bool* ok = nullptr);
+// Like the platform's text-to-integer: leading blanks skipped, an optional sign and the digits
+// that follow; 0 when there are none.
+qint64 ToInt(const QString& text);
+
+} // namespace NumberText

@@ -1,0 +1,936 @@
+#include "RecordStore.h"
+
+#include "PropCodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <sqlite3.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// "Vell" in the SQLite header's application id: marks a file as this program's store.
+constexpr quint32 kApplicationId = 0x56656C6CU;
+constexpr int kSchemaVersion = 1;
+constexpr int kBusyTimeoutMs = 5000;
+constexpr int kSlotColumns = 4;
+
+const char* const kSchema = R"sql(
+CREATE TABLE dbs(
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    name TEXT NOT NULL UNIQUE COLLATE NOCASE,
+    type_id INTEGER NOT NULL,
+    sorts TEXT NOT NULL);
+CREATE TABLE records(
+    oid INTEGER PRIMARY KEY AUTOINCREMENT,
+    db INTEGER NOT NULL,
+    k1, k2, k3, k4,
+    props BLOB NOT NULL);
+CREATE INDEX records_db ON records(db);
+CREATE INDEX records_k1 ON records(db, k1);
+CREATE INDEX records_k2 ON records(db, k2);
+CREATE INDEX records_k3 ON records(db, k3);
+CREATE INDEX records_k4 ON records(db, k4);
+)sql";
+
+// Resets a cached statement when the scope ends, so it never holds a read snapshot open.
+class Reset
+{
+public:
+    explicit Reset(sqlite3_stmt* st) : m_st(st) {}
+    ~Reset()
+    {
+        if (m_st)
+            sqlite3_reset(m_st);
+    }
+
+private:
+    sqlite3_stmt* m_st;
+};
+
+std::string Column(int slot)
+{
+    return slot < 0 ? std::string("NULL") : "k" + std::to_string(slot + 1);
+}
+
+std::string Order(int slot, bool desc)
+{
+    const char* dir = desc ? " DESC" : "";
+    if (slot < 0)
+        return std::string("oid") + dir;
+    return Column(slot) + dir + ", oid" + dir;
+}
+
+void BindProp(sqlite3_stmt* st, int index, const PropVal& p)
+{
+    switch (p.Type()) {
+    case PropType::R8:
+        sqlite3_bind_double(st, index, p.ToDouble());
+        break;
+    case PropType::LpWstr:
+        sqlite3_bind_text16(st, index, p.ToText().utf16(), static_cast<int>(p.ToText().size() * 2),
+                            SQLITE_TRANSIENT);
+        break;
+    case PropType::Blob:
+        sqlite3_bind_blob(st, index, p.ToBlob().constData(), static_cast<int>(p.ToBlob().size()),
+                          SQLITE_TRANSIENT);
+        break;
+    default:
+        sqlite3_bind_int64(st, index, p.ToInt());
+        break;
+    }
+}
+
+QString SortsToText(const std::vector<SortOrder>& sorts)
+{
+    QStringList parts;
+    for (const SortOrder& s : sorts)
+        parts << QStringLiteral("%1:%2:%3").arg(s.propId).arg(static_cast<int>(s.type)).arg(s.flags);
+    return parts.join(QLatin1Char(','));
+}
+
+bool SortsFromText(const QString& text, std::array<SortOrder, 4>* sorts, int* count)
+{
+    const QStringList parts = text.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (parts.isEmpty() || parts.size() > kSlotColumns)
+        return false;
+    for (int i = 0; i < parts.size(); ++i) {
+        const QStringList f = parts[i].split(QLatin1Char(':'));
+        if (f.size() != 3 || !IsValidPropTypeTag(f[1].toInt()))
+            return false;
+        (*sorts)[i] = SortOrder{static_cast<quint16>(f[0].toUInt()), static_cast<PropType>(f[1].toInt()),
+                                f[2].toUInt()};
+    }
+    *count = static_cast<int>(parts.size());
+    return true;
+}
+
+} // namespace
+
+// ---- opening ---------------------------------------------------------------------------------
+
+QString RecordStore::DescribeOpenError(OpenError error, const QString& path, const QString& detail)
+{
+    QString text;
+    switch (error) {
+    case OpenError::None:
+        return QString();
+    case OpenError::CannotCreate:
+        text = QStringLiteral("The data file \"%1\" cannot be created.");
+        break;
+    case OpenError::NotAStore:
+        text = QStringLiteral("The data file \"%1\" is not a Vellamo data file, or it is damaged.");
+        break;
+    case OpenError::ForeignStore:
+        text = QStringLiteral("The data file \"%1\" belongs to another program; it is not a Vellamo data file.");
+        break;
+    case OpenError::Damaged:
+        text = QStringLiteral("The data file \"%1\" is damaged.");
+        break;
+    case OpenError::NewerVersion:
+        text = QStringLiteral("The data file \"%1\" was written by a newer version of Vellamo.");
+        break;
+    case OpenError::Locked:
+        text = QStringLiteral("The data file \"%1\" is locked by another program.");
+        break;
+    case OpenError::CannotOpen:
+        text = QStringLiteral("The data file \"%1\" cannot be opened.");
+        break;
+    }
+    text = text.arg(path);
+    if (!detail.isEmpty())
+        text += QStringLiteral(" (%1)").arg(detail);
+    if (error != OpenError::CannotCreate && error != OpenError::CannotOpen)
+        text += QStringLiteral(" Vellamo has left it unchanged.");
+    return text;
+}
+
+std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* error, QString* message)
+{
+    auto fail = [&](OpenError e, const QString& detail = QString()) -> std::unique_ptr<RecordStore> {
+        if (error)
+            *error = e;
+        if (message)
+            *message = DescribeOpenError(e, path, detail);
+        return nullptr;
+    };
+    if (error)
+        *error = OpenError::None;
+
+    const QByteArray native = QFile::encodeName(path);
+    if (!QFileInfo::exists(path)) {
+        const int fd = ::open(native.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST)
+            return fail(OpenError::CannotCreate, QString::fromLocal8Bit(strerror(errno)));
+        if (fd >= 0)
+            ::close(fd);
+    }
+
+    // Look at the header before SQLite may touch the file: a file that is not ours is never written.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(OpenError::CannotOpen, file.errorString());
+    const qint64 size = file.size();
+    const QByteArray header = file.read(100);
+    file.close();
+    const bool fresh = size == 0;
+    if (!fresh) {
+        if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
+            return fail(OpenError::NotAStore);
+        const auto b = [&](int i) { return static_cast<quint32>(static_cast<quint8>(header[i])); };
+        const quint32 appId = (b(68) << 24) | (b(69) << 16) | (b(70) << 8) | b(71);
+        if (appId != kApplicationId)
+            return fail(OpenError::ForeignStore);
+    }
+
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(native.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
+        const QString detail = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
+        sqlite3_close(db);
+        return fail(OpenError::CannotOpen, detail);
+    }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    sqlite3_extended_result_codes(db, 1);
+    std::unique_ptr<RecordStore> store(new RecordStore(path, db));
+
+    auto scalar = [&](const char* sql, QString* text, int* rc) -> qint64 {
+        sqlite3_stmt* st = nullptr;
+        *rc = sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
+        qint64 v = 0;
+        if (*rc == SQLITE_OK) {
+            *rc = sqlite3_step(st);
+            if (*rc == SQLITE_ROW) {
+                v = sqlite3_column_int64(st, 0);
+                if (text)
+                    *text = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+                *rc = SQLITE_OK;
+            }
+        }
+        sqlite3_finalize(st);
+        return v;
+    };
+    auto failCode = [&](int rc) {
+        const QString detail = QString::fromUtf8(sqlite3_errstr(rc));
+        const int primary = rc & 0xff;
+        if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+            return fail(OpenError::Locked);
+        if (primary == SQLITE_NOTADB)
+            return fail(OpenError::NotAStore);
+        if (primary == SQLITE_CORRUPT)
+            return fail(OpenError::Damaged, detail);
+        return fail(OpenError::CannotOpen, detail);
+    };
+
+    int rc = SQLITE_OK;
+    if (!fresh) {
+        QString check;
+        scalar("PRAGMA quick_check(1)", &check, &rc);
+        if (rc != SQLITE_OK)
+            return failCode(rc);
+        if (check != QLatin1String("ok"))
+            return fail(OpenError::Damaged, check);
+        const qint64 version = scalar("PRAGMA user_version", nullptr, &rc);
+        if (rc != SQLITE_OK)
+            return failCode(rc);
+        if (version > kSchemaVersion)
+            return fail(OpenError::NewerVersion);
+        const qint64 tables = scalar(
+            "SELECT count(*) FROM sqlite_schema WHERE type='table' AND name IN ('dbs','records')", nullptr, &rc);
+        if (rc != SQLITE_OK)
+            return failCode(rc);
+        if (tables != 2)
+            return fail(OpenError::Damaged, QStringLiteral("tables missing"));
+    } else {
+        // A new store is laid out before it switches to WAL, so the header that marks it as
+        // ours is in the main file from the start.
+        if (!store->Exec("BEGIN IMMEDIATE"))
+            return failCode(sqlite3_errcode(db));
+        const qint64 tables = scalar("SELECT count(*) FROM sqlite_schema", nullptr, &rc);
+        bool ok = rc == SQLITE_OK;
+        if (ok && tables == 0) {
+            const std::string pragmas = "PRAGMA application_id=" + std::to_string(kApplicationId) +
+                                        "; PRAGMA user_version=" + std::to_string(kSchemaVersion) + ";";
+            ok = store->Exec(kSchema) && store->Exec(pragmas.c_str());
+        }
+        if (!ok || !store->Exec("COMMIT")) {
+            const int code = sqlite3_errcode(db);
+            store->Exec("ROLLBACK");
+            return failCode(code);
+        }
+    }
+    QString mode;
+    scalar("PRAGMA journal_mode=WAL", &mode, &rc);
+    if (rc != SQLITE_OK)
+        return failCode(rc);
+    // Each committed change reaches the disk before the call returns: a diary entry is never lost.
+    store->Exec("PRAGMA synchronous=FULL");
+    return store;
+}
+
+RecordStore::RecordStore(const QString& path, sqlite3* db) : m_path(path), m_db(db) {}
+
+RecordStore::~RecordStore()
+{
+    for (auto& [k, st] : m_statements)
+        sqlite3_finalize(st);
+    for (auto& [k, st] : m_plain)
+        sqlite3_finalize(st);
+    sqlite3_close(m_db);
+}
+
+// ---- statements ------------------------------------------------------------------------------
+
+bool RecordStore::Exec(const char* sql)
+{
+    return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+sqlite3_stmt* RecordStore::Prepare(const std::string& sql)
+{
+    auto it = m_plain.find(sql);
+    if (it != m_plain.end())
+        return it->second;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v3(m_db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &st, nullptr) != SQLITE_OK)
+        return nullptr;
+    m_plain.emplace(sql, st);
+    return st;
+}
+
+// Parameters: ?1 database, ?2 cursor key, ?3 cursor record, ?4 value looked for.
+sqlite3_stmt* RecordStore::Statement(Query q, int slot, int findSlot)
+{
+    const int cacheKey = static_cast<int>(q) * 100 + (slot + 1) * 10 + (findSlot + 1);
+    auto it = m_statements.find(cacheKey);
+    if (it != m_statements.end())
+        return it->second;
+
+    const std::string c = Column(slot);
+    const std::string head = "SELECT oid, " + c;
+    const std::string asc = " ORDER BY " + Order(slot, false) + " LIMIT 1";
+    const std::string desc = " ORDER BY " + Order(slot, true) + " LIMIT 1";
+    const std::string find = findSlot >= 0 ? " AND " + Column(findSlot) + " = ?4" : std::string();
+    const std::string after = slot < 0 ? " AND oid > ?3" : " AND (" + c + ", oid) > (?2, ?3)";
+    const std::string afterNull = " AND " + c + " IS NULL AND oid > ?3";
+    const std::string nonNull = " AND " + c + " IS NOT NULL";
+    const std::string scanHead = head + ", props FROM records WHERE db = ?1";
+    const std::string scanOrder = " ORDER BY " + Order(slot, false);
+
+    std::string sql;
+    switch (q) {
+    case Query::First:
+        sql = head + " FROM records WHERE db = ?1" + asc + " OFFSET ?5";
+        break;
+    case Query::Last:
+        sql = head + " FROM records WHERE db = ?1" + desc + " OFFSET ?5";
+        break;
+    case Query::After:
+        sql = head + " FROM records WHERE db = ?1" + after + asc;
+        break;
+    case Query::AfterFromNull:
+        sql = head + " FROM records WHERE db = ?1" + afterNull + asc;
+        break;
+    case Query::FirstNonNull:
+        sql = head + " FROM records WHERE db = ?1" + nonNull + asc;
+        break;
+    case Query::Before:
+        sql = head + " FROM records WHERE db = ?1 AND (" + c + ", oid) < (?2, ?3)" + desc;
+        break;
+    case Query::BeforeNullTail:
+        sql = head + " FROM records WHERE db = ?1 AND " + c + " IS NULL AND oid < ?3" + desc;
+        break;
+    case Query::LastNull:
+        sql = head + " FROM records WHERE db = ?1 AND " + c + " IS NULL" + desc;
+        break;
+    case Query::KeyOf:
+        sql = head + " FROM records WHERE db = ?1 AND oid = ?3";
+        break;
+    case Query::FindFirst:
+        sql = head + " FROM records WHERE db = ?1" + find + asc;
+        break;
+    case Query::FindAfter:
+        sql = head + " FROM records WHERE db = ?1" + after + find + asc;
+        break;
+    case Query::FindAfterFromNull:
+        sql = head + " FROM records WHERE db = ?1" + afterNull + find + asc;
+        break;
+    case Query::FindFirstNonNull:
+        sql = head + " FROM records WHERE db = ?1" + nonNull + find + asc;
+        break;
+    case Query::ScanFrom:
+        sql = scanHead + scanOrder;
+        break;
+    case Query::ScanAfter:
+        sql = scanHead + after + scanOrder;
+        break;
+    case Query::ScanAfterFromNull:
+        sql = scanHead + afterNull + scanOrder;
+        break;
+    case Query::ScanFirstNonNull:
+        sql = scanHead + nonNull + scanOrder;
+        break;
+    }
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v3(m_db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &st, nullptr) != SQLITE_OK)
+        return nullptr;
+    m_statements.emplace(cacheKey, st);
+    return st;
+}
+
+void RecordStore::BindKey(sqlite3_stmt* st, int index, const DbHandle& h) const
+{
+    const DbHandle::Key& k = h.m_key;
+    switch (k.kind) {
+    case DbHandle::Key::Kind::Null:
+        sqlite3_bind_null(st, index);
+        break;
+    case DbHandle::Key::Kind::Int:
+        sqlite3_bind_int64(st, index, k.i);
+        break;
+    case DbHandle::Key::Kind::Real:
+        sqlite3_bind_double(st, index, k.r);
+        break;
+    case DbHandle::Key::Kind::Text:
+        sqlite3_bind_text16(st, index, k.text.utf16(), static_cast<int>(k.text.size() * 2), SQLITE_TRANSIENT);
+        break;
+    case DbHandle::Key::Kind::Blob:
+        sqlite3_bind_blob(st, index, k.blob.constData(), static_cast<int>(k.blob.size()), SQLITE_TRANSIENT);
+        break;
+    }
+}
+
+namespace {
+
+DbHandle::Key KeyFromColumn(sqlite3_stmt* st, int col)
+{
+    DbHandle::Key k;
+    switch (sqlite3_column_type(st, col)) {
+    case SQLITE_INTEGER:
+        k.kind = DbHandle::Key::Kind::Int;
+        k.i = sqlite3_column_int64(st, col);
+        break;
+    case SQLITE_FLOAT:
+        k.kind = DbHandle::Key::Kind::Real;
+        k.r = sqlite3_column_double(st, col);
+        break;
+    case SQLITE_TEXT:
+        k.kind = DbHandle::Key::Kind::Text;
+        k.text = QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_text16(st, col)),
+                                    sqlite3_column_bytes16(st, col) / 2);
+        break;
+    case SQLITE_BLOB:
+        k.kind = DbHandle::Key::Kind::Blob;
+        k.blob = QByteArray(static_cast<const char*>(sqlite3_column_blob(st, col)), sqlite3_column_bytes(st, col));
+        break;
+    default:
+        break;
+    }
+    return k;
+}
+
+} // namespace
+
+// Steps a bound positioning statement; on a hit the cursor moves there.
+RecordOid RecordStore::Move(DbHandle& h, sqlite3_stmt* st)
+{
+    if (!st)
+        return 0;
+    Reset reset(st);
+    if (sqlite3_step(st) != SQLITE_ROW)
+        return 0;
+    h.m_oid = static_cast<RecordOid>(sqlite3_column_int64(st, 0));
+    h.m_key = KeyFromColumn(st, 1);
+    h.m_hasCursor = true;
+    h.m_endOfData = false;
+    return h.m_oid;
+}
+
+// ---- databases -------------------------------------------------------------------------------
+
+bool RecordStore::CreateDb(const QString& name, quint32 typeId, const std::vector<SortOrder>& sorts)
+{
+    if (name.isEmpty() || sorts.empty() || sorts.size() > kSlotColumns)
+        return false;
+    sqlite3_stmt* st = Prepare("INSERT INTO dbs(name, type_id, sorts) VALUES (?1, ?2, ?3)");
+    if (!st)
+        return false;
+    Reset reset(st);
+    sqlite3_bind_text16(st, 1, name.utf16(), static_cast<int>(name.size() * 2), SQLITE_TRANSIENT);
+    sqlite3_bind_int64(st, 2, typeId);
+    const QByteArray sortsText = SortsToText(sorts).toUtf8();
+    sqlite3_bind_text(st, 3, sortsText.constData(), static_cast<int>(sortsText.size()), SQLITE_TRANSIENT);
+    return sqlite3_step(st) == SQLITE_DONE;
+}
+
+bool RecordStore::OpenDb(DbHandle& h, const QString& name, quint16 sortProp)
+{
+    h = DbHandle();
+    sqlite3_stmt* st = Prepare("SELECT id, name, sorts FROM dbs WHERE name = ?1");
+    if (!st)
+        return false;
+    Reset reset(st);
+    sqlite3_bind_text16(st, 1, name.utf16(), static_cast<int>(name.size() * 2), SQLITE_TRANSIENT);
+    if (sqlite3_step(st) != SQLITE_ROW)
+        return false;
+    DbHandle opened;
+    opened.m_dbId = sqlite3_column_int64(st, 0);
+    opened.m_name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)));
+    if (!SortsFromText(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 2))),
+                       &opened.m_sorts, &opened.m_sortCount))
+        return false;
+    if (sortProp != 0) {
+        opened.m_slot = -1;
+        for (int i = 0; i < opened.m_sortCount; ++i) {
+            if (opened.m_sorts[i].propId == sortProp) {
+                opened.m_slot = i;
+                break;
+            }
+        }
+        if (opened.m_slot < 0)
+            return false;
+    }
+    h = opened;
+    return true;
+}
+
+void RecordStore::CloseDb(DbHandle& h)
+{
+    h = DbHandle();
+}
+
+bool RecordStore::DropDb(DbHandle& h)
+{
+    if (!h.IsOpen())
+        return false;
+    bool began = false;
+    if (!BeginWrite(&began))
+        return false;
+    bool ok = false;
+    if (sqlite3_stmt* st = Prepare("DELETE FROM records WHERE db = ?1")) {
+        Reset reset(st);
+        sqlite3_bind_int64(st, 1, h.m_dbId);
+        ok = sqlite3_step(st) == SQLITE_DONE;
+    }
+    if (sqlite3_stmt* st = ok ? Prepare("DELETE FROM dbs WHERE id = ?1") : nullptr) {
+        Reset reset(st);
+        sqlite3_bind_int64(st, 1, h.m_dbId);
+        ok = sqlite3_step(st) == SQLITE_DONE && sqlite3_changes(m_db) == 1;
+    }
+    ok = EndWrite(began, ok);
+    CloseDb(h);
+    return ok;
+}
+
+quint32 RecordStore::CountRecords(const DbHandle& h)
+{
+    if (!h.IsOpen())
+        return 0;
+    sqlite3_stmt* st = Prepare("SELECT count(*) FROM records WHERE db = ?1");
+    if (!st)
+        return 0;
+    Reset reset(st);
+    sqlite3_bind_int64(st, 1, h.m_dbId);
+    return sqlite3_step(st) == SQLITE_ROW ? static_cast<quint32>(sqlite3_column_int64(st, 0)) : 0;
+}
+
+bool RecordStore::IsEmpty(const DbHandle& h)
+{
+    if (!h.IsOpen())
+        return true;
+    sqlite3_stmt* st = Prepare("SELECT EXISTS(SELECT 1 FROM records WHERE db = ?1)");
+    if (!st)
+        return true;
+    Reset reset(st);
+    sqlite3_bind_int64(st, 1, h.m_dbId);
+    return sqlite3_step(st) != SQLITE_ROW || sqlite3_column_int(st, 0) == 0;
+}
+
+// ---- moving ----------------------------------------------------------------------------------
+
+RecordOid RecordStore::GoToIndex(DbHandle& h, quint32 n, bool fromEnd)
+{
+    if (!h.IsOpen())
+        return 0;
+    sqlite3_stmt* st = Statement(fromEnd ? Query::Last : Query::First, h.m_slot);
+    if (!st)
+        return 0;
+    sqlite3_bind_int64(st, 1, h.m_dbId);
+    sqlite3_bind_int64(st, 5, n);
+    return Move(h, st);
+}
+
+RecordOid RecordStore::GoToRecord(DbHandle& h, RecordOid oid)
+{
+    if (!h.IsOpen() || oid == 0)
+        return 0;
+    sqlite3_stmt* st = Statement(Query::KeyOf, h.m_slot);
+    if (!st)
+        return 0;
+    sqlite3_bind_int64(st, 1, h.m_dbId);
+    sqlite3_bind_int64(st, 3, oid);
+    return Move(h, st);
+}
+
+RecordOid RecordStore::GoNext(DbHandle& h)
+{
+    if (!h.IsOpen() || h.m_endOfData)
+        return 0;
+    if (!h.m_hasCursor)
+        return GoToIndex(h, 0, false);
+    RecordOid found = 0;
+    if (h.m_key.kind != DbHandle::Key::Kind::Null) {
+        sqlite3_stmt* st = Statement(Query::After, h.m_slot);
+        if (st) {
+            sqlite3_bind_int64(st, 1, h.m_dbId);
+            BindKey(st, 2, h);
+            sqlite3_bind_int64(st, 3, h.m_oid);
+            found = Move(h, st);
+        }
+    } else {
+        sqlite3_stmt* st = Statement(Query::AfterFromNull, h.m_slot);
+        if (st) {
+            sqlite3_bind_int64(st, 1, h.m_dbId);
+            sqlite3_bind_int64(st, 3, h.m_oid);
+            found = Move(h, st);
+        }
+        if (!found && h.m_slot >= 0) {
+            st = Statement(Query::FirstNonNull, h.m_slot);
+            if (st) {
+                sqlite3_bind_int64(st, 1, h.m_dbId);
+                found = Move(h, st);
+            }
+        }
+    }
+    if (!found)
+        h.m_endOfData = true;
+    return found;
+}
+
+RecordOid RecordStore::GoPrevious(DbHandle& h)
+{
+    if (!h.IsOpen() || !h.m_hasCursor)
+        return 0;
+    if (h.m_endOfData)
+        return GoToIndex(h, 0, true);
+    RecordOid found = 0;
+    if (h.m_key.kind != DbHandle::Key::Kind::Null) {
+        sqlite3_stmt* st = Statement(Query::Before, h.m_slot);
+        if (st) {
+            sqlite3_bind_int64(st, 1, h.m_dbId);
+            BindKey(st, 2, h);
+            sqlite3_bind_int64(st, 3, h.m_oid);
+            found = Move(h, st);
+        }
+        if (!found && (st = Statement(Query::LastNull, h.m_slot))) {
+            sqlite3_bind_int64(st, 1, h.m_dbId);
+            found = Move(h, st);
+        }
+    } else if (sqlite3_stmt* st = Statement(Query::BeforeNullTail, h.m_slot)) {
+        sqlite3_bind_int64(st, 1, h.m_dbId);
+        sqlite3_bind_int64(st, 3, h.m_oid);
+        found = Move(h, st);
+    }
+    return found;
+}
+
+RecordOid RecordStore::CurrentRecord(const DbHandle& h) const
+{
+    return h.IsOpen() && h.m_hasCursor && !h.m_endOfData ? h.m_oid : 0;
+}
+
+int RecordStore::SlotOf(const DbHandle& h, quint16 propId, PropType type) const
+{
+    for (int i = 0; i < h.m_sortCount; ++i) {
+        if (h.m_sorts[i].propId == propId && h.m_sorts[i].type == type)
+            return i;
+    }
+    return -1;
+}
+
+RecordOid RecordStore::FindFirstEqual(DbHandle& h, const PropVal& value)
+{
+    return FindEqual(h, value, true);
+}
+
+RecordOid RecordStore::FindNextEqual(DbHandle& h, const PropVal& value)
+{
+    return FindEqual(h, value, false);
+}
+
+RecordOid RecordStore::FindEqual(DbHandle& h, const PropVal& value, bool first)
+{
+    if (!h.IsOpen() || (!first && h.m_endOfData))
+        return 0;
+    const int findSlot = SlotOf(h, value.Id(), value.Type());
+    if (findSlot < 0)
+        return ScanEqual(h, value, first);
+
+    auto run = [&](Query q) -> RecordOid {
+        sqlite3_stmt* st = Statement(q, h.m_slot, findSlot);
+        if (!st)
+            return 0;
+        sqlite3_bind_int64(st, 1, h.m_dbId);
+        if (q == Query::FindAfter)
+            BindKey(st, 2, h);
+        sqlite3_bind_int64(st, 3, h.m_oid);
+        BindProp(st, 4, value);
+        return Move(h, st);
+    };
+    if (first || !h.m_hasCursor)
+        return run(Query::FindFirst);
+    if (h.m_key.kind != DbHandle::Key::Kind::Null)
+        return run(Query::FindAfter);
+    const RecordOid found = run(Query::FindAfterFromNull);
+    return found || h.m_slot < 0 ? found : run(Query::FindFirstNonNull);
+}
+
+// Find by a property that no sort order covers: walk the records in the handle's order.
+RecordOid RecordStore::ScanEqual(DbHandle& h, const PropVal& value, bool first)
+{
+    auto scan = [&](Query q) -> RecordOid {
+        sqlite3_stmt* st = Statement(q, h.m_slot);
+        if (!st)
+            return 0;
+        Reset reset(st);
+        sqlite3_bind_int64(st, 1, h.m_dbId);
+        if (q == Query::ScanAfter)
+            BindKey(st, 2, h);
+        sqlite3_bind_int64(st, 3, h.m_oid);
+        std::vector<PropVal> props;
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            if (!PropCodec::Decode(sqlite3_column_blob(st, 2), sqlite3_column_bytes(st, 2), &props))
+                continue;
+            for (const PropVal& p : props) {
+                if (p == value) {
+                    h.m_oid = static_cast<RecordOid>(sqlite3_column_int64(st, 0));
+                    h.m_key = KeyFromColumn(st, 1);
+                    h.m_hasCursor = true;
+                    h.m_endOfData = false;
+                    return h.m_oid;
+                }
+            }
+        }
+        return 0;
+    };
+    if (first || !h.m_hasCursor)
+        return scan(Query::ScanFrom);
+    if (h.m_key.kind != DbHandle::Key::Kind::Null)
+        return scan(Query::ScanAfter);
+    const RecordOid found = scan(Query::ScanAfterFromNull);
+    return found || h.m_slot < 0 ? found : scan(Query::ScanFirstNonNull);
+}
+
+// ---- reading and writing ---------------------------------------------------------------------
+
+bool RecordStore::FetchProps(const DbHandle& h, RecordOid oid, std::vector<PropVal>* out)
+{
+    sqlite3_stmt* st = Prepare("SELECT props FROM records WHERE oid = ?1 AND db = ?2");
+    if (!st)
+        return false;
+    Reset reset(st);
+    sqlite3_bind_int64(st, 1, oid);
+    sqlite3_bind_int64(st, 2, h.m_dbId);
+    if (sqlite3_step(st) != SQLITE_ROW)
+        return false;
+    return PropCodec::Decode(sqlite3_column_blob(st, 0), sqlite3_column_bytes(st, 0), out);
+}
+
+bool RecordStore::ReadProps(const DbHandle& h, std::vector<PropVal>* out, const std::vector<quint16>* ids)
+{
+    out->clear();
+    const RecordOid oid = CurrentRecord(h);
+    if (oid == 0 || !FetchProps(h, oid, out))
+        return false;
+    if (ids) {
+        std::vector<PropVal> picked;
+        for (const PropVal& p : *out) {
+            if (std::find(ids->begin(), ids->end(), p.Id()) != ids->end())
+                picked.push_back(p);
+        }
+        out->swap(picked);
+    }
+    return true;
+}
+
+bool RecordStore::BeginWrite(bool* began)
+{
+    *began = false;
+    if (m_batchDepth > 0)
+        return !m_batchFailed;
+    if (!Exec("BEGIN IMMEDIATE"))
+        return false;
+    *began = true;
+    return true;
+}
+
+bool RecordStore::EndWrite(bool began, bool ok)
+{
+    if (!began)
+        return ok;
+    if (ok && Exec("COMMIT"))
+        return true;
+    Exec("ROLLBACK");
+    return false;
+}
+
+namespace {
+
+// Merges a property list into a record: existing ids are updated in place, new ones appended.
+void Merge(std::vector<PropVal>& record, const std::vector<PropVal>& props)
+{
+    for (const PropVal& p : props) {
+        auto it = std::find_if(record.begin(), record.end(), [&](const PropVal& r) { return r.Id() == p.Id(); });
+        if (it != record.end())
+            *it = p;
+        else
+            record.push_back(p);
+    }
+}
+
+} // namespace
+
+// Writes the encoded record and its sort keys; oid 0 inserts a new record.
+bool RecordStore::StoreProps(DbHandle& h, RecordOid oid, const std::vector<PropVal>& props)
+{
+    sqlite3_stmt* st =
+        oid == 0 ? Prepare("INSERT INTO records(db, k1, k2, k3, k4, props) VALUES (?1, ?2, ?3, ?4, ?5, ?6)")
+                 : Prepare("UPDATE records SET k1 = ?2, k2 = ?3, k3 = ?4, k4 = ?5, props = ?6 "
+                           "WHERE db = ?1 AND oid = ?7");
+    if (!st)
+        return false;
+    Reset reset(st);
+    sqlite3_bind_int64(st, 1, h.m_dbId);
+    for (int slot = 0; slot < kSlotColumns; ++slot) {
+        sqlite3_bind_null(st, 2 + slot);
+        if (slot >= h.m_sortCount)
+            continue;
+        for (const PropVal& p : props) {
+            if (p.Id() == h.m_sorts[slot].propId && p.Type() == h.m_sorts[slot].type) {
+                BindProp(st, 2 + slot, p);
+                break;
+            }
+        }
+    }
+    const QByteArray blob = PropCodec::Encode(props);
+    sqlite3_bind_blob(st, 6, blob.constData(), static_cast<int>(blob.size()), SQLITE_STATIC);
+    if (oid != 0)
+        sqlite3_bind_int64(st, 7, oid);
+    return sqlite3_step(st) == SQLITE_DONE && sqlite3_changes(m_db) == 1;
+}
+
+RecordOid RecordStore::WriteProps(DbHandle& h, WriteTarget target, const std::vector<PropVal>& props)
+{
+    if (!h.IsOpen() || props.empty())
+        return 0;
+    if (target == WriteTarget::New) {
+        std::vector<PropVal> record;
+        record.reserve(props.size());
+        Merge(record, props); // a property id at most once
+        bool began = false;
+        if (!BeginWrite(&began))
+            return 0;
+        const bool ok = StoreProps(h, 0, record);
+        const RecordOid oid = ok ? static_cast<RecordOid>(sqlite3_last_insert_rowid(m_db)) : 0;
+        return EndWrite(began, ok) ? oid : 0;
+    }
+    const RecordOid oid = CurrentRecord(h);
+    if (oid == 0)
+        return 0;
+    bool began = false;
+    if (!BeginWrite(&began))
+        return 0;
+    std::vector<PropVal> record;
+    bool ok = FetchProps(h, oid, &record);
+    if (ok) {
+        Merge(record, props);
+        ok = StoreProps(h, oid, record);
+    }
+    if (!EndWrite(began, ok))
+        return 0;
+    GoToRecord(h, oid); // the sort key may have changed
+    return oid;
+}
+
+bool RecordStore::RemoveProps(DbHandle& h, const std::vector<PropKey>& props)
+{
+    const RecordOid oid = CurrentRecord(h);
+    if (oid == 0 || props.empty())
+        return false;
+    bool began = false;
+    if (!BeginWrite(&began))
+        return false;
+    std::vector<PropVal> record;
+    bool ok = FetchProps(h, oid, &record);
+    if (ok) {
+        const auto end = std::remove_if(record.begin(), record.end(), [&](const PropVal& r) {
+            return std::any_of(props.begin(), props.end(),
+                               [&](const PropKey& k) { return k.id == r.Id() && k.type == r.Type(); });
+        });
+        ok = end != record.end();
+        record.erase(end, record.end());
+        ok = ok && StoreProps(h, oid, record);
+    }
+    ok = EndWrite(began, ok);
+    if (ok)
+        GoToRecord(h, oid);
+    return ok;
+}
+
+bool RecordStore::RemoveRecord(DbHandle& h, RecordOid oid)
+{
+    if (!h.IsOpen() || oid == 0)
+        return false;
+    sqlite3_stmt* st = Prepare("DELETE FROM records WHERE oid = ?1 AND db = ?2");
+    if (!st)
+        return false;
+    Reset reset(st);
+    sqlite3_bind_int64(st, 1, oid);
+    sqlite3_bind_int64(st, 2, h.m_dbId);
+    return sqlite3_step(st) == SQLITE_DONE && sqlite3_changes(m_db) == 1;
+}
+
+// ---- batches ---------------------------------------------------------------------------------
+
+RecordStore::Batch::Batch(RecordStore& store) : m_store(&store)
+{
+    if (m_store->m_batchDepth++ == 0) {
+        m_store->m_batchFailed = !m_store->Exec("BEGIN IMMEDIATE");
+    }
+}
+
+RecordStore::Batch::~Batch()
+{
+    Commit();
+}
+
+void RecordStore::Batch::Abandon()
+{
+    if (m_active)
+        m_store->m_batchFailed = true;
+}
+
+bool RecordStore::Batch::Commit()
+{
+    if (!m_active)
+        return m_ok;
+    m_active = false;
+    const bool outer = --m_store->m_batchDepth == 0;
+    if (!outer) {
+        m_ok = !m_store->m_batchFailed;
+        return m_ok;
+    }
+    if (m_store->m_batchFailed) {
+        m_store->Exec("ROLLBACK");
+        m_ok = false;
+    } else if (!m_store->Exec("COMMIT")) {
+        m_store->Exec("ROLLBACK");
+        m_ok = false;
+    }
+    m_store->m_batchFailed = false;
+    return m_ok;
+}

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "DbHandle.h"
+#include "PropVal.h"
+#include "RecordOid.h"
+#include "SortOrder.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// The record databases (ZELFood ... RVLZEL_EXCHANGE) in one SQLite file. Records keep their
+// properties in the order written; every operation goes to the file, so a record written by one
+// handle or process is seen by every other at its next call. Failures are not reported to the
+// user: an operation that fails returns 0 / false and changes nothing.
+class RecordStore
+{
+public:
+    enum class OpenError
+    {
+        None,
+        CannotCreate,  // the file could not be created
+        NotAStore,     // not a SQLite file, or too short to be one
+        ForeignStore,  // a SQLite file of another program
+        Damaged,       // our store, but its structure check failed
+        NewerVersion,  // written by a later version with another layout
+        Locked,        // another program holds it locked
+        CannotOpen,    // permissions or other I/O failure
+    };
+
+    enum class WriteTarget
+    {
+        New,
+        Current,
+    };
+
+    struct PropKey
+    {
+        quint16 id;
+        PropType type;
+    };
+
+    // Opens the store at path, creating an empty one (mode 0600) when the file does not exist.
+    // A file that is not a readable store of this program is never written to.
+    static std::unique_ptr<RecordStore> Open(const QString& path, OpenError* error, QString* message);
+    // The user-facing text for an open failure, naming the file.
+    static QString DescribeOpenError(OpenError error, const QString& path, const QString& detail);
+
+    ~RecordStore();
+    RecordStore(const RecordStore&) = delete;
+    RecordStore& operator=(const RecordStore&) = delete;
+
+    const QString& Path() const { return m_path; }
+
+    bool CreateDb(const QString& name, quint32 typeId, const std::vector<SortOrder>& sorts);
+    // sortProp 0 opens in store order.
+    bool OpenDb(DbHandle& h, const QString& name, quint16 sortProp);
+    void CloseDb(DbHandle& h);
+    bool DropDb(DbHandle& h);
+    quint32 CountRecords(const DbHandle& h);
+    bool IsEmpty(const DbHandle& h);
+
+    RecordOid GoToIndex(DbHandle& h, quint32 n, bool fromEnd);
+    RecordOid GoToRecord(DbHandle& h, RecordOid oid);
+    RecordOid GoNext(DbHandle& h);
+    RecordOid GoPrevious(DbHandle& h);
+    RecordOid CurrentRecord(const DbHandle& h) const;
+    RecordOid FindFirstEqual(DbHandle& h, const PropVal& value);
+    RecordOid FindNextEqual(DbHandle& h, const PropVal& value);
+
+    // All properties of the current record, or those of ids that exist.
+    bool ReadProps(const DbHandle& h, std::vector<PropVal>* out, const std::vector<quint16>* ids = nullptr);
+    RecordOid WriteProps(DbHandle& h, WriteTarget target, const std::vector<PropVal>& props);
+    bool RemoveProps(DbHandle& h, const std::vector<PropKey>& props);
+    bool RemoveRecord(DbHandle& h, RecordOid oid);
+
+    // Groups the writes of its lifetime in one transaction. Nested batches join the outer one;
+    // Abandon() rolls the whole outer batch back when it ends.
+    class Batch
+    {
+    public:
+        explicit Batch(RecordStore& store);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+        // Ends the batch now; false when the outer commit failed or the batch was abandoned.
+        bool Commit();
+        void Abandon();
+
+    private:
+        RecordStore* m_store;
+        bool m_active = true;
+        bool m_ok = true;
+    };
+
+private:
+    explicit RecordStore(const QString& path, sqlite3* db);
+
+    enum class Query : int
+    {
+        First,          // ORDER BY order ASC LIMIT 1 OFFSET ?
+        Last,           // ORDER BY order DESC LIMIT 1 OFFSET ?
+        After,          // next after (key, oid)
+        AfterFromNull,  // next after (NULL, oid): NULL keys with higher oid
+        FirstNonNull,   // first record whose key is not NULL
+        Before,         // previous before (key, oid)
+        BeforeNullTail, // last NULL-key record below oid
+        LastNull,       // last NULL-key record (used after Before finds nothing non-null)
+        KeyOf,          // key of a record
+        FindFirst,      // first with k(find) = ?
+        FindAfter,      // next after (key, oid) with k(find) = ?
+        FindAfterFromNull,
+        FindFirstNonNull,
+        ScanFrom,       // records in order from the start, with props
+        ScanAfter,
+        ScanAfterFromNull,
+        ScanFirstNonNull,
+    };
+
+    sqlite3_stmt* Statement(Query q, int slot, int findSlot = -1);
+    sqlite3_stmt* Prepare(const std::string& sql);
+    bool Exec(const char* sql);
+    bool BeginWrite(bool* began);
+    bool EndWrite(bool began, bool ok);
+    RecordOid Move(DbHandle& h, sqlite3_stmt* st);
+    RecordOid FindEqual(DbHandle& h, const PropVal& value, bool first);
+    RecordOid ScanEqual(DbHandle& h, const PropVal& value, bool first);
+    void BindKey(sqlite3_stmt* st, int index, const DbHandle& h) const;
+    int SlotOf(const DbHandle& h, quint16 propId, PropType type) const;
+    bool FetchProps(const DbHandle& h, RecordOid oid, std::vector<PropVal>* out);
+    bool StoreProps(DbHandle& h, RecordOid oid, const std::vector<PropVal>& props);
+
+    QString m_path;
+    sqlite3* m_db = nullptr;
+    std::unordered_map<int, sqlite3_stmt*> m_statements;
+    std::unordered_map<std::string, sqlite3_stmt*> m_plain;
+    int m_batchDepth = 0;
+    bool m_batchFailed = false;
+};

@@ -1,0 +1,44 @@
+#include "QtMessageBox.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+
+bool QtMessageBox::HasScreen()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+IMessageBox::Result QtMessageBox::Show(const QString& text, Icon icon, Buttons buttons)
+{
+    if (!HasScreen()) {
+        std::fprintf(stderr, "Vellamo: %s\n", qPrintable(text));
+        return Result::Ok;
+    }
+    QMessageBox box(m_parent);
+    box.setWindowTitle(QStringLiteral("Vellamo"));
+    box.setText(text);
+    switch (icon) {
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Stop:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    if (buttons == Buttons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    return box.exec() == QMessageBox::Ok ? Result::Ok : Result::Cancel;
+}

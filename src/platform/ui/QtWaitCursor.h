@@ -1,0 +1,11 @@
+#pragma once
+
+#include "IWaitCursor.h"
+
+// The wait cursor as the application's override cursor; calls nest.
+class QtWaitCursor : public IWaitCursor
+{
+public:
+    void Begin() override;
+    void End() override;
+};

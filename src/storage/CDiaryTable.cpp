@@ -1,0 +1,221 @@
+#include "CDiaryTable.h"
+
+#include "RecordReader.h"
+
+namespace {
+
+const QString kExchangeDb = QString::fromLatin1(CDiaryTable::kExchangeName);
+
+} // namespace
+
+CDiaryTable::CDiaryTable(RecordStore& store, const Clock& clock)
+    : CDbTable(store, QStringLiteral("ZELDiary"), 500,
+               {{kIdProp, PropType::UI4}, {kDateProp, PropType::FileTime}}, kDateProp),
+      m_clock(clock)
+{
+    CDiaryTable::OpenTable();
+}
+
+bool CDiaryTable::OpenTable()
+{
+    const bool ok = CDbTable::OpenTable();
+    m_store.CreateDb(kExchangeDb, 1000, {{kExDateProp, PropType::FileTime}, {kExProfileProp, PropType::UI4}});
+    return ok;
+}
+
+std::vector<PropVal> CDiaryTable::Props() const
+{
+    std::vector<PropVal> p;
+    p.reserve(kPropertyCount);
+    p.push_back(PropVal::UI4(kIdProp, m_rec.id));
+    p.push_back(PropVal::Time(kDateProp, m_rec.date));
+    p.push_back(PropVal::UI4(kProfileProp, m_rec.profileId));
+    p.push_back(PropVal::R8(504, m_rec.weight));
+    for (int i = 0; i < 4; ++i)
+        p.push_back(PropVal::R8(static_cast<quint16>(506 + i), m_rec.params[i]));
+    for (int i = 0; i < kNutrientCount; ++i)
+        p.push_back(PropVal::R8(kNutrientProps[i], m_rec.values.amounts[i]));
+    for (quint16 id = 521; id <= 527; ++id)
+        p.push_back(PropVal::R8(id, 0.0));
+    p.push_back(PropVal::R8(529, m_rec.exercise));
+    p.push_back(PropVal::R8(528, 0.0));
+    p.push_back(PropVal::R8(530, 0.0));
+    return p;
+}
+
+quint32 CDiaryTable::NewRecord()
+{
+    Reopen(kIdProp);
+    const quint32 id = NextId();
+    Reopen(kDateProp);
+    m_rec = Record();
+    m_rec.id = id;
+    const RecordOid oid = Write(RecordStore::WriteTarget::New, Props());
+    if (!oid)
+        return 0;
+    GoTo(oid);
+    return id;
+}
+
+bool CDiaryTable::ReadBuffer()
+{
+    std::vector<PropVal> props;
+    if (!ReadCurrent(&props))
+        return false;
+    const RecordReader r(props);
+    m_rec.id = r.UInt(kIdProp);
+    m_rec.date = r.Time(kDateProp);
+    m_rec.profileId = r.UInt(kProfileProp);
+    m_rec.weight = r.Double(504);
+    for (int i = 0; i < 4; ++i)
+        m_rec.params[i] = r.Double(static_cast<quint16>(506 + i));
+    m_rec.values = NutrientValues();
+    for (int i = 0; i < kNutrientCount; ++i)
+        m_rec.values.amounts[i] = r.Double(kNutrientProps[i]);
+    m_rec.exercise = r.Double(529);
+    return true;
+}
+
+bool CDiaryTable::Load()
+{
+    if (!ReadBuffer())
+        return false;
+    if (m_useCompanion && OpenExchange()) {
+        if (FindExchange(m_rec.date, m_rec.profileId)) {
+            m_rec.exercise = m_exchange.expenditure;
+            if (m_exchange.weight > 0)
+                m_rec.weight = m_exchange.weight;
+        } else {
+            m_rec.exercise = 0;
+        }
+        CloseExchange();
+    }
+    return true;
+}
+
+bool CDiaryTable::Save()
+{
+    // One transaction, so a companion write between the look-up and the update is not lost.
+    RecordStore::Batch batch(m_store);
+    if (!Write(RecordStore::WriteTarget::Current, Props())) {
+        batch.Abandon();
+        return false;
+    }
+    if (OpenExchange()) {
+        if (FindExchange(m_rec.date, m_rec.profileId))
+            UpdateExchange();
+        else
+            AddExchange(m_rec.date, m_rec.profileId);
+        CloseExchange();
+    }
+    return batch.Commit();
+}
+
+bool CDiaryTable::OpenExchange()
+{
+    return m_store.OpenDb(m_exHandle, kExchangeDb, kExDateProp);
+}
+
+void CDiaryTable::CloseExchange()
+{
+    m_store.CloseDb(m_exHandle);
+    m_exOid = 0;
+}
+
+bool CDiaryTable::FindExchange(FileTime date, quint32 profileId)
+{
+    m_exOid = 0;
+    if (m_store.IsEmpty(m_exHandle))
+        return false;
+    m_store.GoToIndex(m_exHandle, 0, false);
+    const PropVal key = PropVal::Time(kExDateProp, date);
+    static const std::vector<quint16> ids = {kExDateProp,   kExStampProp,       kExProfileProp,
+                                             kExIntakeProp, kExExpenditureProp, kExWeightProp};
+    for (RecordOid oid = m_store.FindFirstEqual(m_exHandle, key); oid; oid = m_store.FindNextEqual(m_exHandle, key)) {
+        m_store.GoToRecord(m_exHandle, oid);
+        std::vector<PropVal> props;
+        if (!m_store.ReadProps(m_exHandle, &props, &ids))
+            continue;
+        const RecordReader r(props);
+        if (r.UInt(kExProfileProp) != profileId)
+            continue;
+        m_exchange.date = r.Time(kExDateProp);
+        m_exchange.stamp = r.UInt(kExStampProp);
+        m_exchange.profileId = r.UInt(kExProfileProp);
+        m_exchange.intake = r.Double(kExIntakeProp);
+        m_exchange.expenditure = r.Double(kExExpenditureProp);
+        m_exchange.weight = r.Double(kExWeightProp);
+        m_exOid = oid;
+        return true;
+    }
+    return false;
+}
+
+void CDiaryTable::AddExchange(FileTime date, quint32 profileId)
+{
+    const double intake = m_rec.values[Nutrient::Energy];
+    if (intake <= 0 && m_rec.weight <= 0)
+        return;
+    m_store.WriteProps(m_exHandle, RecordStore::WriteTarget::New,
+                       {PropVal::Time(kExDateProp, date),
+                        PropVal::UI4(kExStampProp, m_clock.NowFileTime().SecondsSince1970()),
+                        PropVal::UI4(kExProfileProp, profileId), PropVal::R8(kExIntakeProp, intake),
+                        PropVal::R8(kExExpenditureProp, 0.0), PropVal::R8(kExWeightProp, m_rec.weight)});
+}
+
+void CDiaryTable::UpdateExchange()
+{
+    if (m_exOid == 0 || !m_store.GoToRecord(m_exHandle, m_exOid))
+        return;
+    const double intake = m_rec.values[Nutrient::Energy];
+    if (m_exchange.expenditure == 0 && intake == 0 && m_rec.weight == 0) {
+        m_store.RemoveRecord(m_exHandle, m_exOid);
+        return;
+    }
+    m_store.WriteProps(m_exHandle, RecordStore::WriteTarget::Current,
+                       {PropVal::Time(kExDateProp, m_exchange.date),
+                        PropVal::UI4(kExStampProp, m_clock.NowFileTime().SecondsSince1970()),
+                        PropVal::UI4(kExProfileProp, m_rec.profileId), PropVal::R8(kExIntakeProp, intake),
+                        PropVal::R8(kExExpenditureProp, m_exchange.expenditure),
+                        PropVal::R8(kExWeightProp, m_rec.weight)});
+}
+
+bool CDiaryTable::SeekDay(FileTime date, quint32 profileId)
+{
+    if (m_store.IsEmpty(m_handle))
+        return false;
+    m_store.GoToIndex(m_handle, 0, false);
+    const PropVal key = PropVal::Time(kDateProp, date);
+    for (RecordOid oid = m_store.FindFirstEqual(m_handle, key); oid; oid = m_store.FindNextEqual(m_handle, key)) {
+        if (Load() && m_rec.profileId == profileId)
+            return true;
+    }
+    return false;
+}
+
+bool CDiaryTable::FindDay(FileTime date, quint32 profileId)
+{
+    const RecordOid remembered = CurrentRecord();
+    if (SeekDay(date, profileId))
+        return true;
+    GoTo(remembered);
+    return false;
+}
+
+bool CDiaryTable::PreviousDayOfProfile(quint32 profileId)
+{
+    while (m_store.GoPrevious(m_handle)) {
+        if (Load() && m_rec.profileId == profileId)
+            return true;
+    }
+    return false;
+}
+
+bool CDiaryTable::NextDayOfProfile(quint32 profileId)
+{
+    while (m_store.GoNext(m_handle)) {
+        if (Load() && m_rec.profileId == profileId)
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,62 @@
+#include "CFoodTable.h"
+
+#include "RecordReader.h"
+
+CFoodTable::CFoodTable(RecordStore& store)
+    : CDbTable(store, QStringLiteral("ZELFood"), 200, {{101, PropType::UI4}, {kFolderProp, PropType::UI4}}, kIdProp)
+{
+    OpenTable();
+}
+
+std::vector<PropVal> CFoodTable::Props() const
+{
+    std::vector<PropVal> p;
+    p.reserve(kPropertyCount);
+    p.push_back(PropVal::UI4(kIdProp, m_rec.id));
+    p.push_back(PropVal::UI4(kFolderProp, m_rec.folderId));
+    p.push_back(PropVal::Text(kNameProp, m_rec.name));
+    for (int i = 0; i < kNutrientCount; ++i)
+        p.push_back(PropVal::R8(kNutrientProps[i], m_rec.values.amounts[i]));
+    p.push_back(PropVal::UI4(216, m_rec.componentCount));
+    p.push_back(PropVal::R8(217, m_rec.referenceWeight));
+    p.push_back(PropVal::UI4(218, m_rec.defaultServingId));
+    for (quint16 id = 220; id <= 229; ++id)
+        p.push_back(PropVal::R8(id, 0.0));
+    p.push_back(PropVal()); // the empty property that completes the stored format
+    return p;
+}
+
+quint32 CFoodTable::NewRecord(quint32 id)
+{
+    if (id == 0)
+        id = NextId();
+    m_rec = Record();
+    m_rec.id = id;
+    if (!Write(RecordStore::WriteTarget::New, Props()))
+        return 0;
+    FindId(id);
+    return id;
+}
+
+bool CFoodTable::Load()
+{
+    std::vector<PropVal> props;
+    if (!ReadCurrent(&props))
+        return false;
+    const RecordReader r(props);
+    m_rec.id = r.UInt(kIdProp);
+    m_rec.folderId = r.UInt(kFolderProp);
+    m_rec.name = r.Text(kNameProp);
+    m_rec.values = NutrientValues();
+    for (int i = 0; i < kNutrientCount; ++i)
+        m_rec.values.amounts[i] = r.Double(kNutrientProps[i]);
+    m_rec.componentCount = r.UInt(216);
+    m_rec.referenceWeight = r.Double(217);
+    m_rec.defaultServingId = r.UInt(218);
+    return true;
+}
+
+bool CFoodTable::Save()
+{
+    return Write(RecordStore::WriteTarget::Current, Props()) != 0;
+}

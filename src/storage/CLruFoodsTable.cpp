@@ -1,0 +1,50 @@
+#include "CLruFoodsTable.h"
+
+#include "RecordReader.h"
+
+CLruFoodsTable::CLruFoodsTable(RecordStore& store)
+    : CDbTable(store, QStringLiteral("ZELLRUFoods"), 900,
+               {{kIdProp, PropType::UI4}, {kLastUseProp, PropType::FileTime}}, kLastUseProp)
+{
+    OpenTable();
+}
+
+std::vector<PropVal> CLruFoodsTable::Props() const
+{
+    return {PropVal::UI4(kIdProp, m_rec.foodId), PropVal::Text(902, m_rec.name),
+            PropVal::Time(kLastUseProp, m_rec.lastUse), PropVal::UI4(904, m_rec.reserved),
+            PropVal::R8(905, m_rec.weight), PropVal::Text(906, m_rec.servingName),
+            PropVal::R8(907, m_rec.servings)};
+}
+
+quint32 CLruFoodsTable::NewRecord(quint32 foodId)
+{
+    m_rec = Record();
+    m_rec.foodId = foodId;
+    const RecordOid oid = Write(RecordStore::WriteTarget::New, Props());
+    if (!oid)
+        return 0;
+    GoTo(oid);
+    return foodId;
+}
+
+bool CLruFoodsTable::Load()
+{
+    std::vector<PropVal> props;
+    if (!ReadCurrent(&props))
+        return false;
+    const RecordReader r(props);
+    m_rec.foodId = r.UInt(kIdProp);
+    m_rec.name = r.Text(902);
+    m_rec.lastUse = r.Time(kLastUseProp);
+    m_rec.reserved = r.UInt(904);
+    m_rec.weight = r.Double(905);
+    m_rec.servingName = r.Text(906);
+    m_rec.servings = r.Double(907);
+    return true;
+}
+
+bool CLruFoodsTable::Save()
+{
+    return Write(RecordStore::WriteTarget::Current, Props()) != 0;
+}

@@ -1,0 +1,83 @@
+#include "CMeasuresTable.h"
+
+#include "RecordReader.h"
+
+CMeasuresTable::CMeasuresTable(RecordStore& store)
+    : CDbTable(store, QStringLiteral("ZELMeasures"), 700, {{kIdProp, PropType::UI4}, {kFoodProp, PropType::UI4}},
+               kFoodProp)
+{
+    OpenTable();
+}
+
+std::vector<PropVal> CMeasuresTable::Props() const
+{
+    return {PropVal::UI4(kIdProp, m_rec.id), PropVal::UI4(kFoodProp, m_rec.foodId),
+            PropVal::Text(703, m_rec.description), PropVal::R8(704, m_rec.weight)};
+}
+
+quint32 CMeasuresTable::NewRecord(quint32 foodId)
+{
+    const quint16 order = m_handle.SortProperty();
+    if (order != kIdProp)
+        Reopen(kIdProp);
+    const quint32 id = NextId();
+    m_rec = Record();
+    m_rec.id = id;
+    m_rec.foodId = foodId;
+    const RecordOid oid = Write(RecordStore::WriteTarget::New, Props());
+    if (order != kIdProp)
+        Reopen(order);
+    if (!oid)
+        return 0;
+    GoTo(oid);
+    return id;
+}
+
+bool CMeasuresTable::Load()
+{
+    std::vector<PropVal> props;
+    if (!ReadCurrent(&props))
+        return false;
+    const RecordReader r(props);
+    m_rec.id = r.UInt(kIdProp);
+    m_rec.foodId = r.UInt(kFoodProp);
+    m_rec.description = r.Text(703);
+    m_rec.weight = r.Double(704);
+    return true;
+}
+
+bool CMeasuresTable::Save()
+{
+    return Write(RecordStore::WriteTarget::Current, Props()) != 0;
+}
+
+RecordOid CMeasuresTable::FirstOfFood(quint32 foodId)
+{
+    m_store.GoToIndex(m_handle, 0, false);
+    return m_store.FindFirstEqual(m_handle, PropVal::UI4(kFoodProp, foodId));
+}
+
+RecordOid CMeasuresTable::NextOfFood(quint32 foodId)
+{
+    return m_store.FindNextEqual(m_handle, PropVal::UI4(kFoodProp, foodId));
+}
+
+bool CMeasuresTable::ReadServing(quint32 servingId, std::vector<PropVal>* props)
+{
+    Reopen(kIdProp);
+    const bool found = servingId != 0 && FindId(servingId) && ReadCurrent(props);
+    Reopen(kFoodProp);
+    return found;
+}
+
+double CMeasuresTable::ServingWeight(quint32 servingId)
+{
+    std::vector<PropVal> props;
+    return ReadServing(servingId, &props) ? RecordReader(props).Double(704) : 0.0;
+}
+
+QString CMeasuresTable::ServingName(quint32 servingId)
+{
+    std::vector<PropVal> props;
+    return ReadServing(servingId, &props) ? RecordReader(props).Text(703) : QString();
+}

@@ -1,0 +1,46 @@
+#include "CSubFoodTable.h"
+
+#include "NumberText.h"
+#include "RecordReader.h"
+
+CSubFoodTable::CSubFoodTable(RecordStore& store)
+    : CDbTable(store, QStringLiteral("ZELSubFood"), 300, {{kCompositeProp, PropType::UI4}}, kCompositeProp)
+{
+    OpenTable();
+}
+
+std::vector<PropVal> CSubFoodTable::Props() const
+{
+    // The number of servings is kept as text that reads back to the same double.
+    return {PropVal::UI4(kCompositeProp, m_rec.compositeId), PropVal::UI4(kComponentProp, m_rec.componentId),
+            PropVal::R8(303, m_rec.weight), PropVal::Text(304, m_rec.servingName),
+            PropVal::Text(305, NumberText::Shortest(m_rec.servings))};
+}
+
+quint32 CSubFoodTable::NewRecord()
+{
+    const RecordOid oid = Write(RecordStore::WriteTarget::New, Props());
+    if (!oid)
+        return 0;
+    GoTo(oid);
+    return m_rec.compositeId;
+}
+
+bool CSubFoodTable::Load()
+{
+    std::vector<PropVal> props;
+    if (!ReadCurrent(&props))
+        return false;
+    const RecordReader r(props);
+    m_rec.compositeId = r.UInt(kCompositeProp);
+    m_rec.componentId = r.UInt(kComponentProp);
+    m_rec.weight = r.Double(303);
+    m_rec.servingName = r.Text(304);
+    m_rec.servings = NumberText::ToDouble(r.Text(305));
+    return true;
+}
+
+bool CSubFoodTable::Save()
+{
+    return Write(RecordStore::WriteTarget::Current, Props()) != 0;
+}

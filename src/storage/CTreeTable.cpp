@@ -1,0 +1,109 @@
+#include "CTreeTable.h"
+
+#include "RecordReader.h"
+
+CTreeTable::CTreeTable(RecordStore& store)
+    : CDbTable(store, QStringLiteral("ZELTree"), 29176,
+               {{kNodeProp, PropType::UI4}, {kParentProp, PropType::UI4}, {kOriginProp, PropType::UI4}}, 0)
+{
+    OpenTable();
+}
+
+std::vector<PropVal> CTreeTable::Props() const
+{
+    return {PropVal::UI4(kNodeProp, m_rec.id), PropVal::UI4(kParentProp, m_rec.parentId),
+            PropVal::UI4(kOriginProp, m_rec.originId), PropVal::Text(kNameProp, m_rec.name)};
+}
+
+quint32 CTreeTable::NextNodeId()
+{
+    Reopen(kNodeProp);
+    quint32 id = 1;
+    std::vector<PropVal> props;
+    if (!m_store.IsEmpty(m_handle) && m_store.GoToIndex(m_handle, 0, true) && m_store.ReadProps(m_handle, &props))
+        id = RecordReader(props).UInt(kNodeProp) + 1;
+    CloseTable();
+    return id;
+}
+
+quint32 CTreeTable::NewRecord(quint32 id)
+{
+    if (id == 0)
+        id = NextNodeId();
+    Reopen(kNodeProp);
+    m_rec = Record();
+    m_rec.id = id;
+    if (!Write(RecordStore::WriteTarget::New, Props()))
+        return 0;
+    FindNode(id);
+    return id;
+}
+
+bool CTreeTable::Load()
+{
+    std::vector<PropVal> props;
+    if (!ReadCurrent(&props))
+        return false;
+    const RecordReader r(props);
+    m_rec.id = r.UInt(kNodeProp);
+    m_rec.parentId = r.UInt(kParentProp);
+    m_rec.originId = r.UInt(kOriginProp);
+    m_rec.name = r.Text(kNameProp);
+    return true;
+}
+
+bool CTreeTable::Save()
+{
+    return Write(RecordStore::WriteTarget::Current, Props()) != 0;
+}
+
+RecordOid CTreeTable::FindNode(quint32 id)
+{
+    Reopen(kNodeProp);
+    m_store.GoToIndex(m_handle, 0, false);
+    return m_store.FindFirstEqual(m_handle, PropVal::UI4(kNodeProp, id));
+}
+
+RecordOid CTreeTable::FirstChild(quint32 parentId)
+{
+    Reopen(kParentProp);
+    m_store.GoToIndex(m_handle, 0, false);
+    return m_store.FindFirstEqual(m_handle, PropVal::UI4(kParentProp, parentId));
+}
+
+RecordOid CTreeTable::NextChild(quint32 parentId)
+{
+    return m_store.FindNextEqual(m_handle, PropVal::UI4(kParentProp, parentId));
+}
+
+bool CTreeTable::HasRootRecord()
+{
+    Reopen(kNodeProp);
+    bool found = false;
+    for (RecordOid oid = m_store.GoToIndex(m_handle, 0, false); oid && !found; oid = m_store.GoNext(m_handle)) {
+        std::vector<PropVal> props;
+        if (m_store.ReadProps(m_handle, &props))
+            found = RecordReader(props).Text(kNameProp) == QLatin1String("Root");
+    }
+    CloseTable();
+    return found;
+}
+
+bool CTreeTable::HasDuplicateIds()
+{
+    Reopen(kNodeProp);
+    bool duplicate = false;
+    bool havePrevious = false;
+    quint32 previous = 0;
+    for (RecordOid oid = m_store.GoToIndex(m_handle, 0, false); oid && !duplicate; oid = m_store.GoNext(m_handle)) {
+        std::vector<PropVal> props;
+        if (!m_store.ReadProps(m_handle, &props))
+            continue;
+        const quint32 id = RecordReader(props).UInt(kNodeProp);
+        duplicate = havePrevious && id == previous;
+        previous = id;
+        havePrevious = true;
+    }
+    CloseTable();
+    return duplicate;
+}

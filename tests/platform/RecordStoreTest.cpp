@@ -1,0 +1,351 @@
+#include "RecordStore.h"
+#include "TestStore.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+#include <functional>
+
+using Target = RecordStore::WriteTarget;
+
+namespace {
+
+class RecordStoreTest : public TestStore
+{
+protected:
+    void SetUp() override
+    {
+        TestStore::SetUp();
+        ASSERT_TRUE(Store().CreateDb(QStringLiteral("Things"), 42,
+                                     {{101, PropType::UI4}, {202, PropType::UI4}, {303, PropType::LpWstr}}));
+    }
+
+    DbHandle Open(quint16 sort = 0)
+    {
+        DbHandle h;
+        EXPECT_TRUE(Store().OpenDb(h, QStringLiteral("Things"), sort));
+        return h;
+    }
+
+    // A record with id 101 and group 202 (a group of 0 leaves 202 out).
+    RecordOid Add(DbHandle& h, quint32 id, quint32 group, const QString& extra = QString())
+    {
+        std::vector<PropVal> p = {PropVal::UI4(101, id)};
+        if (group)
+            p.push_back(PropVal::UI4(202, group));
+        if (!extra.isEmpty())
+            p.push_back(PropVal::Text(404, extra));
+        return Store().WriteProps(h, Target::New, p);
+    }
+
+    quint32 IdAt(DbHandle& h)
+    {
+        std::vector<PropVal> p;
+        if (!Store().ReadProps(h, &p))
+            return 0;
+        for (const PropVal& v : p)
+            if (v.Id() == 101)
+                return v.ToUInt();
+        return 0;
+    }
+
+    std::vector<quint32> Walk(DbHandle& h)
+    {
+        std::vector<quint32> ids;
+        for (RecordOid o = Store().GoToIndex(h, 0, false); o; o = Store().GoNext(h))
+            ids.push_back(IdAt(h));
+        return ids;
+    }
+};
+
+} // namespace
+
+TEST_F(RecordStoreTest, PropertiesComeBackInTheOrderWritten)
+{
+    DbHandle h = Open();
+    const std::vector<PropVal> written = {
+        PropVal::UI4(101, 7),          PropVal::Text(303, QStringLiteral("Brot \u00e4\u20ac")),
+        PropVal::R8(219, 0.1),         PropVal::I2(407, -3),
+        PropVal::Time(410, FileTime(123456789012345ULL)), PropVal(),
+        PropVal::Blob(500, QByteArray("\0\1\2", 3)),      PropVal::Bool(501, true),
+        PropVal::UI2(502, 65535),      PropVal::I4(503, -70000),
+        PropVal::Text(504, QString()),
+    };
+    const RecordOid oid = Store().WriteProps(h, Target::New, written);
+    ASSERT_NE(oid, 0u);
+    ASSERT_EQ(Store().GoToRecord(h, oid), oid);
+    std::vector<PropVal> read;
+    ASSERT_TRUE(Store().ReadProps(h, &read));
+    EXPECT_EQ(read, written);
+
+    // A write to the current record updates in place and appends new ids.
+    ASSERT_EQ(Store().WriteProps(h, Target::Current, {PropVal::R8(219, 2.5), PropVal::UI4(999, 1)}), oid);
+    ASSERT_TRUE(Store().ReadProps(h, &read));
+    ASSERT_EQ(read.size(), written.size() + 1);
+    EXPECT_EQ(read[2], PropVal::R8(219, 2.5));
+    EXPECT_EQ(read.back(), PropVal::UI4(999, 1));
+
+    const std::vector<quint16> some = {504, 101, 777};
+    ASSERT_TRUE(Store().ReadProps(h, &read, &some));
+    EXPECT_EQ(read, (std::vector<PropVal>{PropVal::UI4(101, 7), PropVal::Text(504, QString())}));
+}
+
+TEST_F(RecordStoreTest, HandlesTraverseInSortOrderOrStoreOrder)
+{
+    DbHandle h = Open();
+    Add(h, 3, 20);
+    Add(h, 1, 10);
+    Add(h, 2, 0); // no group: first in the group order
+    Add(h, 5, 10);
+    Add(h, 4, 30);
+
+    EXPECT_EQ(Walk(h), (std::vector<quint32>{3, 1, 2, 5, 4}));
+    EXPECT_TRUE(h.EndOfData());
+    DbHandle byId = Open(101);
+    EXPECT_EQ(Walk(byId), (std::vector<quint32>{1, 2, 3, 4, 5}));
+    DbHandle byGroup = Open(202);
+    EXPECT_EQ(Walk(byGroup), (std::vector<quint32>{2, 1, 5, 3, 4}));
+
+    // Backwards, from the end, and by index.
+    std::vector<quint32> back;
+    for (RecordOid o = Store().GoToIndex(byGroup, 0, true); o; o = Store().GoPrevious(byGroup))
+        back.push_back(IdAt(byGroup));
+    EXPECT_EQ(back, (std::vector<quint32>{4, 3, 5, 1, 2}));
+    EXPECT_EQ(IdAt(byGroup), 2u); // GoPrevious on the first record did not move
+    EXPECT_EQ(Store().GoPrevious(byGroup), 0u);
+    Store().GoToIndex(byGroup, 2, false);
+    EXPECT_EQ(IdAt(byGroup), 5u);
+    Store().GoToIndex(byGroup, 1, true);
+    EXPECT_EQ(IdAt(byGroup), 3u);
+    EXPECT_EQ(Store().GoToIndex(byGroup, 5, false), 0u);
+    EXPECT_EQ(Store().CountRecords(byGroup), 5u);
+
+    // Past the end there is no current record; stepping back returns to the last one.
+    Store().GoToIndex(byId, 0, true);
+    EXPECT_EQ(Store().GoNext(byId), 0u);
+    EXPECT_EQ(Store().CurrentRecord(byId), 0u);
+    EXPECT_NE(Store().GoPrevious(byId), 0u);
+    EXPECT_EQ(IdAt(byId), 5u);
+}
+
+TEST_F(RecordStoreTest, FindsByValueOnAnyProperty)
+{
+    DbHandle h = Open(202);
+    Add(h, 1, 10, QStringLiteral("x"));
+    Add(h, 2, 20, QStringLiteral("y"));
+    Add(h, 3, 10, QStringLiteral("y"));
+    Add(h, 4, 0, QStringLiteral("y"));
+    Add(h, 5, 10, QStringLiteral("x"));
+
+    // On the handle's own sort property.
+    std::vector<quint32> hits;
+    Store().GoToIndex(h, 0, false);
+    const PropVal group = PropVal::UI4(202, 10);
+    for (RecordOid o = Store().FindFirstEqual(h, group); o; o = Store().FindNextEqual(h, group))
+        hits.push_back(IdAt(h));
+    EXPECT_EQ(hits, (std::vector<quint32>{1, 3, 5}));
+
+    // On another declared sort property, while sorted by the group.
+    Store().GoToIndex(h, 0, false);
+    ASSERT_NE(Store().FindFirstEqual(h, PropVal::UI4(101, 4)), 0u);
+    EXPECT_EQ(IdAt(h), 4u);
+    EXPECT_EQ(Store().FindNextEqual(h, PropVal::UI4(101, 4)), 0u);
+    EXPECT_EQ(IdAt(h), 4u); // a failed find leaves the cursor
+
+    // On a property no sort order covers, in the handle's order.
+    hits.clear();
+    const PropVal y = PropVal::Text(404, QStringLiteral("y"));
+    Store().GoToIndex(h, 0, false);
+    for (RecordOid o = Store().FindFirstEqual(h, y); o; o = Store().FindNextEqual(h, y))
+        hits.push_back(IdAt(h));
+    EXPECT_EQ(hits, (std::vector<quint32>{4, 3, 2}));
+
+    // The type is part of the value.
+    EXPECT_EQ(Store().FindFirstEqual(h, PropVal::I4(202, 10)), 0u);
+    EXPECT_EQ(Store().FindFirstEqual(h, PropVal::UI4(202, 99)), 0u);
+}
+
+TEST_F(RecordStoreTest, NewRecordsAreSeenAtOnceAndCursorsSurviveOtherWrites)
+{
+    DbHandle reader = Open(101);
+    DbHandle writer = Open(101);
+    Add(writer, 10, 1);
+    Add(writer, 20, 1);
+    Add(writer, 30, 1);
+    ASSERT_NE(Store().GoToIndex(reader, 0, false), 0u);
+    EXPECT_EQ(IdAt(reader), 10u);
+
+    // The writer adds before and after the reader's position and deletes the record under it.
+    Add(writer, 5, 1);
+    Add(writer, 25, 1);
+    Store().GoToIndex(writer, 1, false);
+    ASSERT_EQ(IdAt(writer), 10u);
+    ASSERT_TRUE(Store().RemoveRecord(writer, Store().CurrentRecord(writer)));
+
+    std::vector<quint32> rest;
+    while (Store().GoNext(reader))
+        rest.push_back(IdAt(reader));
+    EXPECT_EQ(rest, (std::vector<quint32>{20, 25, 30}));
+    EXPECT_EQ(Store().CountRecords(reader), 4u);
+}
+
+TEST_F(RecordStoreTest, FailuresChangeNothing)
+{
+    EXPECT_FALSE(Store().CreateDb(QStringLiteral("Things"), 1, {{1, PropType::UI4}}));
+    EXPECT_FALSE(Store().CreateDb(QStringLiteral("things"), 1, {{1, PropType::UI4}})); // names ignore case
+    EXPECT_FALSE(Store().CreateDb(QStringLiteral("None"), 1, {}));
+    DbHandle h;
+    EXPECT_FALSE(Store().OpenDb(h, QStringLiteral("Missing"), 0));
+    EXPECT_FALSE(Store().OpenDb(h, QStringLiteral("Things"), 999)); // not a declared order
+    EXPECT_FALSE(h.IsOpen());
+    EXPECT_EQ(Store().CountRecords(h), 0u);
+    EXPECT_EQ(Store().GoToIndex(h, 0, false), 0u);
+    EXPECT_EQ(Store().WriteProps(h, Target::New, {PropVal::UI4(101, 1)}), 0u);
+
+    h = Open(101);
+    EXPECT_EQ(Store().WriteProps(h, Target::New, {}), 0u);
+    EXPECT_EQ(Store().WriteProps(h, Target::Current, {PropVal::UI4(101, 1)}), 0u); // no current record
+    const RecordOid oid = Add(h, 1, 2);
+    Store().GoToRecord(h, oid);
+    EXPECT_FALSE(Store().RemoveProps(h, {{777, PropType::UI4}, {202, PropType::R8}}));
+    ASSERT_TRUE(Store().RemoveProps(h, {{202, PropType::UI4}}));
+    std::vector<PropVal> p;
+    ASSERT_TRUE(Store().ReadProps(h, &p));
+    EXPECT_EQ(p, (std::vector<PropVal>{PropVal::UI4(101, 1)}));
+    EXPECT_FALSE(Store().RemoveRecord(h, oid + 100));
+    EXPECT_EQ(Store().CountRecords(h), 1u);
+}
+
+TEST_F(RecordStoreTest, DropDeletesTheDatabaseForEveryHandle)
+{
+    DbHandle a = Open(101);
+    DbHandle b = Open(101);
+    Add(a, 1, 1);
+    ASSERT_TRUE(Store().DropDb(a));
+    EXPECT_FALSE(a.IsOpen());
+    EXPECT_EQ(Store().GoToIndex(b, 0, false), 0u);
+    EXPECT_FALSE(Store().OpenDb(a, QStringLiteral("Things"), 101));
+    ASSERT_TRUE(Store().CreateDb(QStringLiteral("Things"), 42, {{101, PropType::UI4}}));
+    a = Open(101);
+    EXPECT_EQ(Store().CountRecords(a), 0u);
+}
+
+TEST_F(RecordStoreTest, BatchesCommitOrRollBackAsAWhole)
+{
+    DbHandle h = Open(101);
+    {
+        RecordStore::Batch outer(Store());
+        Add(h, 1, 1);
+        {
+            RecordStore::Batch inner(Store());
+            Add(h, 2, 1);
+        }
+        EXPECT_TRUE(outer.Commit());
+    }
+    {
+        RecordStore::Batch outer(Store());
+        Add(h, 3, 1);
+        {
+            RecordStore::Batch inner(Store());
+            Add(h, 4, 1);
+            inner.Abandon();
+        }
+        EXPECT_FALSE(outer.Commit());
+    }
+    Reopen();
+    h = Open(101);
+    EXPECT_EQ(Walk(h), (std::vector<quint32>{1, 2}));
+}
+
+TEST_F(RecordStoreTest, StoreFileIsPrivateAndKeepsItsRecords)
+{
+    EXPECT_EQ(QFileInfo(StorePath()).permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther),
+              QFile::Permissions());
+    DbHandle h = Open(101);
+    Add(h, 7, 1);
+    Reopen();
+    h = Open(101);
+    EXPECT_EQ(Walk(h), (std::vector<quint32>{7}));
+}
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+void RunSql(const QString& path, const char* sql)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+} // namespace
+
+TEST_F(RecordStoreTest, FilesThatAreNotAReadableStoreAreRefusedAndLeftAlone)
+{
+    // A real store with enough records to span many pages.
+    DbHandle h = Open(101);
+    {
+        RecordStore::Batch batch(Store());
+        for (quint32 i = 1; i <= 400; ++i)
+            Add(h, i, i % 7 + 1, QString(40, QLatin1Char('n')));
+    }
+    m_store.reset();
+    const QByteArray good = ReadAll(StorePath());
+    ASSERT_GT(good.size(), 16 * 4096);
+
+    struct Case
+    {
+        const char* name;
+        std::function<void(const QString&)> make;
+        RecordStore::OpenError expected;
+    };
+    const std::vector<Case> cases = {
+        {"text file", [](const QString& p) { WriteAll(p, "name,energy\nbread,250\n"); },
+         RecordStore::OpenError::NotAStore},
+        {"short file", [](const QString& p) { WriteAll(p, QByteArray("SQLite format 3\0", 16)); },
+         RecordStore::OpenError::NotAStore},
+        {"truncated store", [&](const QString& p) { WriteAll(p, good.left(good.size() / 2)); },
+         RecordStore::OpenError::Damaged},
+        {"another program's database",
+         [](const QString& p) { RunSql(p, "CREATE TABLE notes(x); INSERT INTO notes VALUES (1);"); },
+         RecordStore::OpenError::ForeignStore},
+        {"newer layout",
+         [&](const QString& p) {
+             WriteAll(p, good);
+             RunSql(p, "PRAGMA user_version=99;");
+         },
+         RecordStore::OpenError::NewerVersion},
+    };
+    for (const Case& c : cases) {
+        const QString path = m_dir.filePath(QStringLiteral("case-%1.db").arg(QString::fromLatin1(c.name)));
+        c.make(path);
+        const QByteArray before = ReadAll(path);
+        RecordStore::OpenError error = RecordStore::OpenError::None;
+        QString message;
+        EXPECT_FALSE(RecordStore::Open(path, &error, &message)) << c.name;
+        EXPECT_EQ(error, c.expected) << c.name;
+        EXPECT_TRUE(message.contains(path)) << message.toStdString();
+        EXPECT_EQ(ReadAll(path), before) << c.name;
+        EXPECT_FALSE(QFile::exists(path + QStringLiteral("-journal"))) << c.name;
+    }
+
+    // An empty file, as left by a start that stopped at once, becomes a store.
+    const QString empty = m_dir.filePath(QStringLiteral("empty.db"));
+    WriteAll(empty, QByteArray());
+    EXPECT_TRUE(RecordStore::Open(empty, nullptr, nullptr));
+}

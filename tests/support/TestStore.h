@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Clock.h"
+#include "RecordStore.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A fresh store in a temporary folder, with a fixed clock.
+class TestStore : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        Reopen();
+    }
+
+    // Closes and opens the store file again (what a restart of the program does).
+    void Reopen()
+    {
+        m_store.reset();
+        QString message;
+        m_store = RecordStore::Open(StorePath(), nullptr, &message);
+        ASSERT_TRUE(m_store) << message.toStdString();
+    }
+
+    QString StorePath() const { return m_dir.filePath(QStringLiteral("Vellamo.db")); }
+    RecordStore& Store() { return *m_store; }
+
+    QTemporaryDir m_dir;
+    FixedClock m_clock{LocalDateTime{2026, 12, 9, 14, 30, 0, 0}};
+    std::unique_ptr<RecordStore> m_store;
+};
