@@ -311,14 +311,14 @@ sqlite3_stmt* RecordStore::Statement(Query q, int slot, int findSlot)
         return it->second;
 
     const std::string c = Column(slot);
-    const std::string head = "SELECT oid, " + c;
+    const std::string head = "SELECT oid, " + c + ", props";
     const std::string asc = " ORDER BY " + Order(slot, false) + " LIMIT 1";
     const std::string desc = " ORDER BY " + Order(slot, true) + " LIMIT 1";
     const std::string find = findSlot >= 0 ? " AND " + Column(findSlot) + " = ?4" : std::string();
     const std::string after = slot < 0 ? " AND oid > ?3" : " AND (" + c + ", oid) > (?2, ?3)";
     const std::string afterNull = " AND " + c + " IS NULL AND oid > ?3";
     const std::string nonNull = " AND " + c + " IS NOT NULL";
-    const std::string scanHead = head + ", props FROM records WHERE db = ?1";
+    const std::string scanHead = head + " FROM records WHERE db = ?1";
     const std::string scanOrder = " ORDER BY " + Order(slot, false);
 
     std::string sql;
@@ -447,13 +447,24 @@ RecordOid RecordStore::Move(DbHandle& h, sqlite3_stmt* st)
     h.m_key = KeyFromColumn(st, 1);
     h.m_hasCursor = true;
     h.m_endOfData = false;
+    Prefetch(h, st);
     return h.m_oid;
+}
+
+// Keeps the record a move landed on, so that a read that follows at once needs no second query.
+void RecordStore::Prefetch(const DbHandle& h, sqlite3_stmt* st)
+{
+    m_prefetch.handle = &h;
+    m_prefetch.dbId = h.m_dbId;
+    m_prefetch.oid = h.m_oid;
+    m_prefetch.props = QByteArray(static_cast<const char*>(sqlite3_column_blob(st, 2)), sqlite3_column_bytes(st, 2));
 }
 
 // ---- databases -------------------------------------------------------------------------------
 
 bool RecordStore::CreateDb(const QString& name, quint32 typeId, const std::vector<SortOrder>& sorts)
 {
+    Forget();
     if (name.isEmpty() || sorts.empty() || sorts.size() > kSlotColumns)
         return false;
     sqlite3_stmt* st = Prepare("INSERT INTO dbs(name, type_id, sorts) VALUES (?1, ?2, ?3)");
@@ -469,6 +480,7 @@ bool RecordStore::CreateDb(const QString& name, quint32 typeId, const std::vecto
 
 bool RecordStore::OpenDb(DbHandle& h, const QString& name, quint16 sortProp)
 {
+    Forget();
     h = DbHandle();
     sqlite3_stmt* st = Prepare("SELECT id, name, sorts FROM dbs WHERE name = ?1");
     if (!st)
@@ -500,11 +512,13 @@ bool RecordStore::OpenDb(DbHandle& h, const QString& name, quint16 sortProp)
 
 void RecordStore::CloseDb(DbHandle& h)
 {
+    Forget();
     h = DbHandle();
 }
 
 bool RecordStore::DropDb(DbHandle& h)
 {
+    Forget();
     if (!h.IsOpen())
         return false;
     bool began = false;
@@ -528,6 +542,7 @@ bool RecordStore::DropDb(DbHandle& h)
 
 quint32 RecordStore::CountRecords(const DbHandle& h)
 {
+    Forget();
     if (!h.IsOpen())
         return 0;
     sqlite3_stmt* st = Prepare("SELECT count(*) FROM records WHERE db = ?1");
@@ -540,6 +555,7 @@ quint32 RecordStore::CountRecords(const DbHandle& h)
 
 bool RecordStore::IsEmpty(const DbHandle& h)
 {
+    Forget();
     if (!h.IsOpen())
         return true;
     sqlite3_stmt* st = Prepare("SELECT EXISTS(SELECT 1 FROM records WHERE db = ?1)");
@@ -554,6 +570,7 @@ bool RecordStore::IsEmpty(const DbHandle& h)
 
 RecordOid RecordStore::GoToIndex(DbHandle& h, quint32 n, bool fromEnd)
 {
+    Forget();
     if (!h.IsOpen())
         return 0;
     sqlite3_stmt* st = Statement(fromEnd ? Query::Last : Query::First, h.m_slot);
@@ -566,6 +583,7 @@ RecordOid RecordStore::GoToIndex(DbHandle& h, quint32 n, bool fromEnd)
 
 RecordOid RecordStore::GoToRecord(DbHandle& h, RecordOid oid)
 {
+    Forget();
     if (!h.IsOpen() || oid == 0)
         return 0;
     sqlite3_stmt* st = Statement(Query::KeyOf, h.m_slot);
@@ -578,6 +596,7 @@ RecordOid RecordStore::GoToRecord(DbHandle& h, RecordOid oid)
 
 RecordOid RecordStore::GoNext(DbHandle& h)
 {
+    Forget();
     if (!h.IsOpen() || h.m_endOfData)
         return 0;
     if (!h.m_hasCursor)
@@ -613,6 +632,7 @@ RecordOid RecordStore::GoNext(DbHandle& h)
 
 RecordOid RecordStore::GoPrevious(DbHandle& h)
 {
+    Forget();
     if (!h.IsOpen() || !h.m_hasCursor)
         return 0;
     if (h.m_endOfData)
@@ -664,6 +684,7 @@ RecordOid RecordStore::FindNextEqual(DbHandle& h, const PropVal& value)
 
 RecordOid RecordStore::FindEqual(DbHandle& h, const PropVal& value, bool first)
 {
+    Forget();
     if (!h.IsOpen() || (!first && h.m_endOfData))
         return 0;
     const int findSlot = SlotOf(h, value.Id(), value.Type());
@@ -711,6 +732,7 @@ RecordOid RecordStore::ScanEqual(DbHandle& h, const PropVal& value, bool first)
                     h.m_key = KeyFromColumn(st, 1);
                     h.m_hasCursor = true;
                     h.m_endOfData = false;
+                    Prefetch(h, st);
                     return h.m_oid;
                 }
             }
@@ -744,7 +766,15 @@ bool RecordStore::ReadProps(const DbHandle& h, std::vector<PropVal>* out, const 
 {
     out->clear();
     const RecordOid oid = CurrentRecord(h);
-    if (oid == 0 || !FetchProps(h, oid, out))
+    const bool prefetched =
+        oid != 0 && m_prefetch.handle == &h && m_prefetch.dbId == h.m_dbId && m_prefetch.oid == oid;
+    bool ok = false;
+    if (prefetched)
+        ok = PropCodec::Decode(m_prefetch.props.constData(), static_cast<int>(m_prefetch.props.size()), out);
+    else
+        ok = oid != 0 && FetchProps(h, oid, out);
+    Forget();
+    if (!ok)
         return false;
     if (ids) {
         std::vector<PropVal> picked;
@@ -825,6 +855,7 @@ bool RecordStore::StoreProps(DbHandle& h, RecordOid oid, const std::vector<PropV
 
 RecordOid RecordStore::WriteProps(DbHandle& h, WriteTarget target, const std::vector<PropVal>& props)
 {
+    Forget();
     if (!h.IsOpen() || props.empty())
         return 0;
     if (target == WriteTarget::New) {
@@ -858,6 +889,7 @@ RecordOid RecordStore::WriteProps(DbHandle& h, WriteTarget target, const std::ve
 
 bool RecordStore::RemoveProps(DbHandle& h, const std::vector<PropKey>& props)
 {
+    Forget();
     const RecordOid oid = CurrentRecord(h);
     if (oid == 0 || props.empty())
         return false;
@@ -883,6 +915,7 @@ bool RecordStore::RemoveProps(DbHandle& h, const std::vector<PropKey>& props)
 
 bool RecordStore::RemoveRecord(DbHandle& h, RecordOid oid)
 {
+    Forget();
     if (!h.IsOpen() || oid == 0)
         return false;
     sqlite3_stmt* st = Prepare("DELETE FROM records WHERE oid = ?1 AND db = ?2");
@@ -898,6 +931,7 @@ bool RecordStore::RemoveRecord(DbHandle& h, RecordOid oid)
 
 RecordStore::Batch::Batch(RecordStore& store) : m_store(&store)
 {
+    m_store->Forget();
     if (m_store->m_batchDepth++ == 0) {
         m_store->m_batchFailed = !m_store->Exec("BEGIN IMMEDIATE");
     }
@@ -919,6 +953,7 @@ bool RecordStore::Batch::Commit()
     if (!m_active)
         return m_ok;
     m_active = false;
+    m_store->Forget();
     const bool outer = --m_store->m_batchDepth == 0;
     if (!outer) {
         m_ok = !m_store->m_batchFailed;

@@ -129,6 +129,8 @@ private:
     bool BeginWrite(bool* began);
     bool EndWrite(bool began, bool ok);
     RecordOid Move(DbHandle& h, sqlite3_stmt* st);
+    void Prefetch(const DbHandle& h, sqlite3_stmt* st);
+    void Forget() { m_prefetch.handle = nullptr; }
     RecordOid FindEqual(DbHandle& h, const PropVal& value, bool first);
     RecordOid ScanEqual(DbHandle& h, const PropVal& value, bool first);
     void BindKey(sqlite3_stmt* st, int index, const DbHandle& h) const;
@@ -140,6 +142,15 @@ private:
     sqlite3* m_db = nullptr;
     std::unordered_map<int, sqlite3_stmt*> m_statements;
     std::unordered_map<std::string, sqlite3_stmt*> m_plain;
+    // The record the last move landed on, valid only for a ReadProps that comes straight after
+    // it on the same handle: every other operation forgets it.
+    struct
+    {
+        const DbHandle* handle = nullptr;
+        qint64 dbId = 0;
+        RecordOid oid = 0;
+        QByteArray props;
+    } m_prefetch;
     int m_batchDepth = 0;
     bool m_batchFailed = false;
 };

@@ -21,9 +21,7 @@ bool CDbTable::OpenTable()
 
 quint32 CDbTable::NextId()
 {
-    if (m_store.IsEmpty(m_handle))
-        return 1;
-    if (!m_store.GoToIndex(m_handle, 0, true))
+    if (!m_store.GoToIndex(m_handle, 0, true)) // empty
         return 1;
     std::vector<PropVal> props;
     if (!m_store.ReadProps(m_handle, &props))
@@ -31,26 +29,25 @@ quint32 CDbTable::NextId()
     return RecordReader(props).UInt(kIdProp) + 1;
 }
 
+// An empty table has no record to move to, so these leave the cursor alone without asking
+// for the count first.
 RecordOid CDbTable::First()
 {
-    if (m_store.IsEmpty(m_handle))
-        return 0;
     return m_store.GoToIndex(m_handle, 0, false);
 }
 
 RecordOid CDbTable::Next()
 {
-    if (m_store.IsEmpty(m_handle))
-        return 0;
     return m_store.GoNext(m_handle);
 }
 
 RecordOid CDbTable::FindId(quint32 id)
 {
-    if (m_store.IsEmpty(m_handle))
-        return 0;
-    m_store.GoToIndex(m_handle, 0, false);
-    return m_store.FindFirstEqual(m_handle, PropVal::UI4(kIdProp, id));
+    // The search starts from the first record; when nothing is found the cursor ends there.
+    const RecordOid found = m_store.FindFirstEqual(m_handle, PropVal::UI4(kIdProp, id));
+    if (!found)
+        m_store.GoToIndex(m_handle, 0, false);
+    return found;
 }
 
 void CDbTable::DeleteCurrent()

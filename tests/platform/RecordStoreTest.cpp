@@ -189,6 +189,14 @@ TEST_F(RecordStoreTest, NewRecordsAreSeenAtOnceAndCursorsSurviveOtherWrites)
         rest.push_back(IdAt(reader));
     EXPECT_EQ(rest, (std::vector<quint32>{20, 25, 30}));
     EXPECT_EQ(Store().CountRecords(reader), 4u);
+
+    // A change made between a move and the read that follows it is what the read returns.
+    Store().GoToIndex(reader, 0, false);
+    Store().GoToIndex(writer, 0, false);
+    Store().WriteProps(writer, Target::Current, {PropVal::UI4(202, 77)});
+    std::vector<PropVal> p;
+    ASSERT_TRUE(Store().ReadProps(reader, &p));
+    EXPECT_EQ(p.back(), PropVal::UI4(202, 77));
 }
 
 TEST_F(RecordStoreTest, FailuresChangeNothing)
