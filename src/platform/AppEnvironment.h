@@ -23,7 +23,8 @@ public:
     RecordStore& Store() { return *m_store; }
 
 private:
-    AppEnvironment(const DataFolders& folders, std::unique_ptr<Clock> clock, std::unique_ptr<RecordStore> store);
+    AppEnvironment(const DataFolders& folders, std::unique_ptr<Clock> clock,
+                   std::unique_ptr<RecordStore> store);
 
     DataFolders m_folders;
     std::unique_ptr<Clock> m_clock;

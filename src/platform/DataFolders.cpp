@@ -18,7 +18,8 @@ DataFolders DataFolders::FromEnvironment()
     if (!home.isEmpty())
         return ForHome(home);
     DataFolders f;
-    f.m_dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Vellamo");
+    f.m_dataDir =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Vellamo");
     f.m_documentsDir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return f;
 }
@@ -30,7 +31,8 @@ QString DataFolders::StorePath() const
 
 QString DataFolders::RegistryPath(bool localMachine) const
 {
-    return m_dataDir + (localMachine ? QStringLiteral("/Registry-LocalMachine.txt") : QStringLiteral("/Registry-CurrentUser.txt"));
+    return m_dataDir + (localMachine ? QStringLiteral("/Registry-LocalMachine.txt")
+                                     : QStringLiteral("/Registry-CurrentUser.txt"));
 }
 
 QString DataFolders::DefaultNutrientDatabasePath() const

@@ -36,7 +36,8 @@ FileTime FileTime::FromLocal(const LocalDateTime& t)
     const qint64 days = DaysFromCivil(t.year, t.month, t.day);
     if (days < 0)
         return FileTime();
-    const quint64 ms = ((static_cast<quint64>(t.hour) * 60 + t.minute) * 60 + t.second) * 1000 + t.milliseconds;
+    const quint64 ms =
+        ((static_cast<quint64>(t.hour) * 60 + t.minute) * 60 + t.second) * 1000 + t.milliseconds;
     return FileTime(static_cast<quint64>(days) * kTicksPerDay + ms * 10000);
 }
 

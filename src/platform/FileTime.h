@@ -36,12 +36,14 @@ public:
     constexpr FileTime Date() const { return FileTime(m_ticks - m_ticks % kTicksPerDay); }
     constexpr FileTime AddDays(qint64 days) const
     {
-        return FileTime(static_cast<quint64>(static_cast<qint64>(m_ticks) + days * static_cast<qint64>(kTicksPerDay)));
+        return FileTime(
+            static_cast<quint64>(static_cast<qint64>(m_ticks) + days * static_cast<qint64>(kTicksPerDay)));
     }
     // Whole days from this to other (other later: positive), counted between their dates.
     constexpr qint64 DaysUntil(FileTime other) const
     {
-        return static_cast<qint64>(other.Date().m_ticks / kTicksPerDay) - static_cast<qint64>(Date().m_ticks / kTicksPerDay);
+        return static_cast<qint64>(other.Date().m_ticks / kTicksPerDay) -
+               static_cast<qint64>(Date().m_ticks / kTicksPerDay);
     }
     // Local wall-clock seconds since 1970-01-01 00:00 (0 before 1970).
     quint32 SecondsSince1970() const;

@@ -127,7 +127,8 @@ QString RecordStore::DescribeOpenError(OpenError error, const QString& path, con
         text = QStringLiteral("The data file \"%1\" is not a Vellamo data file, or it is damaged.");
         break;
     case OpenError::ForeignStore:
-        text = QStringLiteral("The data file \"%1\" belongs to another program; it is not a Vellamo data file.");
+        text =
+            QStringLiteral("The data file \"%1\" belongs to another program; it is not a Vellamo data file.");
         break;
     case OpenError::Damaged:
         text = QStringLiteral("The data file \"%1\" is damaged.");
@@ -189,7 +190,8 @@ std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* e
     }
 
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(native.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(native.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
+        SQLITE_OK) {
         const QString detail = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
         sqlite3_close(db);
         return fail(OpenError::CannotOpen, detail);
@@ -239,8 +241,9 @@ std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* e
             return failCode(rc);
         if (version > kSchemaVersion)
             return fail(OpenError::NewerVersion);
-        const qint64 tables = scalar(
-            "SELECT count(*) FROM sqlite_schema WHERE type='table' AND name IN ('dbs','records')", nullptr, &rc);
+        const qint64 tables =
+            scalar("SELECT count(*) FROM sqlite_schema WHERE type='table' AND name IN ('dbs','records')",
+                   nullptr, &rc);
         if (rc != SQLITE_OK)
             return failCode(rc);
         if (tables != 2)
@@ -425,7 +428,8 @@ DbHandle::Key KeyFromColumn(sqlite3_stmt* st, int col)
         break;
     case SQLITE_BLOB:
         k.kind = DbHandle::Key::Kind::Blob;
-        k.blob = QByteArray(static_cast<const char*>(sqlite3_column_blob(st, col)), sqlite3_column_bytes(st, col));
+        k.blob =
+            QByteArray(static_cast<const char*>(sqlite3_column_blob(st, col)), sqlite3_column_bytes(st, col));
         break;
     default:
         break;
@@ -457,7 +461,8 @@ void RecordStore::Prefetch(const DbHandle& h, sqlite3_stmt* st)
     m_prefetch.handle = &h;
     m_prefetch.dbId = h.m_dbId;
     m_prefetch.oid = h.m_oid;
-    m_prefetch.props = QByteArray(static_cast<const char*>(sqlite3_column_blob(st, 2)), sqlite3_column_bytes(st, 2));
+    m_prefetch.props =
+        QByteArray(static_cast<const char*>(sqlite3_column_blob(st, 2)), sqlite3_column_bytes(st, 2));
 }
 
 // ---- databases -------------------------------------------------------------------------------
@@ -814,7 +819,8 @@ namespace {
 void Merge(std::vector<PropVal>& record, const std::vector<PropVal>& props)
 {
     for (const PropVal& p : props) {
-        auto it = std::find_if(record.begin(), record.end(), [&](const PropVal& r) { return r.Id() == p.Id(); });
+        auto it =
+            std::find_if(record.begin(), record.end(), [&](const PropVal& r) { return r.Id() == p.Id(); });
         if (it != record.end())
             *it = p;
         else

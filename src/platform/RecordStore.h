@@ -25,13 +25,13 @@ public:
     enum class OpenError
     {
         None,
-        CannotCreate,  // the file could not be created
-        NotAStore,     // not a SQLite file, or too short to be one
-        ForeignStore,  // a SQLite file of another program
-        Damaged,       // our store, but its structure check failed
-        NewerVersion,  // written by a later version with another layout
-        Locked,        // another program holds it locked
-        CannotOpen,    // permissions or other I/O failure
+        CannotCreate, // the file could not be created
+        NotAStore,    // not a SQLite file, or too short to be one
+        ForeignStore, // a SQLite file of another program
+        Damaged,      // our store, but its structure check failed
+        NewerVersion, // written by a later version with another layout
+        Locked,       // another program holds it locked
+        CannotOpen,   // permissions or other I/O failure
     };
 
     enum class WriteTarget
@@ -117,7 +117,7 @@ private:
         FindAfter,      // next after (key, oid) with k(find) = ?
         FindAfterFromNull,
         FindFirstNonNull,
-        ScanFrom,       // records in order from the start, with props
+        ScanFrom, // records in order from the start, with props
         ScanAfter,
         ScanAfterFromNull,
         ScanFirstNonNull,

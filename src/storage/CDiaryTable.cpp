@@ -9,8 +9,8 @@ const QString kExchangeDb = QString::fromLatin1(CDiaryTable::kExchangeName);
 } // namespace
 
 CDiaryTable::CDiaryTable(RecordStore& store, const Clock& clock)
-    : CDbTable(store, QStringLiteral("ZELDiary"), 500,
-               {{kIdProp, PropType::UI4}, {kDateProp, PropType::FileTime}}, kDateProp),
+    : CRecordTable(store, QStringLiteral("ZELDiary"), 500,
+                   {{kIdProp, PropType::UI4}, {kDateProp, PropType::FileTime}}, kDateProp),
       m_clock(clock)
 {
     CDiaryTable::OpenTable();
@@ -57,12 +57,8 @@ quint32 CDiaryTable::NewRecord()
     return id;
 }
 
-bool CDiaryTable::ReadBuffer()
+void CDiaryTable::FromProps(const RecordReader& r)
 {
-    std::vector<PropVal> props;
-    if (!ReadCurrent(&props))
-        return false;
-    const RecordReader r(props);
     m_rec.id = r.UInt(kIdProp);
     m_rec.date = r.Time(kDateProp);
     m_rec.profileId = r.UInt(kProfileProp);
@@ -73,12 +69,11 @@ bool CDiaryTable::ReadBuffer()
     for (int i = 0; i < kNutrientCount; ++i)
         m_rec.values.amounts[i] = r.Double(kNutrientProps[i]);
     m_rec.exercise = r.Double(529);
-    return true;
 }
 
 bool CDiaryTable::Load()
 {
-    if (!ReadBuffer())
+    if (!CRecordTable::Load())
         return false;
     if (m_useCompanion && OpenExchange()) {
         if (FindExchange(m_rec.date, m_rec.profileId)) {
@@ -97,7 +92,7 @@ bool CDiaryTable::Save()
 {
     // One transaction, so a companion write between the look-up and the update is not lost.
     RecordStore::Batch batch(m_store);
-    if (!Write(RecordStore::WriteTarget::Current, Props())) {
+    if (!CRecordTable::Save()) {
         batch.Abandon();
         return false;
     }
@@ -131,7 +126,8 @@ bool CDiaryTable::FindExchange(FileTime date, quint32 profileId)
     const PropVal key = PropVal::Time(kExDateProp, date);
     static const std::vector<quint16> ids = {kExDateProp,   kExStampProp,       kExProfileProp,
                                              kExIntakeProp, kExExpenditureProp, kExWeightProp};
-    for (RecordOid oid = m_store.FindFirstEqual(m_exHandle, key); oid; oid = m_store.FindNextEqual(m_exHandle, key)) {
+    for (RecordOid oid = m_store.FindFirstEqual(m_exHandle, key); oid;
+         oid = m_store.FindNextEqual(m_exHandle, key)) {
         m_store.GoToRecord(m_exHandle, oid);
         std::vector<PropVal> props;
         if (!m_store.ReadProps(m_exHandle, &props, &ids))
@@ -186,7 +182,8 @@ bool CDiaryTable::SeekDay(FileTime date, quint32 profileId)
         return false;
     m_store.GoToIndex(m_handle, 0, false);
     const PropVal key = PropVal::Time(kDateProp, date);
-    for (RecordOid oid = m_store.FindFirstEqual(m_handle, key); oid; oid = m_store.FindNextEqual(m_handle, key)) {
+    for (RecordOid oid = m_store.FindFirstEqual(m_handle, key); oid;
+         oid = m_store.FindNextEqual(m_handle, key)) {
         if (Load() && m_rec.profileId == profileId)
             return true;
     }

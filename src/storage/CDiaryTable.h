@@ -1,14 +1,25 @@
 #pragma once
 
-#include "CDbTable.h"
+#include "CRecordTable.h"
 #include "Clock.h"
 #include "NutrientValues.h"
 
 #include <array>
 
+struct DayRecord
+{
+    quint32 id = 0;
+    FileTime date; // 00:00
+    quint32 profileId = 0;
+    double weight = 0.0; // kg, 0 = none entered
+    std::array<double, 4> params{};
+    NutrientValues values; // the day's amounts as last computed
+    double exercise = 0.0; // kcal spent in exercises
+};
+
 // ZELDiary: one record per profile and day. It also keeps the day figures shared with the
 // companion training log in RVLZEL_EXCHANGE, which it opens only for one load or save.
-class CDiaryTable : public CDbTable
+class CDiaryTable : public CRecordTable<DayRecord>
 {
 public:
     static constexpr quint16 kDateProp = 502;
@@ -24,17 +35,6 @@ public:
     static constexpr quint16 kExIntakeProp = 1003;
     static constexpr quint16 kExExpenditureProp = 1004;
     static constexpr quint16 kExWeightProp = 1005;
-
-    struct Record
-    {
-        quint32 id = 0;
-        FileTime date; // 00:00
-        quint32 profileId = 0;
-        double weight = 0.0; // kg, 0 = none entered
-        std::array<double, 4> params{};
-        NutrientValues values; // the day's amounts as last computed
-        double exercise = 0.0; // kcal spent in exercises
-    };
 
     // One record of the exchange database.
     struct Exchange
@@ -71,17 +71,13 @@ public:
     void UpdateExchange();
     const Exchange& FoundExchange() const { return m_exchange; }
 
-    Record& Buffer() { return m_rec; }
-    const Record& Buffer() const { return m_rec; }
-
 private:
-    std::vector<PropVal> Props() const;
-    bool ReadBuffer();
+    std::vector<PropVal> Props() const override;
+    void FromProps(const RecordReader& r) override;
     bool OpenExchange();
     void CloseExchange();
 
     const Clock& m_clock;
-    Record m_rec;
     bool m_useCompanion = false;
     DbHandle m_exHandle;
     RecordOid m_exOid = 0;

@@ -3,7 +3,8 @@
 #include "RecordReader.h"
 
 CFoodTable::CFoodTable(RecordStore& store)
-    : CDbTable(store, QStringLiteral("ZELFood"), 200, {{101, PropType::UI4}, {kFolderProp, PropType::UI4}}, kIdProp)
+    : CRecordTable(store, QStringLiteral("ZELFood"), 200,
+                   {{101, PropType::UI4}, {kFolderProp, PropType::UI4}}, kIdProp)
 {
     OpenTable();
 }
@@ -38,12 +39,8 @@ quint32 CFoodTable::NewRecord(quint32 id)
     return id;
 }
 
-bool CFoodTable::Load()
+void CFoodTable::FromProps(const RecordReader& r)
 {
-    std::vector<PropVal> props;
-    if (!ReadCurrent(&props))
-        return false;
-    const RecordReader r(props);
     m_rec.id = r.UInt(kIdProp);
     m_rec.folderId = r.UInt(kFolderProp);
     m_rec.name = r.Text(kNameProp);
@@ -53,10 +50,4 @@ bool CFoodTable::Load()
     m_rec.componentCount = r.UInt(216);
     m_rec.referenceWeight = r.Double(217);
     m_rec.defaultServingId = r.UInt(218);
-    return true;
-}
-
-bool CFoodTable::Save()
-{
-    return Write(RecordStore::WriteTarget::Current, Props()) != 0;
 }

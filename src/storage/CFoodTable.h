@@ -1,10 +1,21 @@
 #pragma once
 
-#include "CDbTable.h"
+#include "CRecordTable.h"
 #include "NutrientValues.h"
 
+struct FoodRecord
+{
+    quint32 id = 0;
+    quint32 folderId = 0; // 0 = Root
+    QString name;
+    NutrientValues values; // amounts per 100 g
+    quint32 componentCount = 0;
+    double referenceWeight = 0.0; // g
+    quint32 defaultServingId = 0;
+};
+
 // ZELFood: one record per food, values per 100 g.
-class CFoodTable : public CDbTable
+class CFoodTable : public CRecordTable<FoodRecord>
 {
 public:
     static constexpr quint16 kFolderProp = 202;
@@ -14,29 +25,13 @@ public:
     static constexpr std::array<quint16, kNutrientCount> kNutrientProps = {219, 204, 205, 209, 210, 211,
                                                                            206, 212, 207, 208, 214, 215};
 
-    struct Record
-    {
-        quint32 id = 0;
-        quint32 folderId = 0; // 0 = Root
-        QString name;
-        NutrientValues values; // amounts per 100 g
-        quint32 componentCount = 0;
-        double referenceWeight = 0.0; // g
-        quint32 defaultServingId = 0;
-    };
-
     explicit CFoodTable(RecordStore& store);
 
     quint32 NewRecord() override { return NewRecord(0); }
     // id 0 takes NextId.
     quint32 NewRecord(quint32 id);
-    bool Load() override;
-    bool Save() override;
-
-    Record& Buffer() { return m_rec; }
-    const Record& Buffer() const { return m_rec; }
 
 private:
-    std::vector<PropVal> Props() const;
-    Record m_rec;
+    std::vector<PropVal> Props() const override;
+    void FromProps(const RecordReader& r) override;
 };

@@ -3,17 +3,20 @@
 #include "RecordReader.h"
 
 CLruFoodsTable::CLruFoodsTable(RecordStore& store)
-    : CDbTable(store, QStringLiteral("ZELLRUFoods"), 900,
-               {{kIdProp, PropType::UI4}, {kLastUseProp, PropType::FileTime}}, kLastUseProp)
+    : CRecordTable(store, QStringLiteral("ZELLRUFoods"), 900,
+                   {{kIdProp, PropType::UI4}, {kLastUseProp, PropType::FileTime}}, kLastUseProp)
 {
     OpenTable();
 }
 
 std::vector<PropVal> CLruFoodsTable::Props() const
 {
-    return {PropVal::UI4(kIdProp, m_rec.foodId), PropVal::Text(902, m_rec.name),
-            PropVal::Time(kLastUseProp, m_rec.lastUse), PropVal::UI4(904, m_rec.reserved),
-            PropVal::R8(905, m_rec.weight), PropVal::Text(906, m_rec.servingName),
+    return {PropVal::UI4(kIdProp, m_rec.foodId),
+            PropVal::Text(902, m_rec.name),
+            PropVal::Time(kLastUseProp, m_rec.lastUse),
+            PropVal::UI4(904, m_rec.reserved),
+            PropVal::R8(905, m_rec.weight),
+            PropVal::Text(906, m_rec.servingName),
             PropVal::R8(907, m_rec.servings)};
 }
 
@@ -28,12 +31,8 @@ quint32 CLruFoodsTable::NewRecord(quint32 foodId)
     return foodId;
 }
 
-bool CLruFoodsTable::Load()
+void CLruFoodsTable::FromProps(const RecordReader& r)
 {
-    std::vector<PropVal> props;
-    if (!ReadCurrent(&props))
-        return false;
-    const RecordReader r(props);
     m_rec.foodId = r.UInt(kIdProp);
     m_rec.name = r.Text(902);
     m_rec.lastUse = r.Time(kLastUseProp);
@@ -41,10 +40,4 @@ bool CLruFoodsTable::Load()
     m_rec.weight = r.Double(905);
     m_rec.servingName = r.Text(906);
     m_rec.servings = r.Double(907);
-    return true;
-}
-
-bool CLruFoodsTable::Save()
-{
-    return Write(RecordStore::WriteTarget::Current, Props()) != 0;
 }

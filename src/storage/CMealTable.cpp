@@ -3,8 +3,8 @@
 #include "RecordReader.h"
 
 CMealTable::CMealTable(RecordStore& store)
-    : CDbTable(store, QStringLiteral("ZELMeal"), 600, {{kIdProp, PropType::UI4}, {kDayProp, PropType::UI4}},
-               kDayProp)
+    : CRecordTable(store, QStringLiteral("ZELMeal"), 600,
+                   {{kIdProp, PropType::UI4}, {kDayProp, PropType::UI4}}, kDayProp)
 {
     OpenTable();
 }
@@ -32,12 +32,8 @@ quint32 CMealTable::NewRecord()
     return id;
 }
 
-bool CMealTable::Load()
+void CMealTable::FromProps(const RecordReader& r)
 {
-    std::vector<PropVal> props;
-    if (!ReadCurrent(&props))
-        return false;
-    const RecordReader r(props);
     m_rec.id = r.UInt(kIdProp);
     m_rec.dayId = r.UInt(kDayProp);
     m_rec.foodId = r.UInt(603);
@@ -47,12 +43,6 @@ bool CMealTable::Load()
     m_rec.servingName = r.Text(607);
     m_rec.activity = r.UInt(608);
     m_rec.minutes = r.UInt(609);
-    return true;
-}
-
-bool CMealTable::Save()
-{
-    return Write(RecordStore::WriteTarget::Current, Props()) != 0;
 }
 
 RecordOid CMealTable::FirstOfDay(quint32 dayId)

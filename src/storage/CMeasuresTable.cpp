@@ -3,8 +3,8 @@
 #include "RecordReader.h"
 
 CMeasuresTable::CMeasuresTable(RecordStore& store)
-    : CDbTable(store, QStringLiteral("ZELMeasures"), 700, {{kIdProp, PropType::UI4}, {kFoodProp, PropType::UI4}},
-               kFoodProp)
+    : CRecordTable(store, QStringLiteral("ZELMeasures"), 700,
+                   {{kIdProp, PropType::UI4}, {kFoodProp, PropType::UI4}}, kFoodProp)
 {
     OpenTable();
 }
@@ -33,22 +33,12 @@ quint32 CMeasuresTable::NewRecord(quint32 foodId)
     return id;
 }
 
-bool CMeasuresTable::Load()
+void CMeasuresTable::FromProps(const RecordReader& r)
 {
-    std::vector<PropVal> props;
-    if (!ReadCurrent(&props))
-        return false;
-    const RecordReader r(props);
     m_rec.id = r.UInt(kIdProp);
     m_rec.foodId = r.UInt(kFoodProp);
     m_rec.description = r.Text(703);
     m_rec.weight = r.Double(704);
-    return true;
-}
-
-bool CMeasuresTable::Save()
-{
-    return Write(RecordStore::WriteTarget::Current, Props()) != 0;
 }
 
 RecordOid CMeasuresTable::FirstOfFood(quint32 foodId)

@@ -1,20 +1,20 @@
 #pragma once
 
-#include "CDbTable.h"
+#include "CRecordTable.h"
+
+struct ServingRecord
+{
+    quint32 id = 0;
+    quint32 foodId = 0;
+    QString description;
+    double weight = 0.0; // g, of one serving
+};
 
 // ZELMeasures: one record per serving size of a food.
-class CMeasuresTable : public CDbTable
+class CMeasuresTable : public CRecordTable<ServingRecord>
 {
 public:
     static constexpr quint16 kFoodProp = 702;
-
-    struct Record
-    {
-        quint32 id = 0;
-        quint32 foodId = 0;
-        QString description;
-        double weight = 0.0; // g, of one serving
-    };
 
     explicit CMeasuresTable(RecordStore& store);
 
@@ -22,8 +22,6 @@ public:
     // A new serving size of the food; the id is taken in id order whatever the handle's order,
     // and the handle keeps its order with the cursor on the new record.
     quint32 NewRecord(quint32 foodId);
-    bool Load() override;
-    bool Save() override;
 
     RecordOid FirstOfFood(quint32 foodId);
     RecordOid NextOfFood(quint32 foodId);
@@ -31,11 +29,8 @@ public:
     double ServingWeight(quint32 servingId);
     QString ServingName(quint32 servingId);
 
-    Record& Buffer() { return m_rec; }
-    const Record& Buffer() const { return m_rec; }
-
 private:
-    std::vector<PropVal> Props() const;
+    std::vector<PropVal> Props() const override;
+    void FromProps(const RecordReader& r) override;
     bool ReadServing(quint32 servingId, std::vector<PropVal>* props);
-    Record m_rec;
 };

@@ -15,7 +15,8 @@ constexpr std::array<qint16, CProfileTable::kMeals> kMealShares = {25, 5, 30, 5,
 } // namespace
 
 CProfileTable::CProfileTable(RecordStore& store, const Clock& clock)
-    : CDbTable(store, QStringLiteral("ZELProfile"), 400, {{kIdProp, PropType::UI4}}, kIdProp), m_clock(clock)
+    : CRecordTable(store, QStringLiteral("ZELProfile"), 400, {{kIdProp, PropType::UI4}}, kIdProp),
+      m_clock(clock)
 {
     OpenTable();
 }
@@ -116,12 +117,8 @@ quint32 CProfileTable::NewRecord()
     return id;
 }
 
-bool CProfileTable::Load()
+void CProfileTable::FromProps(const RecordReader& rd)
 {
-    std::vector<PropVal> props;
-    if (!ReadCurrent(&props))
-        return false;
-    const RecordReader rd(props);
     Record& r = m_rec;
     r.id = rd.UInt(kIdProp);
     r.name = rd.Text(402);
@@ -158,12 +155,6 @@ bool CProfileTable::Load()
     r.userCalories = rd.Double(473);
     r.summaryLines = DecodeSummaryLines(rd.Text(476));
     r.columnOrder = rd.Text(477);
-    return true;
-}
-
-bool CProfileTable::Save()
-{
-    return Write(RecordStore::WriteTarget::Current, Props()) != 0;
 }
 
 double CProfileTable::WeightForDisplay(double kg) const

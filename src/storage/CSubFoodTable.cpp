@@ -4,7 +4,8 @@
 #include "RecordReader.h"
 
 CSubFoodTable::CSubFoodTable(RecordStore& store)
-    : CDbTable(store, QStringLiteral("ZELSubFood"), 300, {{kCompositeProp, PropType::UI4}}, kCompositeProp)
+    : CRecordTable(store, QStringLiteral("ZELSubFood"), 300, {{kCompositeProp, PropType::UI4}},
+                   kCompositeProp)
 {
     OpenTable();
 }
@@ -26,21 +27,11 @@ quint32 CSubFoodTable::NewRecord()
     return m_rec.compositeId;
 }
 
-bool CSubFoodTable::Load()
+void CSubFoodTable::FromProps(const RecordReader& r)
 {
-    std::vector<PropVal> props;
-    if (!ReadCurrent(&props))
-        return false;
-    const RecordReader r(props);
     m_rec.compositeId = r.UInt(kCompositeProp);
     m_rec.componentId = r.UInt(kComponentProp);
     m_rec.weight = r.Double(303);
     m_rec.servingName = r.Text(304);
     m_rec.servings = NumberText::ToDouble(r.Text(305));
-    return true;
-}
-
-bool CSubFoodTable::Save()
-{
-    return Write(RecordStore::WriteTarget::Current, Props()) != 0;
 }

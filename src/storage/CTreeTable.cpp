@@ -3,8 +3,9 @@
 #include "RecordReader.h"
 
 CTreeTable::CTreeTable(RecordStore& store)
-    : CDbTable(store, QStringLiteral("ZELTree"), 29176,
-               {{kNodeProp, PropType::UI4}, {kParentProp, PropType::UI4}, {kOriginProp, PropType::UI4}}, 0)
+    : CRecordTable(store, QStringLiteral("ZELTree"), 29176,
+                   {{kNodeProp, PropType::UI4}, {kParentProp, PropType::UI4}, {kOriginProp, PropType::UI4}},
+                   0)
 {
     OpenTable();
 }
@@ -20,7 +21,8 @@ quint32 CTreeTable::NextNodeId()
     Reopen(kNodeProp);
     quint32 id = 1;
     std::vector<PropVal> props;
-    if (!m_store.IsEmpty(m_handle) && m_store.GoToIndex(m_handle, 0, true) && m_store.ReadProps(m_handle, &props))
+    if (!m_store.IsEmpty(m_handle) && m_store.GoToIndex(m_handle, 0, true) &&
+        m_store.ReadProps(m_handle, &props))
         id = RecordReader(props).UInt(kNodeProp) + 1;
     CloseTable();
     return id;
@@ -39,22 +41,12 @@ quint32 CTreeTable::NewRecord(quint32 id)
     return id;
 }
 
-bool CTreeTable::Load()
+void CTreeTable::FromProps(const RecordReader& r)
 {
-    std::vector<PropVal> props;
-    if (!ReadCurrent(&props))
-        return false;
-    const RecordReader r(props);
     m_rec.id = r.UInt(kNodeProp);
     m_rec.parentId = r.UInt(kParentProp);
     m_rec.originId = r.UInt(kOriginProp);
     m_rec.name = r.Text(kNameProp);
-    return true;
-}
-
-bool CTreeTable::Save()
-{
-    return Write(RecordStore::WriteTarget::Current, Props()) != 0;
 }
 
 RecordOid CTreeTable::FindNode(quint32 id)
@@ -80,7 +72,8 @@ bool CTreeTable::HasRootRecord()
 {
     Reopen(kNodeProp);
     bool found = false;
-    for (RecordOid oid = m_store.GoToIndex(m_handle, 0, false); oid && !found; oid = m_store.GoNext(m_handle)) {
+    for (RecordOid oid = m_store.GoToIndex(m_handle, 0, false); oid && !found;
+         oid = m_store.GoNext(m_handle)) {
         std::vector<PropVal> props;
         if (m_store.ReadProps(m_handle, &props))
             found = RecordReader(props).Text(kNameProp) == QLatin1String("Root");
@@ -95,7 +88,8 @@ bool CTreeTable::HasDuplicateIds()
     bool duplicate = false;
     bool havePrevious = false;
     quint32 previous = 0;
-    for (RecordOid oid = m_store.GoToIndex(m_handle, 0, false); oid && !duplicate; oid = m_store.GoNext(m_handle)) {
+    for (RecordOid oid = m_store.GoToIndex(m_handle, 0, false); oid && !duplicate;
+         oid = m_store.GoNext(m_handle)) {
         std::vector<PropVal> props;
         if (!m_store.ReadProps(m_handle, &props))
             continue;

@@ -1,9 +1,17 @@
 #pragma once
 
-#include "CDbTable.h"
+#include "CRecordTable.h"
+
+struct FolderRecord
+{
+    quint32 id = 0;
+    quint32 parentId = 0; // 0 = Root
+    quint32 originId = 0; // the folder's own id when it was created
+    QString name;
+};
 
 // ZELTree: one record per folder. Its id property is 100; Root is not a record.
-class CTreeTable : public CDbTable
+class CTreeTable : public CRecordTable<FolderRecord>
 {
 public:
     static constexpr quint16 kNodeProp = 100;
@@ -11,21 +19,11 @@ public:
     static constexpr quint16 kOriginProp = 102;
     static constexpr quint16 kNameProp = 103;
 
-    struct Record
-    {
-        quint32 id = 0;
-        quint32 parentId = 0; // 0 = Root
-        quint32 originId = 0; // the folder's own id when it was created
-        QString name;
-    };
-
     explicit CTreeTable(RecordStore& store);
 
     quint32 NewRecord() override { return NewRecord(0); }
     // id 0 takes NextNodeId.
     quint32 NewRecord(quint32 id);
-    bool Load() override;
-    bool Save() override;
 
     quint32 NextNodeId();
     RecordOid FindNode(quint32 id);
@@ -34,10 +32,7 @@ public:
     bool HasRootRecord();
     bool HasDuplicateIds();
 
-    Record& Buffer() { return m_rec; }
-    const Record& Buffer() const { return m_rec; }
-
 private:
-    std::vector<PropVal> Props() const;
-    Record m_rec;
+    std::vector<PropVal> Props() const override;
+    void FromProps(const RecordReader& r) override;
 };

@@ -1,5 +1,5 @@
-#include "Clock.h"
 #include "FileTime.h"
+#include "Clock.h"
 #include "LocalDateTime.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,8 @@ TEST(FileTime, CalendarFieldsConvertExactly)
         {{2026, 12, 9, 14, 30, 15, 250}, 134413002152500000ULL},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(FileTime::FromLocal(c.t).Ticks(), c.ticks) << c.t.year << '-' << c.t.month << '-' << c.t.day;
+        EXPECT_EQ(FileTime::FromLocal(c.t).Ticks(), c.ticks)
+            << c.t.year << '-' << c.t.month << '-' << c.t.day;
         EXPECT_EQ(FileTime(c.ticks).ToLocal(), c.t);
     }
 }
@@ -51,7 +52,8 @@ TEST(Clock, NowFromTheEnvironmentText)
     EXPECT_EQ(t, (LocalDateTime{2026, 12, 9, 7, 5, 0, 0}));
     ASSERT_TRUE(Clock::ParseNow(QStringLiteral("2024-02-29"), &t));
     EXPECT_EQ(t, LocalDateTime::FromDate(2024, 2, 29));
-    for (const char* bad : {"2025-02-29", "2026-13-01", "2026-12-09T24:00", "9.12.2026", "", "2026-12-09T7:05"})
+    for (const char* bad :
+         {"2025-02-29", "2026-13-01", "2026-12-09T24:00", "9.12.2026", "", "2026-12-09T7:05"})
         EXPECT_FALSE(Clock::ParseNow(QString::fromLatin1(bad), &t)) << bad;
 
     FixedClock clock(LocalDateTime{2026, 12, 31, 23, 59, 0, 0});

@@ -5,7 +5,12 @@
 TEST(NumberText, ShortestTextReadsBackToTheSameNumber)
 {
     const std::pair<double, const char*> cases[] = {
-        {250.0, "250"}, {0.1, "0.1"}, {-2.5, "-2.5"}, {0.0, "0"}, {-0.0, "0"}, {1e21, "1e+21"},
+        {250.0, "250"},
+        {0.1, "0.1"},
+        {-2.5, "-2.5"},
+        {0.0, "0"},
+        {-0.0, "0"},
+        {1e21, "1e+21"},
         {1.0 / 3.0, "0.3333333333333333"},
     };
     for (const auto& [v, text] : cases) {
@@ -23,7 +28,8 @@ TEST(NumberText, TextToNumberTakesTheLeadingNumber)
     for (const auto& [text, v] : doubles)
         EXPECT_EQ(NumberText::ToDouble(QString::fromLatin1(text)), v) << text;
 
-    const std::pair<const char*, qint64> ints[] = {{" 4", 4}, {"04", 4}, {"10", 10}, {"-7x", -7}, {"x1", 0}, {"", 0}};
+    const std::pair<const char*, qint64> ints[] = {{" 4", 4},   {"04", 4}, {"10", 10},
+                                                   {"-7x", -7}, {"x1", 0}, {"", 0}};
     for (const auto& [text, v] : ints)
         EXPECT_EQ(NumberText::ToInt(QString::fromLatin1(text)), v) << text;
 }

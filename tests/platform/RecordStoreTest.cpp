@@ -66,11 +66,16 @@ TEST_F(RecordStoreTest, PropertiesComeBackInTheOrderWritten)
 {
     DbHandle h = Open();
     const std::vector<PropVal> written = {
-        PropVal::UI4(101, 7),          PropVal::Text(303, QStringLiteral("Brot \u00e4\u20ac")),
-        PropVal::R8(219, 0.1),         PropVal::I2(407, -3),
-        PropVal::Time(410, FileTime(123456789012345ULL)), PropVal(),
-        PropVal::Blob(500, QByteArray("\0\1\2", 3)),      PropVal::Bool(501, true),
-        PropVal::UI2(502, 65535),      PropVal::I4(503, -70000),
+        PropVal::UI4(101, 7),
+        PropVal::Text(303, QStringLiteral("Brot \u00e4\u20ac")),
+        PropVal::R8(219, 0.1),
+        PropVal::I2(407, -3),
+        PropVal::Time(410, FileTime(123456789012345ULL)),
+        PropVal(),
+        PropVal::Blob(500, QByteArray("\0\1\2", 3)),
+        PropVal::Bool(501, true),
+        PropVal::UI2(502, 65535),
+        PropVal::I4(503, -70000),
         PropVal::Text(504, QString()),
     };
     const RecordOid oid = Store().WriteProps(h, Target::New, written);
@@ -269,7 +274,8 @@ TEST_F(RecordStoreTest, BatchesCommitOrRollBackAsAWhole)
 
 TEST_F(RecordStoreTest, StoreFileIsPrivateAndKeepsItsRecords)
 {
-    EXPECT_EQ(QFileInfo(StorePath()).permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther),
+    EXPECT_EQ(QFileInfo(StorePath()).permissions() &
+                  (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther),
               QFile::Permissions());
     DbHandle h = Open(101);
     Add(h, 7, 1);

@@ -10,13 +10,6 @@ namespace {
 
 using DbTableTest = TestStore;
 
-std::vector<PropVal> CurrentProps(CDbTable& t)
-{
-    std::vector<PropVal> p;
-    t.Store().ReadProps(t.Handle(), &p);
-    return p;
-}
-
 } // namespace
 
 TEST_F(DbTableTest, NextIdFollowsTheHighestId)
@@ -93,8 +86,9 @@ TEST_F(DbTableTest, FoodRecordsHaveTwentyNinePropertiesEndingWithTheEmptyOne)
 
     const std::vector<PropVal> p = CurrentProps(foods);
     ASSERT_EQ(p.size(), 29u);
-    const std::vector<quint16> order = {101, 202, 203, 219, 204, 205, 209, 210, 211, 206, 212, 207, 208, 214, 215,
-                                        216, 217, 218, 220, 221, 222, 223, 224, 225, 226, 227, 228, 229, 0};
+    const std::vector<quint16> order = {101, 202, 203, 219, 204, 205, 209, 210, 211, 206,
+                                        212, 207, 208, 214, 215, 216, 217, 218, 220, 221,
+                                        222, 223, 224, 225, 226, 227, 228, 229, 0};
     for (size_t i = 0; i < order.size(); ++i)
         EXPECT_EQ(p[i].Id(), order[i]) << i;
     EXPECT_EQ(p.back(), PropVal());
@@ -207,7 +201,8 @@ TEST_F(DbTableTest, ComponentsKeepTheirServingsAsText)
     Store().GoToIndex(parts.Handle(), 0, false);
     const PropVal key = PropVal::UI4(CSubFoodTable::kCompositeProp, 77);
     std::vector<double> servings;
-    for (RecordOid o = Store().FindFirstEqual(parts.Handle(), key); o; o = Store().FindNextEqual(parts.Handle(), key)) {
+    for (RecordOid o = Store().FindFirstEqual(parts.Handle(), key); o;
+         o = Store().FindNextEqual(parts.Handle(), key)) {
         const std::vector<PropVal> p = CurrentProps(parts);
         ASSERT_EQ(p.size(), 5u);
         EXPECT_EQ(p[4].Type(), PropType::LpWstr);

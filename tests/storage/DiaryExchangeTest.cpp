@@ -30,8 +30,9 @@ protected:
         DbHandle h;
         ASSERT_TRUE(Store().OpenDb(h, QString::fromLatin1(CDiaryTable::kExchangeName), 0));
         ASSERT_NE(Store().WriteProps(h, RecordStore::WriteTarget::New,
-                                     {PropVal::Time(1000, date), PropVal::UI4(1001, 1), PropVal::UI4(1002, profile),
-                                      PropVal::R8(1003, 0), PropVal::R8(1004, expenditure), PropVal::R8(1005, weight)}),
+                                     {PropVal::Time(1000, date), PropVal::UI4(1001, 1),
+                                      PropVal::UI4(1002, profile), PropVal::R8(1003, 0),
+                                      PropVal::R8(1004, expenditure), PropVal::R8(1005, weight)}),
                   0u);
     }
 
@@ -95,7 +96,8 @@ TEST_F(DiaryExchangeTest, CompanionFiguresAreKeptAndMergedWhenAsked)
     CompanionWrites(3, 350, 0);
     SaveDay(diary, 3, 0, 0);
     // The companion's 350 kcal keep the record, with this day's zeros.
-    EXPECT_EQ(Exchange(), (std::vector<std::array<double, 4>>{{1, 0, 0, 70}, {2, 2000, 0, 0}, {3, 0, 350, 0}}));
+    EXPECT_EQ(Exchange(),
+              (std::vector<std::array<double, 4>>{{1, 0, 0, 70}, {2, 2000, 0, 0}, {3, 0, 350, 0}}));
 
     // Two profiles on one date: each day finds its own record.
     CompanionWrites(4, 0, 0); // an unrelated record of another profile on the same date
@@ -121,7 +123,8 @@ TEST_F(DiaryExchangeTest, TheCompanionOptionDecidesWhatLoadTakes)
     DbHandle h;
     Store().OpenDb(h, QString::fromLatin1(CDiaryTable::kExchangeName), 0);
     Store().GoToIndex(h, 0, false);
-    Store().WriteProps(h, RecordStore::WriteTarget::Current, {PropVal::R8(1004, 400), PropVal::R8(1005, 79.5)});
+    Store().WriteProps(h, RecordStore::WriteTarget::Current,
+                       {PropVal::R8(1004, 400), PropVal::R8(1005, 79.5)});
 
     diary.SetUseCompanionExercises(false);
     ASSERT_TRUE(diary.FindDay(kDay, 1));
@@ -189,8 +192,8 @@ TEST_F(DiaryExchangeTest, AnotherProcessWritesWhileThisOneHoldsItsHandles)
         ASSERT_TRUE(peer.waitForFinished(30000));
         ASSERT_EQ(peer.exitCode(), 0) << peer.readAllStandardError().toStdString();
     };
-    run({QStringLiteral("add-exchange"), QStringLiteral("2026-12-10"), QStringLiteral("1"), QStringLiteral("350"),
-         QStringLiteral("72.5")});
+    run({QStringLiteral("add-exchange"), QStringLiteral("2026-12-10"), QStringLiteral("1"),
+         QStringLiteral("350"), QStringLiteral("72.5")});
     run({QStringLiteral("add-food"), QStringLiteral("2"), QStringLiteral("Oat flakes")});
 
     // The next look-up sees the other process's records.

@@ -5,13 +5,6 @@ namespace {
 
 using ProfileTableTest = TestStore;
 
-std::vector<PropVal> CurrentProps(CDbTable& t)
-{
-    std::vector<PropVal> p;
-    t.Store().ReadProps(t.Handle(), &p);
-    return p;
-}
-
 } // namespace
 
 TEST_F(ProfileTableTest, NewProfileHasTheDefaults)

@@ -29,16 +29,19 @@ int main(int argc, char** argv)
             return 2;
         DbHandle h;
         const QString name = QString::fromLatin1(CDiaryTable::kExchangeName);
-        store->CreateDb(name, 1000,
-                        {{CDiaryTable::kExDateProp, PropType::FileTime}, {CDiaryTable::kExProfileProp, PropType::UI4}});
+        store->CreateDb(
+            name, 1000,
+            {{CDiaryTable::kExDateProp, PropType::FileTime}, {CDiaryTable::kExProfileProp, PropType::UI4}});
         if (!store->OpenDb(h, name, CDiaryTable::kExDateProp))
             return 4;
-        const RecordOid oid = store->WriteProps(
-            h, RecordStore::WriteTarget::New,
-            {PropVal::Time(CDiaryTable::kExDateProp, FileTime::FromLocal(day)),
-             PropVal::UI4(CDiaryTable::kExStampProp, 0), PropVal::UI4(CDiaryTable::kExProfileProp, args[4].toUInt()),
-             PropVal::R8(CDiaryTable::kExIntakeProp, 0), PropVal::R8(CDiaryTable::kExExpenditureProp, args[5].toDouble()),
-             PropVal::R8(CDiaryTable::kExWeightProp, args[6].toDouble())});
+        const RecordOid oid =
+            store->WriteProps(h, RecordStore::WriteTarget::New,
+                              {PropVal::Time(CDiaryTable::kExDateProp, FileTime::FromLocal(day)),
+                               PropVal::UI4(CDiaryTable::kExStampProp, 0),
+                               PropVal::UI4(CDiaryTable::kExProfileProp, args[4].toUInt()),
+                               PropVal::R8(CDiaryTable::kExIntakeProp, 0),
+                               PropVal::R8(CDiaryTable::kExExpenditureProp, args[5].toDouble()),
+                               PropVal::R8(CDiaryTable::kExWeightProp, args[6].toDouble())});
         return oid ? 0 : 5;
     }
     if (args[2] == QLatin1String("add-food") && args.size() == 5) {

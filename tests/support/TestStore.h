@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CDbTable.h"
 #include "Clock.h"
 #include "RecordStore.h"
 
@@ -8,6 +9,14 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// Every property of a table's current record, as stored.
+inline std::vector<PropVal> CurrentProps(CDbTable& t)
+{
+    std::vector<PropVal> p;
+    t.Store().ReadProps(t.Handle(), &p);
+    return p;
+}
 
 // A fresh store in a temporary folder, with a fixed clock.
 class TestStore : public ::testing::Test

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CDbTable.h"
+#include "RecordReader.h"
+
+// A wrapper whose buffer is one Record: Load and Save move the whole buffer through the
+// wrapper's property list.
+template <typename RecordT> class CRecordTable : public CDbTable
+{
+public:
+    using Record = RecordT;
+    using CDbTable::CDbTable;
+
+    bool Load() override
+    {
+        std::vector<PropVal> props;
+        if (!ReadCurrent(&props))
+            return false;
+        FromProps(RecordReader(props));
+        return true;
+    }
+
+    bool Save() override { return Write(RecordStore::WriteTarget::Current, Props()) != 0; }
+
+    Record& Buffer() { return m_rec; }
+    const Record& Buffer() const { return m_rec; }
+
+protected:
+    // The buffer as the properties of a record, in the order they are written.
+    virtual std::vector<PropVal> Props() const = 0;
+    virtual void FromProps(const RecordReader& r) = 0;
+
+    Record m_rec;
+};
