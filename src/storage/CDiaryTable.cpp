@@ -75,17 +75,33 @@ bool CDiaryTable::Load()
 {
     if (!CRecordTable::Load())
         return false;
-    if (m_useCompanion && OpenExchange()) {
-        if (FindExchange(m_rec.date, m_rec.profileId)) {
-            m_rec.exercise = m_exchange.expenditure;
-            if (m_exchange.weight > 0)
-                m_rec.weight = m_exchange.weight;
-        } else {
-            m_rec.exercise = 0;
-        }
-        CloseExchange();
-    }
+    MergeCompanionFigures();
     return true;
+}
+
+void CDiaryTable::MergeCompanionFigures()
+{
+    if (!m_useCompanion)
+        return;
+    Exchange found;
+    if (LookUpExchange(m_rec.date, m_rec.profileId, &found)) {
+        m_rec.exercise = found.expenditure;
+        if (found.weight > 0)
+            m_rec.weight = found.weight;
+    } else {
+        m_rec.exercise = 0;
+    }
+}
+
+bool CDiaryTable::LookUpExchange(FileTime date, quint32 profileId, Exchange* out)
+{
+    if (!OpenExchange())
+        return false;
+    const bool found = FindExchange(date, profileId);
+    if (found && out)
+        *out = m_exchange;
+    CloseExchange();
+    return found;
 }
 
 bool CDiaryTable::Save()

@@ -65,6 +65,12 @@ public:
     void SetUseCompanionExercises(bool on) { m_useCompanion = on; }
     bool UseCompanionExercises() const { return m_useCompanion; }
 
+    // With companion exercises on, takes the companion's expenditure (0 without a record) and,
+    // when it has one, its weight into the buffer.
+    void MergeCompanionFigures();
+    // The exchange record of a profile's day, looked up in one opening of the exchange database.
+    bool LookUpExchange(FileTime date, quint32 profileId, Exchange* out);
+
     // Exchange steps; the exchange handle must be open.
     bool FindExchange(FileTime date, quint32 profileId);
     void AddExchange(FileTime date, quint32 profileId);

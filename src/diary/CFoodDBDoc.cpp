@@ -1,0 +1,360 @@
+#include "CFoodDBDoc.h"
+
+
+#include "ActivityTable.h"
+#include "EnergyRules.h"
+#include "IDatePicker.h"
+#include "IDocumentObserver.h"
+#include "IExerciseDatabaseDialog.h"
+#include "IExercisePropertiesDialog.h"
+#include "IFoodChooser.h"
+#include "IMealPropertiesDialog.h"
+#include "Measures.h"
+#include "MealsPattern.h"
+#include "RequirementChecks.h"
+
+#include <algorithm>
+
+CFoodDBDoc::CFoodDBDoc(RecordStore& store, const Clock& clock)
+    : m_store(store), m_clock(clock), m_recent(store), m_measures(store), m_foods(store), m_meals(store),
+      m_profiles(store, clock), m_diary(store, clock), m_sumFoods(store), m_subFoods(store),
+      m_foodRecords(m_sumFoods, m_subFoods), m_plan(store, clock), m_currentDate(clock.Today())
+{
+}
+
+CFoodDBDoc::~CFoodDBDoc() = default;
+
+void CFoodDBDoc::AddObserver(IDocumentObserver* view)
+{
+    if (std::find(m_views.begin(), m_views.end(), view) == m_views.end())
+        m_views.push_back(view);
+}
+
+void CFoodDBDoc::RemoveObserver(IDocumentObserver* view)
+{
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+}
+
+void CFoodDBDoc::UpdateAllViews()
+{
+    const std::vector<IDocumentObserver*> views = m_views; // a view may detach while updating
+    for (IDocumentObserver* v : views)
+        v->OnDocumentUpdate();
+}
+
+// ---- profiles ----------------------------------------------------------------------------------
+
+void CFoodDBDoc::ProfileOpened()
+{
+    m_profileOpen = true;
+    SetMeasures(Profile().flags);
+    m_diary.SetUseCompanionExercises(Profile().Has(CProfileTable::kCompanionExercises));
+}
+
+bool CFoodDBDoc::SaveProfile()
+{
+    if (!m_profileOpen || !m_profiles.FindId(Profile().id))
+        return false;
+    const bool ok = m_profiles.Save();
+    ProfileOpened(); // settings may have changed units or the companion option
+    return ok;
+}
+
+bool CFoodDBDoc::OpenMarkedProfile()
+{
+    for (RecordOid o = m_profiles.First(); o; o = m_profiles.Next()) {
+        if (m_profiles.Load() && Profile().Has(CProfileTable::kOpen)) {
+            ProfileOpened();
+            return true;
+        }
+    }
+    m_profileOpen = false;
+    return false;
+}
+
+bool CFoodDBDoc::OpenProfile(quint32 id)
+{
+    if (!m_profiles.FindId(id))
+        return false;
+    ClearOpenMarks();
+    if (!m_profiles.FindId(id) || !m_profiles.Load())
+        return false;
+    Profile().Set(CProfileTable::kOpen, true);
+    m_profiles.Save();
+    ProfileOpened();
+    UpdateAllViews();
+    return true;
+}
+
+quint32 CFoodDBDoc::NewProfile()
+{
+    ClearOpenMarks();
+    const quint32 id = m_profiles.NewRecord();
+    if (id == 0)
+        return 0;
+    Profile().Set(CProfileTable::kOpen, true);
+    m_profiles.Save();
+    ProfileOpened();
+    UpdateAllViews();
+    return id;
+}
+
+void CFoodDBDoc::ClearOpenMarks()
+{
+    int n = 0;
+    for (RecordOid o = m_profiles.First(); o && n < kMaxOpenMarksCleared; o = m_profiles.Next(), ++n) {
+        if (!m_profiles.Load())
+            continue;
+        Profile().Set(CProfileTable::kOpen, false);
+        m_profiles.Save();
+    }
+    m_profileOpen = false;
+}
+
+// ---- the displayed day -----------------------------------------------------------------------
+
+void CFoodDBDoc::SetCurrentDate(const IDatePicker& picker)
+{
+    SetCurrentDate(picker.Date());
+}
+
+void CFoodDBDoc::ShowCurrentDate(IDatePicker& picker) const
+{
+    picker.SetDate(m_currentDate);
+}
+
+void CFoodDBDoc::OpenDay()
+{
+    const quint32 profile = Profile().id;
+    if (m_diary.FindDay(m_currentDate, profile))
+        return;
+    if (!m_diary.NewRecord())
+        return;
+    DayRecord& day = m_diary.Buffer();
+    day.date = m_currentDate;
+    day.profileId = profile;
+    // A new day takes what the companion already recorded for it, so the first save keeps it.
+    m_diary.MergeCompanionFigures();
+    m_diary.Save();
+}
+
+void CFoodDBDoc::SaveDay(double weightKg, const std::array<double, 4>& params)
+{
+    DayRecord& day = m_diary.Buffer();
+    day.date = m_currentDate;
+    day.profileId = Profile().id;
+    day.weight = weightKg;
+    day.params = params;
+    m_diary.Save();
+}
+
+void CFoodDBDoc::SaveDay()
+{
+    SaveDay(m_diary.Buffer().weight, m_diary.Buffer().params);
+}
+
+void CFoodDBDoc::ComputeDay(quint32 dayId)
+{
+    const LocalDateTime now = m_clock.Now();
+    const FileTime today = FileTime::FromLocal(now).Date();
+    m_weight = m_plan.WeightOnDay(Profile(), today);
+    m_requiredCalories = m_plan.RequiredCalories(Profile(), today);
+    m_diary.FindDay(m_currentDate, Profile().id);
+
+    m_totals = NutrientValues();
+    m_expenditure = 0.0;
+    for (RecordOid o = m_meals.FirstOfDay(dayId); o; o = m_meals.NextOfDay(dayId)) {
+        if (!m_meals.Load())
+            continue;
+        const EntryRecord& e = m_meals.Buffer();
+        if (e.IsExercise()) {
+            m_expenditure += ExerciseCalories(e.activity, e.minutes, m_weight);
+        } else {
+            FoodData food;
+            m_foodRecords.LoadFood(e.foodId, &food);
+            AddScaledFood(m_totals, food.values, e.weight);
+        }
+    }
+    if (Profile().Has(CProfileTable::kCompanionExercises)) {
+        CDiaryTable::Exchange found;
+        m_expenditure = m_diary.LookUpExchange(m_currentDate, Profile().id, &found) ? found.expenditure : 0.0;
+    }
+    if (Profile().userCalories > 0)
+        m_calorieFigure = Profile().userCalories + m_expenditure;
+    else
+        m_calorieFigure = m_requiredCalories - Profile().weeklyLoss * (1.0 / 7) * Energy::kKcalPerKgBodyWeight +
+                          m_expenditure;
+    m_fraction = MealsPatternFraction(now.hour);
+
+    DayRecord& day = m_diary.Buffer();
+    day.values.amounts = m_totals.amounts;
+    day.exercise = m_expenditure;
+}
+
+// ---- changes -----------------------------------------------------------------------------------
+
+FileTime CFoodDBDoc::WithTimeOfDay(FileTime date, int hour, int minute) const
+{
+    LocalDateTime t = date.ToLocal();
+    t.hour = hour;
+    t.minute = minute;
+    return FileTime::FromLocal(t);
+}
+
+CFoodDBDoc::Serving CFoodDBDoc::DefaultServing(quint32 foodId)
+{
+    Serving s;
+    if (!m_foods.FindId(foodId) || !m_foods.Load())
+        return s;
+    const FoodRecord& food = m_foods.Buffer();
+    const double weight = m_measures.ServingWeight(food.defaultServingId);
+    if (weight == 0) {
+        s.name = QStringLiteral("Reference weight");
+        s.grams = food.referenceWeight;
+    } else {
+        s.name = m_measures.ServingName(food.defaultServingId);
+        s.grams = weight;
+    }
+    return s;
+}
+
+quint32 CFoodDBDoc::AddMealEntry(quint32 foodId, double grams, double servings, const QString& servingName,
+                                 FileTime time)
+{
+    if (!m_diary.CurrentRecord())
+        return 0;
+    const quint32 id = m_meals.NewRecord();
+    if (id == 0)
+        return 0;
+    EntryRecord& e = m_meals.Buffer();
+    e.dayId = m_diary.Buffer().id;
+    e.foodId = foodId;
+    e.weight = grams;
+    e.servings = servings;
+    e.servingName = servingName;
+    e.time = time;
+    return m_meals.Save() ? id : 0;
+}
+
+quint32 CFoodDBDoc::AddExerciseEntry(quint32 activity, quint32 minutes, FileTime time)
+{
+    if (!m_diary.CurrentRecord())
+        return 0;
+    const quint32 id = m_meals.NewRecord();
+    if (id == 0)
+        return 0;
+    EntryRecord& e = m_meals.Buffer();
+    e.dayId = m_diary.Buffer().id;
+    e.activity = activity;
+    e.minutes = minutes;
+    e.time = time;
+    return m_meals.Save() ? id : 0;
+}
+
+void CFoodDBDoc::AddMeal()
+{
+    IFoodChooser::Choice choice;
+    if (!m_foodChooser || !m_foodChooser->ChooseFood((Profile().filtersMask & 1) != 0, &choice))
+        return;
+    const Serving serving = DefaultServing(choice.foodId);
+    const quint32 id = AddMealEntry(choice.foodId, serving.grams, 1.0, serving.name, m_clock.NowFileTime());
+    if (id == 0)
+        return;
+    if (Profile().Has(CProfileTable::kShowMealProperties))
+        EditEntry(id, choice.name);
+    NoteRecentFood(choice.foodId, choice.name, serving.grams, serving.name, 1.0);
+    UpdateAllViews();
+}
+
+void CFoodDBDoc::AddExercise()
+{
+    quint32 activity = 0;
+    quint32 minutes = 0;
+    if (!m_exerciseDbDialog || !m_exerciseDbDialog->Run(&activity, &minutes))
+        return;
+    AddExerciseEntry(activity, minutes, m_clock.NowFileTime());
+    UpdateAllViews();
+}
+
+void CFoodDBDoc::EditEntry(quint32 entryId, const QString& name)
+{
+    m_meals.Reopen(CDbTable::kIdProp);
+    if (m_meals.FindId(entryId) && m_meals.Load()) {
+        EntryRecord& e = m_meals.Buffer();
+        const LocalDateTime at = e.time.ToLocal();
+        if (!e.IsExercise()) {
+            IMealPropertiesDialog::Values v{e.foodId, name, e.weight, e.servings, e.servingName, at.hour, at.minute};
+            if (m_mealDialog && m_mealDialog->Run(QStringLiteral("Meal properties"), &v)) {
+                e.time = WithTimeOfDay(e.time, v.hour, v.minute);
+                e.weight = v.grams;
+                e.servingName = v.servingName;
+                e.servings = v.servings;
+                const EntryRecord saved = e;
+                m_meals.Save();
+                NoteRecentFood(saved.foodId, name, saved.weight, saved.servingName, saved.servings);
+            }
+        } else {
+            quint32 minutes = e.minutes;
+            int hour = at.hour;
+            int minute = at.minute;
+            if (m_exerciseDialog && m_exerciseDialog->Run(ActivityName(e.activity), &minutes, &hour, &minute)) {
+                e.time = WithTimeOfDay(e.time, hour, minute);
+                e.minutes = minutes;
+                m_meals.Save();
+            }
+        }
+    }
+    m_meals.Reopen(CMealTable::kDayProp);
+    UpdateAllViews();
+}
+
+void CFoodDBDoc::DeleteEntry(quint32 entryId)
+{
+    m_meals.Reopen(CDbTable::kIdProp);
+    if (m_meals.FindId(entryId))
+        m_meals.DeleteCurrent();
+    m_meals.Reopen(CMealTable::kDayProp);
+    UpdateAllViews();
+}
+
+void CFoodDBDoc::NoteRecentFood(quint32 foodId, const QString& foodName, double grams, const QString& servingName,
+                                double servings)
+{
+    m_recent.Reopen(CDbTable::kIdProp);
+    if (!(m_recent.FindId(foodId) && m_recent.Load()) && !m_recent.NewRecord(foodId)) {
+        m_recent.Reopen(CLruFoodsTable::kLastUseProp);
+        return;
+    }
+    RecentFoodRecord& r = m_recent.Buffer();
+    r.name = foodName;
+    r.weight = grams;
+    r.servingName = servingName;
+    r.servings = servings;
+    r.lastUse = m_clock.NowFileTime();
+    m_recent.Save();
+    m_recent.Reopen(CLruFoodsTable::kLastUseProp);
+    if (m_recent.Count() > static_cast<quint32>(kMaxRecentFoods) && m_recent.First())
+        m_recent.DeleteCurrent();
+}
+
+// ---- rules ------------------------------------------------------------------------------------
+
+double CFoodDBDoc::MealsPatternFraction(int hour) const
+{
+    return MealsPattern::Fraction(Profile(), hour);
+}
+
+quint32 CFoodDBDoc::CheckRequirements(quint32 mask, const NutrientValues& amounts) const
+{
+    return Requirements::Check(mask, amounts, {Profile(), m_calorieFigure, m_fraction});
+}
+
+bool CFoodDBDoc::FoodFitsFilters(quint32 foodId)
+{
+    FoodData food;
+    m_foodRecords.LoadFood(foodId, &food);
+    const double serving = m_measures.ServingWeight(food.defaultServingId);
+    NutrientValues amounts = m_totals;
+    AddScaledFood(amounts, food.values, serving > 0 ? serving : food.referenceWeight);
+    return CheckRequirements(Profile().filtersMask, amounts) == 0;
+}

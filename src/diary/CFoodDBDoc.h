@@ -1,0 +1,153 @@
+#pragma once
+
+#include "CDiaryTable.h"
+#include "CFoodTable.h"
+#include "CLruFoodsTable.h"
+#include "CMealTable.h"
+#include "CMeasuresTable.h"
+#include "CProfileTable.h"
+#include "CSubFoodTable.h"
+#include "Clock.h"
+#include "FoodRecords.h"
+#include "NutrientValues.h"
+#include "PlanCalculator.h"
+
+#include <array>
+#include <vector>
+
+class IDatePicker;
+class IDocumentObserver;
+class IExerciseDatabaseDialog;
+class IExercisePropertiesDialog;
+class IFoodChooser;
+class IMealPropertiesDialog;
+
+// The diary document: the open profile, the displayed day and its figures, and every change
+// to the diary. Views attach as observers and are told to update after each change.
+class CFoodDBDoc
+{
+public:
+    static constexpr int kMaxRecentFoods = CLruFoodsTable::kMaxRecords;
+    static constexpr int kMaxOpenMarksCleared = 64;
+
+    // The serving a new meal starts with.
+    struct Serving
+    {
+        QString name;
+        double grams = 0.0;
+    };
+
+    CFoodDBDoc(RecordStore& store, const Clock& clock);
+    ~CFoodDBDoc();
+    CFoodDBDoc(const CFoodDBDoc&) = delete;
+    CFoodDBDoc& operator=(const CFoodDBDoc&) = delete;
+
+    // Dialogs the document runs; any may be null, which cancels that step.
+    void SetFoodChooser(IFoodChooser* d) { m_foodChooser = d; }
+    void SetMealPropertiesDialog(IMealPropertiesDialog* d) { m_mealDialog = d; }
+    void SetExerciseDatabaseDialog(IExerciseDatabaseDialog* d) { m_exerciseDbDialog = d; }
+    void SetExercisePropertiesDialog(IExercisePropertiesDialog* d) { m_exerciseDialog = d; }
+
+    void AddObserver(IDocumentObserver* view);
+    void RemoveObserver(IDocumentObserver* view);
+    void UpdateAllViews();
+
+    // ---- the open profile ----
+    bool HasOpenProfile() const { return m_profileOpen; }
+    const ProfileRecord& Profile() const { return m_profiles.Buffer(); }
+    ProfileRecord& Profile() { return m_profiles.Buffer(); }
+    // Writes the open profile's buffer to its record.
+    bool SaveProfile();
+    // Opens the profile that carries the open mark, if any.
+    bool OpenMarkedProfile();
+    // Marks a profile as the open one (clearing the others) and opens it.
+    bool OpenProfile(quint32 id);
+    quint32 NewProfile();
+    void ClearOpenMarks();
+
+    // ---- the displayed day ----
+    FileTime CurrentDate() const { return m_currentDate; }
+    void SetCurrentDate(FileTime date) { m_currentDate = date.Date(); }
+    void SetCurrentDate(const IDatePicker& picker);
+    void ShowCurrentDate(IDatePicker& picker) const;
+    void OpenDay();
+    void SaveDay(double weightKg, const std::array<double, 4>& params);
+    // Saves the day with the weight and parameters it has.
+    void SaveDay();
+    void ComputeDay(quint32 dayId);
+    const DayRecord& Day() const { return m_diary.Buffer(); }
+
+    // Figures of the last ComputeDay.
+    const NutrientValues& DayTotals() const { return m_totals; }
+    double Expenditure() const { return m_expenditure; }
+    double Weight() const { return m_weight; }
+    double RequiredCalories() const { return m_requiredCalories; }
+    double CalorieFigure() const { return m_calorieFigure; }
+    double Fraction() const { return m_fraction; }
+
+    // ---- changes ----
+    void AddMeal();
+    void AddExercise();
+    void EditEntry(quint32 entryId, const QString& name);
+    void DeleteEntry(quint32 entryId);
+    void NoteRecentFood(quint32 foodId, const QString& foodName, double grams, const QString& servingName,
+                        double servings);
+    // Writes a meal or exercise entry of the displayed day; returns its id (0 when not written).
+    quint32 AddMealEntry(quint32 foodId, double grams, double servings, const QString& servingName, FileTime time);
+    quint32 AddExerciseEntry(quint32 activity, quint32 minutes, FileTime time);
+    // The default serving of a food: its default serving size, or "Reference weight" with the
+    // reference weight when that serving weighs nothing.
+    Serving DefaultServing(quint32 foodId);
+
+    // ---- rules ----
+    double MealsPatternFraction(int hour) const;
+    quint32 CheckRequirements(quint32 mask, const NutrientValues& amounts) const;
+    // Whether a food's default serving, added to the day, breaks none of the selected filters.
+    bool FoodFitsFilters(quint32 foodId);
+    double WeightOnDay(FileTime day) { return m_plan.WeightOnDay(Profile(), day); }
+    double StoredWeightOnDay(FileTime day) { return m_plan.StoredWeightOnDay(Profile(), day); }
+    double RequiredCaloriesOn(FileTime day) { return m_plan.RequiredCalories(Profile(), day); }
+    bool LoadFood(quint32 id, FoodData* food) { return m_foodRecords.LoadFood(id, food); }
+
+    // The tables, for views and dialogs that read them directly.
+    CMealTable& Meals() { return m_meals; }
+    CFoodTable& Foods() { return m_foods; }
+    CMeasuresTable& Measures() { return m_measures; }
+    CLruFoodsTable& RecentFoods() { return m_recent; }
+    CProfileTable& Profiles() { return m_profiles; }
+    CDiaryTable& Diary() { return m_diary; }
+    const Clock& TheClock() const { return m_clock; }
+
+private:
+    void ProfileOpened();
+    FileTime WithTimeOfDay(FileTime date, int hour, int minute) const;
+
+    RecordStore& m_store;
+    const Clock& m_clock;
+    CLruFoodsTable m_recent;
+    CMeasuresTable m_measures;
+    CFoodTable m_foods;
+    CMealTable m_meals;
+    CProfileTable m_profiles;
+    CDiaryTable m_diary;
+    // Tables of their own for summing foods, so a day's sum never moves the dialogs' cursors.
+    CFoodTable m_sumFoods;
+    CSubFoodTable m_subFoods;
+    FoodRecords m_foodRecords;
+    PlanCalculator m_plan;
+
+    bool m_profileOpen = false;
+    FileTime m_currentDate;
+    NutrientValues m_totals;
+    double m_expenditure = 0.0;
+    double m_weight = 0.0;
+    double m_requiredCalories = 0.0;
+    double m_calorieFigure = 0.0;
+    double m_fraction = 0.0;
+
+    std::vector<IDocumentObserver*> m_views;
+    IFoodChooser* m_foodChooser = nullptr;
+    IMealPropertiesDialog* m_mealDialog = nullptr;
+    IExerciseDatabaseDialog* m_exerciseDbDialog = nullptr;
+    IExercisePropertiesDialog* m_exerciseDialog = nullptr;
+};

@@ -1,0 +1,184 @@
+#include "DiaryScreen.h"
+
+#include "ActivityTable.h"
+#include "CFoodDBDoc.h"
+#include "NumberFormat.h"
+
+#include <algorithm>
+
+namespace DiaryScreen {
+
+namespace {
+
+// The nutrients of columns 5..14.
+constexpr std::array<Nutrient, 10> kNutrientColumns = {
+    Nutrient::Protein,      Nutrient::Fat,     Nutrient::Saturates, Nutrient::Monounsaturates,
+    Nutrient::Polyunsaturates, Nutrient::Carbohydrate, Nutrient::Alcohol, Nutrient::Sodium,
+    Nutrient::Cholesterol,  Nutrient::Fiber};
+
+QString Cell(double v)
+{
+    return FormatFixed(v, 6, 1);
+}
+
+QString Value(double v)
+{
+    return FormatFixed(v, 5, 0);
+}
+
+QString TimeText(FileTime t)
+{
+    const LocalDateTime l = t.ToLocal();
+    return QStringLiteral("%1:%2").arg(l.hour, 2, 10, QLatin1Char('0')).arg(l.minute, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QStringList ColumnHeaders()
+{
+    return {QStringLiteral("Time"),         QStringLiteral("Meal/Exercise"),   QStringLiteral("Calories"),
+            QStringLiteral("Amount/Time spent"), QStringLiteral("Grams"),      QStringLiteral("Protein"),
+            QStringLiteral("Fat"),          QStringLiteral("Saturates"),       QStringLiteral("Monounsaturates"),
+            QStringLiteral("Polyunsaturates"), QStringLiteral("Carbohydrate"), QStringLiteral("Alcohol"),
+            QStringLiteral("Sodium"),       QStringLiteral("Cholesterol"),     QStringLiteral("Fiber")};
+}
+
+SummaryLine Summary(int code, const CFoodDBDoc& doc)
+{
+    const NutrientValues& t = doc.DayTotals();
+    const double intake = t[Nutrient::Energy];
+    SummaryLine s;
+    auto second = [&](const char* label, double v, const char* unit) {
+        s.label = QString::fromLatin1(label);
+        s.second = Value(v);
+        s.secondUnit = QString::fromLatin1(unit);
+        s.showSecond = true;
+    };
+    auto pair = [&](const char* label, Nutrient n, EnergyShare share) {
+        s.label = QString::fromLatin1(label);
+        s.first = Value(t[n]);
+        s.firstUnit = QStringLiteral("g");
+        s.second = Value(t.Share(share));
+        s.secondUnit = QStringLiteral("%");
+        s.showFirst = s.showSecond = true;
+    };
+    switch (code) {
+    case 1:
+        second("Food intake:", intake, "");
+        break;
+    case 2:
+        second("Req'd calories:", doc.CalorieFigure(), "");
+        break;
+    case 3:
+        second("Exercises:", doc.Expenditure(), "");
+        break;
+    case 4:
+        second("Cals:", doc.CalorieFigure(), "");
+        s.first = Value(intake);
+        s.firstUnit = QStringLiteral(" /");
+        s.showFirst = true;
+        break;
+    case 5:
+        pair("Prot:", Nutrient::Protein, EnergyShare::Protein);
+        break;
+    case 6:
+        pair("Fat:", Nutrient::Fat, EnergyShare::Fat);
+        break;
+    case 7:
+        pair("Satu:", Nutrient::Saturates, EnergyShare::Saturates);
+        break;
+    case 8:
+        pair("Mono:", Nutrient::Monounsaturates, EnergyShare::Monounsaturates);
+        break;
+    case 9:
+        pair("Poly:", Nutrient::Polyunsaturates, EnergyShare::Polyunsaturates);
+        break;
+    case 10:
+        pair("Carb:", Nutrient::Carbohydrate, EnergyShare::Carbohydrate);
+        break;
+    case 11:
+        pair("Alco:", Nutrient::Alcohol, EnergyShare::Alcohol);
+        break;
+    case 12:
+        second("Sodium:", t[Nutrient::Sodium], "mg");
+        break;
+    case 13:
+        second("Cholesterol:", t[Nutrient::Cholesterol], "mg");
+        break;
+    case 14:
+        second("Fiber:", t[Nutrient::Fiber], "g");
+        break;
+    case 15:
+        second("Calorie budget:", doc.CalorieFigure() - intake, "");
+        break;
+    default:
+        break;
+    }
+    return s;
+}
+
+std::array<SummaryLine, kSummaryLines> SummaryLines(const CFoodDBDoc& doc)
+{
+    std::array<SummaryLine, kSummaryLines> lines;
+    for (int i = 0; i < kSummaryLines; ++i)
+        lines[i] = Summary(doc.Profile().summaryLines[i], doc);
+    return lines;
+}
+
+std::vector<Row> Rows(CFoodDBDoc& doc, quint32 dayId)
+{
+    std::vector<Row> rows;
+    if (doc.Profile().Has(CProfileTable::kCompanionExercises) && doc.Expenditure() >= 0) {
+        Row r;
+        r.icon = RowIcon::Companion;
+        r.cells.fill(QStringLiteral("-"));
+        r.cells[0] = QStringLiteral("RVL");
+        r.cells[1] = QStringLiteral("Ravelin");
+        r.cells[2] = Cell(-doc.Expenditure());
+        rows.push_back(r);
+    }
+    CMealTable& meals = doc.Meals();
+    std::vector<EntryRecord> entries;
+    for (RecordOid o = meals.FirstOfDay(dayId); o; o = meals.NextOfDay(dayId)) {
+        if (meals.Load())
+            entries.push_back(meals.Buffer());
+    }
+    for (const EntryRecord& e : entries) {
+        Row r;
+        r.entryId = e.id;
+        r.cells[0] = TimeText(e.time);
+        if (e.IsExercise()) {
+            r.icon = RowIcon::Exercise;
+            r.cells.fill(QStringLiteral("-"));
+            r.cells[0] = TimeText(e.time);
+            r.cells[1] = ActivityName(e.activity);
+            r.cells[2] = Cell(-ExerciseCalories(e.activity, e.minutes, doc.Weight()));
+            r.cells[3] = QString::number(e.minutes) + QStringLiteral(" minutes");
+        } else {
+            FoodData food;
+            doc.LoadFood(e.foodId, &food); // a missing food shows no name and zero amounts
+            const double scale = e.weight * 0.01;
+            r.cells[1] = food.name;
+            r.cells[2] = Cell(food.values[Nutrient::Energy] * scale);
+            const QString servings = FormatFixed(e.servings, 6, 2) + QStringLiteral(" x ");
+            if (!e.servingName.isEmpty())
+                r.cells[3] = servings + e.servingName;
+            else if (e.servings != 0)
+                r.cells[3] = servings + Cell(e.weight / e.servings) + QStringLiteral(" g");
+            else
+                r.cells[3] = servings + Cell(e.weight) + QStringLiteral(" g");
+            r.cells[4] = Cell(e.weight);
+            for (size_t i = 0; i < kNutrientColumns.size(); ++i)
+                r.cells[5 + i] = Cell(food.values[kNutrientColumns[i]] * scale);
+        }
+        rows.push_back(r);
+    }
+    return rows;
+}
+
+void SortRows(std::vector<Row>& rows)
+{
+    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.cells[0] > b.cells[0]; });
+}
+
+} // namespace DiaryScreen

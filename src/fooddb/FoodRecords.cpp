@@ -1,0 +1,119 @@
+#include "FoodRecords.h"
+
+#include "CFoodTable.h"
+#include "CSubFoodTable.h"
+#include "EnergyRules.h"
+
+#include <algorithm>
+
+void AddScaledFood(NutrientValues& target, const NutrientValues& food, double grams)
+{
+    for (int i = 0; i < kNutrientCount; ++i)
+        target.amounts[i] += food.amounts[i] * grams * 0.01;
+    target.percentages = EnergyPercentages(target);
+}
+
+void ComputeFoodPercentages(NutrientValues& values)
+{
+    if (static_cast<qint64>(values[Nutrient::Energy] * 100) == 0)
+        values.percentages = {};
+    else
+        values.percentages = EnergyPercentages(values);
+}
+
+bool FoodRecords::LoadFood(quint32 id, FoodData* food)
+{
+    std::vector<quint32> path;
+    return Load(id, food, path);
+}
+
+void FoodRecords::ReadComponents(quint32 id, std::vector<FoodComponent>* out)
+{
+    out->clear();
+    RecordStore& store = m_components.Store();
+    DbHandle& h = m_components.Handle();
+    const PropVal key = PropVal::UI4(CSubFoodTable::kCompositeProp, id);
+    store.GoToIndex(h, 0, false);
+    for (RecordOid o = store.FindFirstEqual(h, key); o; o = store.FindNextEqual(h, key)) {
+        // A damaged database may hold more rows than a food can have; the rest are not read.
+        if (out->size() >= static_cast<size_t>(FoodData::kMaxComponents))
+            break;
+        if (!m_components.Load())
+            continue;
+        const ComponentRecord& r = m_components.Buffer();
+        out->push_back({r.componentId, r.weight, r.servings, r.servingName});
+    }
+}
+
+bool FoodRecords::Load(quint32 id, FoodData* food, std::vector<quint32>& path)
+{
+    *food = FoodData();
+    if (!m_foods.FindId(id) || !m_foods.Load())
+        return false;
+    const FoodRecord& r = m_foods.Buffer();
+    food->id = r.id;
+    food->folderId = r.folderId;
+    food->name = r.name;
+    food->values = r.values;
+    food->referenceWeight = r.referenceWeight;
+    food->defaultServingId = r.defaultServingId;
+    ReadComponents(id, &food->components);
+
+    if (food->IsComposite()) {
+        path.push_back(id);
+        NutrientValues sum;
+        double total = 0.0;
+        for (const FoodComponent& c : food->components) {
+            FoodData part;
+            const bool loops = std::find(path.begin(), path.end(), c.foodId) != path.end();
+            if (!loops)
+                Load(c.foodId, &part, path);
+            AddScaledFood(sum, part.values, c.weight);
+            total += c.weight;
+        }
+        path.pop_back();
+        if (total > 0) {
+            for (double& a : sum.amounts)
+                a *= 100.0 / total;
+        } else {
+            sum.amounts = {};
+        }
+        food->values.amounts = sum.amounts;
+    }
+    ComputeFoodPercentages(food->values);
+    return true;
+}
+
+bool FoodRecords::SaveFood(const FoodData& food)
+{
+    RecordStore& store = m_components.Store();
+    RecordStore::Batch batch(store);
+    DbHandle& h = m_components.Handle();
+    const PropVal key = PropVal::UI4(CSubFoodTable::kCompositeProp, food.id);
+    for (RecordOid o = store.FindFirstEqual(h, key); o; o = store.FindFirstEqual(h, key)) {
+        if (!store.RemoveRecord(h, o))
+            break;
+    }
+    const size_t count = std::min(food.components.size(), static_cast<size_t>(FoodData::kMaxComponents));
+    for (size_t i = count; i-- > 0;) {
+        const FoodComponent& c = food.components[i];
+        m_components.Buffer() = {food.id, c.foodId, c.weight, c.servingName, c.servings};
+        m_components.NewRecord();
+    }
+
+    if (!m_foods.FindId(food.id) && !m_foods.NewRecord(food.id))
+        return false;
+    FoodRecord& r = m_foods.Buffer();
+    r.id = food.id;
+    r.folderId = food.folderId;
+    r.name = food.name;
+    r.values = food.values;
+    r.componentCount = static_cast<quint32>(count);
+    r.referenceWeight = food.referenceWeight;
+    r.defaultServingId = food.defaultServingId;
+    if (!m_foods.Save()) {
+        batch.Abandon();
+        return false;
+    }
+    return batch.Commit();
+}

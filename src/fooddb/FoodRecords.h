@@ -1,0 +1,33 @@
+#pragma once
+
+#include "FoodData.h"
+
+class CFoodTable;
+class CSubFoodTable;
+
+// Adds grams of a food (values per 100 g) to a running total and recomputes its shares.
+void AddScaledFood(NutrientValues& target, const NutrientValues& food, double grams);
+// The shares of a food: the energy-share rule, and none at all for a food of under 0.01 kcal.
+void ComputeFoodPercentages(NutrientValues& values);
+
+// Reads and writes foods with their components through the given tables; the tables' cursors
+// and buffers are used as scratch space.
+class FoodRecords
+{
+public:
+    FoodRecords(CFoodTable& foods, CSubFoodTable& components) : m_foods(foods), m_components(components) {}
+
+    // False, with zero values, when no food has this id. A composite food's values are those of
+    // its components; a component that is missing, or that leads back to a food being loaded,
+    // counts as zero values while its weight still counts.
+    bool LoadFood(quint32 id, FoodData* food);
+    // Writes the food record (replacing the one with its id) and its component rows.
+    bool SaveFood(const FoodData& food);
+
+private:
+    bool Load(quint32 id, FoodData* food, std::vector<quint32>& path);
+    void ReadComponents(quint32 id, std::vector<FoodComponent>* out);
+
+    CFoodTable& m_foods;
+    CSubFoodTable& m_components;
+};

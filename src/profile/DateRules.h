@@ -1,0 +1,12 @@
+#pragma once
+
+#include "FileTime.h"
+
+#include <QString>
+
+// n days later (earlier when negative), at 00:00.
+FileTime AddDays(FileTime date, qint64 n);
+// Whole days from earlier to later, truncated toward zero; negative when later lies before.
+qint64 DaysBetween(FileTime later, FileTime earlier);
+// "9-12-2026" (day-month-year) or "12-09-2026" (month-day-year).
+QString DateText(FileTime date, bool dayMonthYear);
