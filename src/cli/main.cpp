@@ -226,9 +226,10 @@ int ExerciseAdd(CFoodDBDoc& doc, const CliArguments& args)
     if (!ResolveWhen(args, doc.TheClock(), true, &when, &error))
         return Usage(error);
     quint32 activity = 0;
-    if (!args.Has(QStringLiteral("activity")) || !ParseCount(args.Value(QStringLiteral("activity")), &activity) ||
-        activity >= kActivityCount)
-        return Usage(QStringLiteral("--activity must be an activity index from 0 to %1.").arg(kActivityCount - 1));
+    if (!args.Has(QStringLiteral("activity")) ||
+        !ParseCount(args.Value(QStringLiteral("activity")), &activity) || activity >= kActivityCount)
+        return Usage(
+            QStringLiteral("--activity must be an activity index from 0 to %1.").arg(kActivityCount - 1));
     quint32 minutes = 0;
     if (!args.Has(QStringLiteral("minutes")) || !ParseCount(args.Value(QStringLiteral("minutes")), &minutes))
         return Usage(QStringLiteral("--minutes must be a whole number of minutes."));
@@ -270,13 +271,17 @@ int DayShow(CFoodDBDoc& doc, const CliArguments& args)
     doc.ComputeDay(dayId);
     const ProfileRecord& profile = doc.Profile();
     const LocalDateTime d = when.date.ToLocal();
-    Out() << QStringLiteral("%1-%2-%3").arg(d.year).arg(d.month, 2, 10, QLatin1Char('0')).arg(d.day, 2, 10, QLatin1Char('0'))
+    Out() << QStringLiteral("%1-%2-%3")
+                 .arg(d.year)
+                 .arg(d.month, 2, 10, QLatin1Char('0'))
+                 .arg(d.day, 2, 10, QLatin1Char('0'))
           << "  " << profile.name << '\n';
     for (const DiaryScreen::SummaryLine& s : DiaryScreen::SummaryLines(doc)) {
         if (!s.showSecond)
             continue;
         QString line = s.label.leftJustified(16);
-        line += (s.showFirst ? s.first + QLatin1Char(' ') + s.firstUnit.trimmed() : QString()).leftJustified(8);
+        line +=
+            (s.showFirst ? s.first + QLatin1Char(' ') + s.firstUnit.trimmed() : QString()).leftJustified(8);
         line += s.second + (s.secondUnit.isEmpty() ? QString() : QStringLiteral(" ") + s.secondUnit);
         Out() << line << '\n';
     }
@@ -315,7 +320,7 @@ int main(int argc, char** argv)
     if (p.isEmpty())
         return Usage(QStringLiteral("no command given."));
     const QString command = p[0] + QLatin1Char(' ') + p.value(1);
-    static const QStringList known = {QStringLiteral("profile new"), QStringLiteral("profile list"),
+    static const QStringList known = {QStringLiteral("profile new"),  QStringLiteral("profile list"),
                                       QStringLiteral("profile open"), QStringLiteral("meal add"),
                                       QStringLiteral("exercise add"), QStringLiteral("weight set"),
                                       QStringLiteral("day show")};
@@ -326,7 +331,8 @@ int main(int argc, char** argv)
          {QStringLiteral("date"), QStringLiteral("food"), QStringLiteral("grams"), QStringLiteral("servings"),
           QStringLiteral("serving"), QStringLiteral("time")}},
         {QStringLiteral("exercise add"),
-         {QStringLiteral("date"), QStringLiteral("activity"), QStringLiteral("minutes"), QStringLiteral("time")}},
+         {QStringLiteral("date"), QStringLiteral("activity"), QStringLiteral("minutes"),
+          QStringLiteral("time")}},
         {QStringLiteral("weight set"), {QStringLiteral("date")}},
         {QStringLiteral("day show"), {QStringLiteral("date")}},
     };

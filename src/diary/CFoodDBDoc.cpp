@@ -1,6 +1,5 @@
 #include "CFoodDBDoc.h"
 
-
 #include "ActivityTable.h"
 #include "EnergyRules.h"
 #include "IDatePicker.h"
@@ -9,8 +8,8 @@
 #include "IExercisePropertiesDialog.h"
 #include "IFoodChooser.h"
 #include "IMealPropertiesDialog.h"
-#include "Measures.h"
 #include "MealsPattern.h"
+#include "Measures.h"
 #include "RequirementChecks.h"
 
 #include <algorithm>
@@ -182,8 +181,8 @@ void CFoodDBDoc::ComputeDay(quint32 dayId)
     if (Profile().userCalories > 0)
         m_calorieFigure = Profile().userCalories + m_expenditure;
     else
-        m_calorieFigure = m_requiredCalories - Profile().weeklyLoss * (1.0 / 7) * Energy::kKcalPerKgBodyWeight +
-                          m_expenditure;
+        m_calorieFigure = m_requiredCalories -
+                          Profile().weeklyLoss * (1.0 / 7) * Energy::kKcalPerKgBodyWeight + m_expenditure;
     m_fraction = MealsPatternFraction(now.hour);
 
     DayRecord& day = m_diary.Buffer();
@@ -283,7 +282,8 @@ void CFoodDBDoc::EditEntry(quint32 entryId, const QString& name)
         EntryRecord& e = m_meals.Buffer();
         const LocalDateTime at = e.time.ToLocal();
         if (!e.IsExercise()) {
-            IMealPropertiesDialog::Values v{e.foodId, name, e.weight, e.servings, e.servingName, at.hour, at.minute};
+            IMealPropertiesDialog::Values v{e.foodId,      name,    e.weight, e.servings,
+                                            e.servingName, at.hour, at.minute};
             if (m_mealDialog && m_mealDialog->Run(QStringLiteral("Meal properties"), &v)) {
                 e.time = WithTimeOfDay(e.time, v.hour, v.minute);
                 e.weight = v.grams;
@@ -297,7 +297,8 @@ void CFoodDBDoc::EditEntry(quint32 entryId, const QString& name)
             quint32 minutes = e.minutes;
             int hour = at.hour;
             int minute = at.minute;
-            if (m_exerciseDialog && m_exerciseDialog->Run(ActivityName(e.activity), &minutes, &hour, &minute)) {
+            if (m_exerciseDialog &&
+                m_exerciseDialog->Run(ActivityName(e.activity), &minutes, &hour, &minute)) {
                 e.time = WithTimeOfDay(e.time, hour, minute);
                 e.minutes = minutes;
                 m_meals.Save();
@@ -317,8 +318,8 @@ void CFoodDBDoc::DeleteEntry(quint32 entryId)
     UpdateAllViews();
 }
 
-void CFoodDBDoc::NoteRecentFood(quint32 foodId, const QString& foodName, double grams, const QString& servingName,
-                                double servings)
+void CFoodDBDoc::NoteRecentFood(quint32 foodId, const QString& foodName, double grams,
+                                const QString& servingName, double servings)
 {
     m_recent.Reopen(CDbTable::kIdProp);
     if (!(m_recent.FindId(foodId) && m_recent.Load()) && !m_recent.NewRecord(foodId)) {

@@ -93,7 +93,8 @@ public:
     void NoteRecentFood(quint32 foodId, const QString& foodName, double grams, const QString& servingName,
                         double servings);
     // Writes a meal or exercise entry of the displayed day; returns its id (0 when not written).
-    quint32 AddMealEntry(quint32 foodId, double grams, double servings, const QString& servingName, FileTime time);
+    quint32 AddMealEntry(quint32 foodId, double grams, double servings, const QString& servingName,
+                         FileTime time);
     quint32 AddExerciseEntry(quint32 activity, quint32 minutes, FileTime time);
     // The default serving of a food: its default serving size, or "Reference weight" with the
     // reference weight when that serving weighs nothing.

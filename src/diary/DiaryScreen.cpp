@@ -12,9 +12,9 @@ namespace {
 
 // The nutrients of columns 5..14.
 constexpr std::array<Nutrient, 10> kNutrientColumns = {
-    Nutrient::Protein,      Nutrient::Fat,     Nutrient::Saturates, Nutrient::Monounsaturates,
-    Nutrient::Polyunsaturates, Nutrient::Carbohydrate, Nutrient::Alcohol, Nutrient::Sodium,
-    Nutrient::Cholesterol,  Nutrient::Fiber};
+    Nutrient::Protein,         Nutrient::Fat,          Nutrient::Saturates, Nutrient::Monounsaturates,
+    Nutrient::Polyunsaturates, Nutrient::Carbohydrate, Nutrient::Alcohol,   Nutrient::Sodium,
+    Nutrient::Cholesterol,     Nutrient::Fiber};
 
 QString Cell(double v)
 {
@@ -29,18 +29,30 @@ QString Value(double v)
 QString TimeText(FileTime t)
 {
     const LocalDateTime l = t.ToLocal();
-    return QStringLiteral("%1:%2").arg(l.hour, 2, 10, QLatin1Char('0')).arg(l.minute, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(l.hour, 2, 10, QLatin1Char('0'))
+        .arg(l.minute, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
 
 QStringList ColumnHeaders()
 {
-    return {QStringLiteral("Time"),         QStringLiteral("Meal/Exercise"),   QStringLiteral("Calories"),
-            QStringLiteral("Amount/Time spent"), QStringLiteral("Grams"),      QStringLiteral("Protein"),
-            QStringLiteral("Fat"),          QStringLiteral("Saturates"),       QStringLiteral("Monounsaturates"),
-            QStringLiteral("Polyunsaturates"), QStringLiteral("Carbohydrate"), QStringLiteral("Alcohol"),
-            QStringLiteral("Sodium"),       QStringLiteral("Cholesterol"),     QStringLiteral("Fiber")};
+    return {QStringLiteral("Time"),
+            QStringLiteral("Meal/Exercise"),
+            QStringLiteral("Calories"),
+            QStringLiteral("Amount/Time spent"),
+            QStringLiteral("Grams"),
+            QStringLiteral("Protein"),
+            QStringLiteral("Fat"),
+            QStringLiteral("Saturates"),
+            QStringLiteral("Monounsaturates"),
+            QStringLiteral("Polyunsaturates"),
+            QStringLiteral("Carbohydrate"),
+            QStringLiteral("Alcohol"),
+            QStringLiteral("Sodium"),
+            QStringLiteral("Cholesterol"),
+            QStringLiteral("Fiber")};
 }
 
 SummaryLine Summary(int code, const CFoodDBDoc& doc)
@@ -178,7 +190,8 @@ std::vector<Row> Rows(CFoodDBDoc& doc, quint32 dayId)
 
 void SortRows(std::vector<Row>& rows)
 {
-    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.cells[0] > b.cells[0]; });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Row& a, const Row& b) { return a.cells[0] > b.cells[0]; });
 }
 
 } // namespace DiaryScreen

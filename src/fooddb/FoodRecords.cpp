@@ -94,8 +94,10 @@ bool FoodRecords::SaveFood(const FoodData& food)
         if (!store.RemoveRecord(h, o))
             break;
     }
+    // Rows with the same food come back in the order written, so writing them in order keeps
+    // the recipe's order across a reload.
     const size_t count = std::min(food.components.size(), static_cast<size_t>(FoodData::kMaxComponents));
-    for (size_t i = count; i-- > 0;) {
+    for (size_t i = 0; i < count; ++i) {
         const FoodComponent& c = food.components[i];
         m_components.Buffer() = {food.id, c.foodId, c.weight, c.servingName, c.servings};
         m_components.NewRecord();

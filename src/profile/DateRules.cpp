@@ -17,7 +17,10 @@ QString DateText(FileTime date, bool dayMonthYear)
 {
     const LocalDateTime t = date.ToLocal();
     if (dayMonthYear)
-        return QStringLiteral("%1-%2-%3").arg(t.day).arg(t.month, 2, 10, QLatin1Char('0')).arg(t.year, 2, 10, QLatin1Char('0'));
+        return QStringLiteral("%1-%2-%3")
+            .arg(t.day)
+            .arg(t.month, 2, 10, QLatin1Char('0'))
+            .arg(t.year, 2, 10, QLatin1Char('0'));
     return QStringLiteral("%1-%2-%3")
         .arg(t.month, 2, 10, QLatin1Char('0'))
         .arg(t.day, 2, 10, QLatin1Char('0'))

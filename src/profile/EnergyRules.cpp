@@ -11,14 +11,17 @@ double HarrisBenedict(double heightCm, double weightKg, double ageYears, bool is
     return (9.247 * weightKg + 3.098 * heightCm) + 447.593 - 4.330 * ageYears;
 }
 
-std::array<double, kEnergyShareCount> EnergyPercentages(double protein, double fat, double carbohydrate, double alcohol,
-                                                        double saturates, double monounsaturates,
-                                                        double polyunsaturates, double sugar)
+std::array<double, kEnergyShareCount> EnergyPercentages(double protein, double fat, double carbohydrate,
+                                                        double alcohol, double saturates,
+                                                        double monounsaturates, double polyunsaturates,
+                                                        double sugar)
 {
     using namespace Energy;
     const double x = kProteinFactor * protein + kFatFactor * fat + kCarbohydrateFactor * carbohydrate +
                      kAlcoholFactor * alcohol;
-    auto share = [x](double amount, double factor) { return amount == 0.0 ? 0.0 : amount * factor * (100.0 / x); };
+    auto share = [x](double amount, double factor) {
+        return amount == 0.0 ? 0.0 : amount * factor * (100.0 / x);
+    };
     std::array<double, kEnergyShareCount> p{};
     p[static_cast<int>(EnergyShare::Protein)] = share(protein, kProteinFactor);
     p[static_cast<int>(EnergyShare::Fat)] = share(fat, kFatFactor);
@@ -33,9 +36,9 @@ std::array<double, kEnergyShareCount> EnergyPercentages(double protein, double f
 
 std::array<double, kEnergyShareCount> EnergyPercentages(const NutrientValues& v)
 {
-    return EnergyPercentages(v[Nutrient::Protein], v[Nutrient::Fat], v[Nutrient::Carbohydrate], v[Nutrient::Alcohol],
-                             v[Nutrient::Saturates], v[Nutrient::Monounsaturates], v[Nutrient::Polyunsaturates],
-                             v[Nutrient::Sugar]);
+    return EnergyPercentages(v[Nutrient::Protein], v[Nutrient::Fat], v[Nutrient::Carbohydrate],
+                             v[Nutrient::Alcohol], v[Nutrient::Saturates], v[Nutrient::Monounsaturates],
+                             v[Nutrient::Polyunsaturates], v[Nutrient::Sugar]);
 }
 
 double FoodEnergyFromMacros(double protein, double fat, double carbohydrate, double alcohol)
@@ -48,7 +51,8 @@ double WeightForBmi(double heightM, double bmi)
     return heightM * heightM * bmi;
 }
 
-double WeeklyLossFromTargetDate(double startWeight, double targetWeight, FileTime startDate, FileTime targetDate)
+double WeeklyLossFromTargetDate(double startWeight, double targetWeight, FileTime startDate,
+                                FileTime targetDate)
 {
     const qint64 days = DaysBetween(targetDate, startDate);
     if (days == 0)
@@ -56,7 +60,8 @@ double WeeklyLossFromTargetDate(double startWeight, double targetWeight, FileTim
     return (targetWeight - startWeight) / static_cast<double>(days) * (-7.0);
 }
 
-FileTime TargetDateFromWeeklyLoss(FileTime startDate, double startWeight, double targetWeight, double weeklyLoss)
+FileTime TargetDateFromWeeklyLoss(FileTime startDate, double startWeight, double targetWeight,
+                                  double weeklyLoss)
 {
     const double change = targetWeight - startWeight;
     if (weeklyLoss == 0.0 || change == 0.0)

@@ -27,16 +27,19 @@ inline double ActivityFactor()
 }
 
 // Shares of the macronutrient energy, in EnergyShare order; a nutrient of exactly 0 g has 0 %.
-std::array<double, kEnergyShareCount> EnergyPercentages(double protein, double fat, double carbohydrate, double alcohol,
-                                                        double saturates, double monounsaturates,
-                                                        double polyunsaturates, double sugar);
+std::array<double, kEnergyShareCount> EnergyPercentages(double protein, double fat, double carbohydrate,
+                                                        double alcohol, double saturates,
+                                                        double monounsaturates, double polyunsaturates,
+                                                        double sugar);
 // The percentages of a set of amounts.
 std::array<double, kEnergyShareCount> EnergyPercentages(const NutrientValues& v);
 double FoodEnergyFromMacros(double protein, double fat, double carbohydrate, double alcohol);
 
 double WeightForBmi(double heightM, double bmi);
 // kg per week: a loss is positive, a gain negative; 0 when the dates are the same day.
-double WeeklyLossFromTargetDate(double startWeight, double targetWeight, FileTime startDate, FileTime targetDate);
-FileTime TargetDateFromWeeklyLoss(FileTime startDate, double startWeight, double targetWeight, double weeklyLoss);
+double WeeklyLossFromTargetDate(double startWeight, double targetWeight, FileTime startDate,
+                                FileTime targetDate);
+FileTime TargetDateFromWeeklyLoss(FileTime startDate, double startWeight, double targetWeight,
+                                  double weeklyLoss);
 // kcal per day, without sign.
 double DailyDeficit(double weeklyLoss);

@@ -13,7 +13,8 @@ QString Fixed(double value, int decimals)
     if (std::isinf(value))
         return value < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
     char buf[400];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals < 0 ? 0 : decimals);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals < 0 ? 0 : decimals);
     return QString::fromLatin1(buf, res.ptr - buf);
 }
 

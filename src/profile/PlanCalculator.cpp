@@ -3,7 +3,9 @@
 #include "DateRules.h"
 #include "EnergyRules.h"
 
-PlanCalculator::PlanCalculator(RecordStore& store, const Clock& clock) : m_clock(clock), m_diary(store, clock) {}
+PlanCalculator::PlanCalculator(RecordStore& store, const Clock& clock) : m_clock(clock), m_diary(store, clock)
+{
+}
 
 bool PlanCalculator::Seek(const ProfileRecord& profile, FileTime day)
 {
@@ -61,7 +63,8 @@ double PlanCalculator::WeightOnDay(const ProfileRecord& profile, FileTime day)
     const qint64 span = DaysBetween(b.date, a.date);
     if (span == 0)
         return b.weight;
-    return a.weight + (b.weight - a.weight) * static_cast<double>(DaysBetween(day, a.date)) / static_cast<double>(span);
+    return a.weight +
+           (b.weight - a.weight) * static_cast<double>(DaysBetween(day, a.date)) / static_cast<double>(span);
 }
 
 double PlanCalculator::RequiredCalories(const ProfileRecord& profile, FileTime day)
@@ -85,7 +88,8 @@ double PlanCalculator::RequiredCalories(const ProfileRecord& profile, FileTime d
             }
         }
         if (!stopped && counted == Energy::kIntakeDays) {
-            const double change = WeightOnDay(profile, day) - WeightOnDay(profile, AddDays(day, -Energy::kIntakeDays));
+            const double change =
+                WeightOnDay(profile, day) - WeightOnDay(profile, AddDays(day, -Energy::kIntakeDays));
             return (sum - Energy::kKcalPerKgBodyWeight * change) * (1.0 / Energy::kIntakeDays);
         }
     }

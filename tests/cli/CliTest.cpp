@@ -1,0 +1,159 @@
+#include "CFoodTable.h"
+#include "CMeasuresTable.h"
+#include "RecordStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+class CliTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_home.isValid());
+        // A food with a default serving of 40 g, and one with none.
+        auto store = RecordStore::Open(m_home.filePath(QStringLiteral("Vellamo.db")), nullptr, nullptr);
+        ASSERT_TRUE(store);
+        CFoodTable foods(*store);
+        CMeasuresTable measures(*store);
+        foods.NewRecord(7);
+        foods.Buffer().name = QStringLiteral("Rye bread");
+        foods.Buffer().values[Nutrient::Energy] = 250;
+        foods.Buffer().values[Nutrient::Protein] = 8;
+        foods.Buffer().values[Nutrient::Sodium] = 600;
+        foods.Buffer().referenceWeight = 100;
+        const quint32 slice = measures.NewRecord(7);
+        measures.Buffer().description = QStringLiteral("slice");
+        measures.Buffer().weight = 40;
+        measures.Save();
+        foods.Buffer().defaultServingId = slice;
+        foods.Save();
+        foods.NewRecord(8);
+        foods.Buffer().name = QStringLiteral("Apple");
+        foods.Buffer().values[Nutrient::Energy] = 52;
+        foods.Buffer().referenceWeight = 100;
+        foods.Save();
+    }
+
+    Result Cli(const QStringList& args)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VELLAMO_HOME"), m_home.path());
+        env.insert(QStringLiteral("VELLAMO_NOW"), QStringLiteral("2026-12-09T13:45"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(VELLAMO_CLI_BIN), args);
+        if (!p.waitForFinished(30000))
+            return {};
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+
+    QByteArray StoreBytes()
+    {
+        QFile f(m_home.filePath(QStringLiteral("Vellamo.db")));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+
+    QTemporaryDir m_home;
+};
+
+QStringList Words(const char* text)
+{
+    return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+TEST_F(CliTest, ADayFromProfileToEntries)
+{
+    EXPECT_EQ(Cli(Words("profile new Anna")).out, QStringLiteral("1\n"));
+    EXPECT_EQ(Cli(Words("profile new Ben")).out, QStringLiteral("2\n"));
+    EXPECT_EQ(Cli(Words("profile open 1")).code, 0);
+    EXPECT_EQ(Cli(Words("profile list")).out, QStringLiteral("1\t*\tAnna\n2\t \tBen\n"));
+
+    EXPECT_EQ(Cli(Words("meal add --date 2026-12-09 --food 7 --time 08:05")).code, 0);
+    EXPECT_EQ(
+        Cli(Words("meal add --date 2026-12-09 --food 7 --servings 1.5 --serving slice --time 12:30")).code,
+        0);
+    EXPECT_EQ(Cli(Words("meal add --date 2026-12-09 --food 8 --grams 150")).code, 0);
+    EXPECT_EQ(Cli(Words("exercise add --date 2026-12-09 --activity 0 --minutes 30 --time 07:00")).code, 0);
+    EXPECT_EQ(Cli(Words("weight set --date 2026-12-09 70")).code, 0);
+
+    const Result day = Cli(Words("day show --date 2026-12-09"));
+    ASSERT_EQ(day.code, 0) << day.err.toStdString();
+    const QStringList lines = day.out.split(QLatin1Char('\n'));
+    // 40 g + 60 g of bread, 150 g of apple.
+    EXPECT_EQ(lines[0], QStringLiteral("2026-12-09  Anna"));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Cals:             328 /  1991")))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Prot:               8 g   100 %")))
+        << lines[2].toStdString();
+    EXPECT_EQ(lines[6], QStringLiteral("Weight:         154.3 lbs"));
+    EXPECT_EQ(lines[8].split(QLatin1Char('\t')).size(), 15);
+    // Latest first; the apple was eaten at the clock's 13:45.
+    EXPECT_EQ(lines[9].split(QLatin1Char('\t')).mid(0, 5),
+              (QStringList{"13:45", "Apple", "  78.0", "  1.00 x  150.0 g", " 150.0"}));
+    EXPECT_EQ(lines[10].split(QLatin1Char('\t')).mid(0, 5),
+              (QStringList{"12:30", "Rye bread", " 150.0", "  1.50 x slice", "  60.0"}));
+    EXPECT_EQ(lines[11].split(QLatin1Char('\t')).mid(0, 5),
+              (QStringList{"08:05", "Rye bread", " 100.0", "  1.00 x slice", "  40.0"}));
+    EXPECT_EQ(lines[12].split(QLatin1Char('\t')).mid(0, 5),
+              (QStringList{"07:00", "Running 12 min/mile", "-294.0", "30 minutes", "-"}));
+}
+
+TEST_F(CliTest, WrongArgumentsWriteNothing)
+{
+    EXPECT_EQ(Cli(Words("profile new Anna")).code, 0);
+    const QByteArray before = StoreBytes();
+    const struct
+    {
+        const char* args;
+        int code;
+        const char* message;
+    } cases[] = {
+        {"", 2, "no command"},
+        {"meal remove", 2, "unknown command"},
+        {"meal add --food 7", 2, "--date is missing"},
+        {"meal add --date 2026-02-30 --food 7", 2, "--date must be a date"},
+        {"meal add --date 2026-12-09 --food 7 --time 25:00", 2, "--time must be"},
+        {"meal add --date 2026-12-09 --food 7 --grams -5", 2, "--grams must be"},
+        {"meal add --date 2026-12-09 --food 7 --servings 0", 2, "--servings must be"},
+        {"meal add --date 2026-12-09 --food 7 --colour red", 2, "--colour is not an option"},
+        {"meal add --date 2026-12-09 --food 99", 1, "no food with the id 99"},
+        {"meal add --date 2026-12-09 --food 7 --serving cup", 1, "has no serving size \"cup\""},
+        {"exercise add --date 2026-12-09 --activity 68 --minutes 30", 2, "--activity must be"},
+        {"exercise add --date 2026-12-09 --activity 3 --minutes half", 2, "--minutes must be"},
+        {"weight set --date 2026-12-09 heavy", 2, "weight set takes"},
+        {"profile open 5", 1, "no profile with the id 5"},
+        {"profile new", 2, "profile new takes one name"},
+    };
+    for (const auto& c : cases) {
+        const Result r = Cli(Words(c.args));
+        EXPECT_EQ(r.code, c.code) << c.args;
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << c.args << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << c.args;
+    }
+    EXPECT_EQ(StoreBytes(), before);
+}
+
+TEST_F(CliTest, DiaryCommandsNeedAnOpenProfile)
+{
+    const Result r = Cli(Words("day show"));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("No profile is open"))) << r.err.toStdString();
+}
