@@ -154,6 +154,7 @@ void CFoodDBDoc::SaveDay()
 
 void CFoodDBDoc::ComputeDay(quint32 dayId)
 {
+    RecordStore::Snapshot snapshot(m_store);
     const LocalDateTime now = m_clock.Now();
     const FileTime today = FileTime::FromLocal(now).Date();
     m_weight = m_plan.WeightOnDay(Profile(), today);

@@ -322,6 +322,15 @@ sqlite3_stmt* RecordStore::Statement(Query q, int slot, int findSlot)
     const std::string afterNull = " AND " + c + " IS NULL AND oid > ?3";
     const std::string nonNull = " AND " + c + " IS NOT NULL";
     const std::string scanHead = head + " FROM records WHERE db = ?1";
+    // Looking for a value of another sort property: walk that property's index and sort the few
+    // hits, rather than walk the handle's whole order. On the handle's own property the hits
+    // are all after the cursor, all before it, or those of its key after its record.
+    const bool otherIndex = findSlot >= 0 && findSlot != slot;
+    const std::string findFrom = otherIndex
+                                     ? " FROM records INDEXED BY records_k" + std::to_string(findSlot + 1)
+                                     : std::string(" FROM records");
+    const std::string findAfter =
+        findSlot == slot && slot >= 0 ? " AND (?4 > ?2 OR (?4 = ?2 AND oid > ?3))" : after;
     const std::string scanOrder = " ORDER BY " + Order(slot, false);
 
     std::string sql;
@@ -354,16 +363,16 @@ sqlite3_stmt* RecordStore::Statement(Query q, int slot, int findSlot)
         sql = head + " FROM records WHERE db = ?1 AND oid = ?3";
         break;
     case Query::FindFirst:
-        sql = head + " FROM records WHERE db = ?1" + find + asc;
+        sql = head + findFrom + " WHERE db = ?1" + find + asc;
         break;
     case Query::FindAfter:
-        sql = head + " FROM records WHERE db = ?1" + after + find + asc;
+        sql = head + findFrom + " WHERE db = ?1" + findAfter + find + asc;
         break;
     case Query::FindAfterFromNull:
-        sql = head + " FROM records WHERE db = ?1" + afterNull + find + asc;
+        sql = head + findFrom + " WHERE db = ?1" + afterNull + find + asc;
         break;
     case Query::FindFirstNonNull:
-        sql = head + " FROM records WHERE db = ?1" + nonNull + find + asc;
+        sql = head + findFrom + " WHERE db = ?1" + nonNull + find + asc;
         break;
     case Query::ScanFrom:
         sql = scanHead + scanOrder;
@@ -974,4 +983,23 @@ bool RecordStore::Batch::Commit()
     }
     m_store->m_batchFailed = false;
     return m_ok;
+}
+
+RecordStore::Snapshot::Snapshot(RecordStore& store) : m_store(&store)
+{
+    if (m_store->m_batchDepth == 0)
+        m_began = m_store->Exec("BEGIN");
+    if (m_began)
+        ++m_store->m_batchDepth;
+}
+
+RecordStore::Snapshot::~Snapshot()
+{
+    if (!m_began)
+        return;
+    --m_store->m_batchDepth;
+    m_store->Forget();
+    if (m_store->m_batchFailed || !m_store->Exec("COMMIT"))
+        m_store->Exec("ROLLBACK");
+    m_store->m_batchFailed = false;
 }

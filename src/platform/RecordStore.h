@@ -99,6 +99,21 @@ public:
         bool m_ok = true;
     };
 
+    // Reads of its lifetime see one state of the file and take its lock once: for work that
+    // reads many records and writes none. Inside a batch it joins the batch.
+    class Snapshot
+    {
+    public:
+        explicit Snapshot(RecordStore& store);
+        ~Snapshot();
+        Snapshot(const Snapshot&) = delete;
+        Snapshot& operator=(const Snapshot&) = delete;
+
+    private:
+        RecordStore* m_store;
+        bool m_began = false;
+    };
+
 private:
     explicit RecordStore(const QString& path, sqlite3* db);
 

@@ -41,6 +41,7 @@ PlanCalculator::Neighbours PlanCalculator::NeighbourWeights(const ProfileRecord&
 
 double PlanCalculator::WeightOnDay(const ProfileRecord& profile, FileTime day)
 {
+    RecordStore::Snapshot snapshot(m_diary.Store());
     day = day.Date();
     if (!Seek(profile, day))
         return profile.startWeight;
@@ -71,6 +72,7 @@ double PlanCalculator::RequiredCalories(const ProfileRecord& profile, FileTime d
 {
     if (profile.userCalories > 0)
         return profile.userCalories;
+    RecordStore::Snapshot snapshot(m_diary.Store());
     day = day.Date();
     if (profile.Has(CProfileTable::kCaloriesFromIntake)) {
         double sum = 0.0;
