@@ -83,6 +83,63 @@ TEST(RequirementChecks, LimitsScaleWithTheFractionAndSharesDoNot)
     EXPECT_EQ(Requirements::Message(12), QStringLiteral("Cabohydrate/energy-pct to small"));
 }
 
+TEST(RequirementChecks, EachCheckOnItsOwn)
+{
+    ProfileRecord p = DefaultProfile();
+    p.amountGoals.fill(10);
+    p.sodiumGoal = 100;
+    p.cholesterolGoal = 100;
+    p.shareGoals = {20, 30, 10, 13, 7, 50, 10, 5};
+    // Shares given directly: the checks read them as they are.
+    auto with = [](Nutrient n, double amount) {
+        NutrientValues v;
+        v[n] = amount;
+        return v;
+    };
+    auto share = [](std::array<double, 8> shares) {
+        NutrientValues v;
+        v.percentages = shares;
+        return v;
+    };
+    const std::array<double, 8> onGoal = {20, 30, 10, 13, 7, 50, 10, 5};
+    auto off = [&](EnergyShare s, double d) {
+        std::array<double, 8> a = onGoal;
+        a[static_cast<int>(s)] += d;
+        return share(a);
+    };
+    // For each check: amounts that break it at fraction 0.5 (and no other check in its own mask).
+    const NutrientValues breaking[17] = {
+        NutrientValues(),
+        with(Nutrient::Energy, 1000.5),
+        with(Nutrient::Protein, 5.1),
+        off(EnergyShare::Protein, 0.1),
+        off(EnergyShare::Protein, -0.1),
+        with(Nutrient::Fat, 5.1),
+        off(EnergyShare::Fat, 0.1),
+        off(EnergyShare::Saturates, 0.1),
+        off(EnergyShare::Monounsaturates, -0.1),
+        off(EnergyShare::Polyunsaturates, -0.1),
+        with(Nutrient::Carbohydrate, 5.1),
+        off(EnergyShare::Carbohydrate, 0.1),
+        off(EnergyShare::Carbohydrate, -0.1),
+        with(Nutrient::Alcohol, 5.1),
+        off(EnergyShare::Alcohol, 0.1),
+        with(Nutrient::Sodium, 50.1),
+        with(Nutrient::Cholesterol, 50.1),
+    };
+    const Requirements::Limits limits{p, 2000, 0.5};
+    for (int b = 1; b <= 16; ++b) {
+        EXPECT_EQ(Requirements::Check(bit(b), breaking[b], limits), bit(b)) << b;
+        EXPECT_EQ(Requirements::Check(0x1FFFE & ~bit(b), breaking[b], limits) & bit(b), 0u) << b;
+        EXPECT_FALSE(Requirements::Message(b).isEmpty());
+    }
+    // Exactly on every limit breaks nothing.
+    NutrientValues exact = share(onGoal);
+    exact[Nutrient::Energy] = 1000;
+    exact[Nutrient::Sodium] = 50;
+    EXPECT_EQ(Requirements::Check(0x1FFFE, exact, limits), 0u);
+}
+
 TEST(MealsPattern, FractionAndSum)
 {
     ProfileRecord p = DefaultProfile();
