@@ -54,7 +54,8 @@ struct DiaryFixture
             recipe.id = static_cast<quint32>(kFoods + 1 + r);
             recipe.name = QStringLiteral("Recipe %1").arg(r);
             for (int c = 0; c < 10; ++c)
-                recipe.components.push_back({static_cast<quint32>(1 + r * 37 + c * 101), 50.0, 1.0, QString()});
+                recipe.components.push_back(
+                    {static_cast<quint32>(1 + r * 37 + c * 101), 50.0, 1.0, QString()});
             recipe.referenceWeight = 500;
             records.SaveFood(recipe);
         }
@@ -73,7 +74,8 @@ struct DiaryFixture
         doc->OpenDay();
         todayId = doc->Day().id;
         for (int m = 0; m < 30; ++m) {
-            const quint32 food = m < 10 ? static_cast<quint32>(kFoods + 1 + m) : static_cast<quint32>(m * 211);
+            const quint32 food =
+                m < 10 ? static_cast<quint32>(kFoods + 1 + m) : static_cast<quint32>(m * 211);
             doc->AddMealEntry(food, 120, 1, QString(), clock.NowFileTime());
         }
     }

@@ -554,6 +554,21 @@ bool RecordStore::DropDb(DbHandle& h)
     return ok;
 }
 
+bool RecordStore::DeleteAllRecords(DbHandle& h)
+{
+    Forget();
+    if (!h.IsOpen())
+        return false;
+    sqlite3_stmt* st = Prepare("DELETE FROM records WHERE db = ?1");
+    if (!st)
+        return false;
+    Reset reset(st);
+    sqlite3_bind_int64(st, 1, h.m_dbId);
+    h.m_hasCursor = false;
+    h.m_endOfData = false;
+    return sqlite3_step(st) == SQLITE_DONE;
+}
+
 quint32 RecordStore::CountRecords(const DbHandle& h)
 {
     Forget();

@@ -63,6 +63,8 @@ public:
     bool OpenDb(DbHandle& h, const QString& name, quint16 sortProp);
     void CloseDb(DbHandle& h);
     bool DropDb(DbHandle& h);
+    // Deletes every record of the handle's database; the database and every handle on it stay.
+    bool DeleteAllRecords(DbHandle& h);
     quint32 CountRecords(const DbHandle& h);
     bool IsEmpty(const DbHandle& h);
 

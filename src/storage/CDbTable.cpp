@@ -1,5 +1,7 @@
 #include "CDbTable.h"
 
+#include "BackupFile.h"
+#include "IMessageBox.h"
 #include "RecordReader.h"
 
 CDbTable::CDbTable(RecordStore& store, const QString& name, quint32 typeId, std::vector<SortOrder> sorts,
@@ -91,4 +93,21 @@ bool CDbTable::ReadCurrent(std::vector<PropVal>* props)
 RecordOid CDbTable::Write(RecordStore::WriteTarget target, const std::vector<PropVal>& props)
 {
     return m_store.WriteProps(m_handle, target, props);
+}
+
+bool CDbTable::BackupTo(const QString& path, IMessageBox* messages)
+{
+    return BackupFile::Write(*this, path, messages);
+}
+
+bool CDbTable::RestoreFrom(const QString& path, IMessageBox* messages)
+{
+    std::vector<BackupFile::Record> records;
+    QString error;
+    if (!BackupFile::Read(path, &records, &error)) {
+        if (messages)
+            messages->Tell(error, IMessageBox::Icon::None);
+        return false;
+    }
+    return BackupFile::Replace(*this, records);
 }

@@ -9,6 +9,8 @@
 
 #include <vector>
 
+class IMessageBox;
+
 // Base of every record wrapper: one database handle and one current-record buffer.
 // The store must outlive the wrapper.
 class CDbTable
@@ -41,6 +43,11 @@ public:
     RecordOid GoTo(RecordOid oid);
     void CloseTable();
     bool Reopen(quint16 sortProp);
+
+    // Writes every record to a backup file / replaces the records by a backup file's, which is
+    // read whole and checked before anything changes. Failures are told through messages.
+    bool BackupTo(const QString& path, IMessageBox* messages);
+    bool RestoreFrom(const QString& path, IMessageBox* messages);
 
     RecordOid CurrentRecord() const { return m_store.CurrentRecord(m_handle); }
     const QString& DatabaseName() const { return m_name; }

@@ -10,6 +10,18 @@
 
 #include <memory>
 
+// Readable failure output for property lists.
+inline void PrintTo(const PropVal& p, std::ostream* os)
+{
+    *os << p.Id() << ':' << static_cast<int>(p.Type()) << '=';
+    if (p.Type() == PropType::LpWstr)
+        *os << '"' << p.ToText().toStdString() << '"';
+    else if (p.Type() == PropType::R8)
+        *os << p.ToDouble();
+    else
+        *os << p.ToInt();
+}
+
 // Every property of a table's current record, as stored.
 inline std::vector<PropVal> CurrentProps(CDbTable& t)
 {

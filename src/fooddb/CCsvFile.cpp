@@ -1,0 +1,197 @@
+#include "CCsvFile.h"
+
+#include "IMessageBox.h"
+#include "NumberText.h"
+
+#include <QStringDecoder>
+
+#include <charconv>
+
+CCsvFile::~CCsvFile()
+{
+    if (m_out)
+        m_out->cancelWriting(); // a file not closed was not written whole
+}
+
+bool CCsvFile::OpenRead(const QString& path)
+{
+    m_path = path;
+    m_in.setFileName(path);
+    if (!m_in.open(QIODevice::ReadOnly)) {
+        if (m_messages)
+            m_messages->Tell(QStringLiteral("Error opening the file %1 for reading.").arg(path),
+                             IMessageBox::Icon::None);
+        return false;
+    }
+    // Count the fields of the first line, then start again from the beginning.
+    m_columns = 0;
+    bool eof = false;
+    while (!eof) {
+        eof = ReadField();
+        if (HasError())
+            break;
+        if (!eof || !m_field.isEmpty() || m_columns > 0)
+            ++m_columns;
+        if (m_endOfLine)
+            break;
+    }
+    m_in.seek(0);
+    m_pos = m_valid = 0;
+    m_line = m_fieldLine = 1;
+    m_field.clear();
+    m_endOfLine = false;
+    m_error.clear();
+    return true;
+}
+
+bool CCsvFile::Fill()
+{
+    m_pos = 0;
+    const qint64 n = m_in.read(m_buffer, kBufferSize);
+    m_valid = n > 0 ? static_cast<int>(n) : 0;
+    return m_valid > 0;
+}
+
+bool CCsvFile::ReadField()
+{
+    m_field.clear();
+    m_endOfLine = false;
+    m_fieldLine = m_line;
+    bool inQuotes = false;
+    for (;;) {
+        if (m_pos >= m_valid && !Fill())
+            return true;
+        const char c = m_buffer[m_pos];
+        if (c == '\n' || (c == ',' && !inQuotes)) {
+            ++m_pos;
+            if (c == '\n') {
+                m_endOfLine = true;
+                ++m_line;
+            }
+            return false;
+        }
+        if (m_field.size() >= kMaxField) {
+            if (m_error.isEmpty())
+                m_error =
+                    QStringLiteral("%1, line %2: a field is longer than 64 KiB.").arg(m_path).arg(m_line);
+            return true;
+        }
+        if (c == '"')
+            inQuotes = !inQuotes;
+        m_field.append(c);
+        ++m_pos;
+    }
+}
+
+QString CCsvFile::DecodeField(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return QString::fromLatin1(bytes);
+}
+
+QString CCsvFile::QuoteRule(const QString& field)
+{
+    QString t = field;
+    t.replace(QStringLiteral("\"\""), QStringLiteral("$$"));
+    t.remove(QLatin1Char('"'));
+    t.replace(QStringLiteral("$$"), QStringLiteral("\""));
+    return t;
+}
+
+QString CCsvFile::ReadText() const
+{
+    return QuoteRule(DecodeField(m_field));
+}
+
+double CCsvFile::ReadNumber(bool* ok) const
+{
+    return NumberText::ToDouble(QString::fromLatin1(m_field), ok);
+}
+
+qint64 CCsvFile::ReadInteger() const
+{
+    return NumberText::ToInt(QString::fromLatin1(m_field));
+}
+
+bool CCsvFile::FieldIsNumber(double* value) const
+{
+    const char* b = m_field.constData();
+    const char* e = b + m_field.size();
+    if (b != e && *b == '+')
+        ++b;
+    const auto r = std::from_chars(b, e, *value, std::chars_format::general);
+    return b != e && r.ec == std::errc() && r.ptr == e;
+}
+
+bool CCsvFile::FieldIsInteger(qint64* value) const
+{
+    const char* b = m_field.constData();
+    const char* e = b + m_field.size();
+    if (b != e && *b == '+')
+        ++b;
+    const auto r = std::from_chars(b, e, *value);
+    return b != e && r.ec == std::errc() && r.ptr == e;
+}
+
+bool CCsvFile::OpenWrite(const QString& path)
+{
+    m_path = path;
+    m_out = std::make_unique<QSaveFile>(path);
+    m_writeFailed = false;
+    if (!m_out->open(QIODevice::WriteOnly)) {
+        m_out.reset();
+        if (m_messages)
+            m_messages->Tell(
+                QStringLiteral("Error opening CSV file for writing. Export function terminated!"),
+                IMessageBox::Icon::None);
+        return false;
+    }
+    return true;
+}
+
+bool CCsvFile::WriteField(const QByteArray& utf8, bool endOfLine)
+{
+    if (!m_out)
+        return false;
+    QByteArray out;
+    if (utf8.contains(',') || utf8.contains('"')) {
+        QByteArray quoted = utf8;
+        quoted.replace("\"", "\"\"");
+        out = '"' + quoted + '"';
+    } else {
+        out = utf8;
+    }
+    out.append(endOfLine ? '\n' : ',');
+    if (m_out->write(out) != out.size())
+        m_writeFailed = true;
+    return !m_writeFailed;
+}
+
+bool CCsvFile::WriteText(const QString& text, bool endOfLine)
+{
+    return WriteField(text.toUtf8(), endOfLine);
+}
+
+bool CCsvFile::WriteNumber(double value, bool endOfLine)
+{
+    return WriteField(NumberText::Shortest(value).toLatin1(), endOfLine);
+}
+
+bool CCsvFile::WriteInteger(qint64 value, bool endOfLine)
+{
+    return WriteField(QByteArray::number(value), endOfLine);
+}
+
+bool CCsvFile::Close()
+{
+    if (m_in.isOpen())
+        m_in.close();
+    if (!m_out)
+        return true;
+    const bool ok = !m_writeFailed && m_out->commit();
+    m_out.reset();
+    return ok;
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+
+#include <memory>
+
+class IMessageBox;
+
+// Comma-separated text, read field by field through a 4096-byte buffer and written field by
+// field. Written text is UTF-8; a field read is taken as UTF-8 when it is valid UTF-8 and
+// otherwise one character per byte, so files of older 8-bit writers read as before. A field
+// longer than 64 KiB is refused, never cut.
+class CCsvFile
+{
+public:
+    static constexpr int kBufferSize = 4096;
+    static constexpr int kMaxField = 64 * 1024;
+
+    explicit CCsvFile(IMessageBox* messages = nullptr) : m_messages(messages) {}
+    ~CCsvFile();
+    CCsvFile(const CCsvFile&) = delete;
+    CCsvFile& operator=(const CCsvFile&) = delete;
+
+    // ---- reading ----
+    // Opens an existing file and counts the fields of its first line. On failure shows
+    // "Error opening the file NAME for reading." and returns false.
+    bool OpenRead(const QString& path);
+    // Reads the next field; true when the end of the file was reached while reading it.
+    bool ReadField();
+    // The current field as text, with the quote rule.
+    QString ReadText() const;
+    // The current field, unchanged, as a number (0 when it does not start with one).
+    double ReadNumber(bool* ok = nullptr) const;
+    // The current field, unchanged, as an integer (0 when it does not start with digits).
+    qint64 ReadInteger() const;
+    // Whether the whole field is a number / an integer, as a strict reader wants.
+    bool FieldIsNumber(double* value) const;
+    bool FieldIsInteger(qint64* value) const;
+    const QByteArray& RawField() const { return m_field; }
+    bool EndOfLine() const { return m_endOfLine; }
+    int ColumnCount() const { return m_columns; }
+    // 1-based line of the current field.
+    int Line() const { return m_fieldLine; }
+    // A field too long to read: reading stops and this says where.
+    bool HasError() const { return !m_error.isEmpty(); }
+    const QString& Error() const { return m_error; }
+
+    // ---- writing ----
+    // Creates or replaces the file; the old file stays until Close() succeeds. On failure shows
+    // "Error opening CSV file for writing. Export function terminated!" and returns false.
+    bool OpenWrite(const QString& path);
+    bool WriteText(const QString& text, bool endOfLine);
+    bool WriteNumber(double value, bool endOfLine);
+    bool WriteInteger(qint64 value, bool endOfLine);
+    // Finishes the file written; false when it could not be written whole.
+    bool Close();
+
+    static QString QuoteRule(const QString& text);
+    static QString DecodeField(const QByteArray& bytes);
+
+private:
+    bool Fill();
+    bool WriteField(const QByteArray& utf8, bool endOfLine);
+
+    IMessageBox* m_messages;
+    QString m_path;
+    QFile m_in;
+    std::unique_ptr<QSaveFile> m_out;
+    bool m_writeFailed = false;
+    char m_buffer[kBufferSize];
+    int m_pos = 0;
+    int m_valid = 0;
+    QByteArray m_field;
+    bool m_endOfLine = false;
+    int m_columns = 0;
+    int m_line = 1;
+    int m_fieldLine = 1;
+    QString m_error;
+};
