@@ -103,17 +103,43 @@ QString CCsvFile::QuoteRule(const QString& field)
 
 QString CCsvFile::ReadText() const
 {
-    return QuoteRule(DecodeField(m_field));
+    return TextOf(m_field);
+}
+
+double CCsvFile::NumberOf(const QByteArray& field, bool* ok)
+{
+    return NumberText::ToDouble(QString::fromLatin1(field), ok);
+}
+
+qint64 CCsvFile::IntegerOf(const QByteArray& field)
+{
+    return NumberText::ToInt(QString::fromLatin1(field));
 }
 
 double CCsvFile::ReadNumber(bool* ok) const
 {
-    return NumberText::ToDouble(QString::fromLatin1(m_field), ok);
+    return NumberOf(m_field, ok);
 }
 
 qint64 CCsvFile::ReadInteger() const
 {
-    return NumberText::ToInt(QString::fromLatin1(m_field));
+    return IntegerOf(m_field);
+}
+
+bool CCsvFile::ReadLine(std::vector<QByteArray>* fields)
+{
+    fields->clear();
+    for (;;) {
+        const bool eof = ReadField();
+        if (HasError())
+            return true;
+        if (!eof || !m_field.isEmpty() || !fields->empty())
+            fields->push_back(m_field);
+        if (eof)
+            return true;
+        if (m_endOfLine)
+            return false;
+    }
 }
 
 bool CCsvFile::FieldIsNumber(double* value) const

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class IMessageBox;
 
@@ -60,6 +61,12 @@ public:
 
     static QString QuoteRule(const QString& text);
     static QString DecodeField(const QByteArray& bytes);
+    // A raw field read as text (with the quote rule), as a number, as an integer.
+    static QString TextOf(const QByteArray& field) { return QuoteRule(DecodeField(field)); }
+    static double NumberOf(const QByteArray& field, bool* ok = nullptr);
+    static qint64 IntegerOf(const QByteArray& field);
+    // Reads the fields up to the end of the line; true when the file ended.
+    bool ReadLine(std::vector<QByteArray>* fields);
 
 private:
     bool Fill();

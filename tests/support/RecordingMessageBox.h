@@ -1,8 +1,10 @@
 #pragma once
 
 #include "IMessageBox.h"
+#include "QtPrinters.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <vector>

@@ -2,6 +2,7 @@
 
 #include "CDbTable.h"
 #include "Clock.h"
+#include "QtPrinters.h"
 #include "RecordStore.h"
 
 #include <QTemporaryDir>
