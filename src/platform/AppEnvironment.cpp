@@ -1,5 +1,10 @@
 #include "AppEnvironment.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
 AppEnvironment::AppEnvironment(const DataFolders& folders, std::unique_ptr<Clock> clock,
                                std::unique_ptr<RecordStore> store)
     : m_folders(folders), m_clock(std::move(clock)),
@@ -20,9 +25,28 @@ std::unique_ptr<AppEnvironment> AppEnvironment::Open(const DataFolders& folders,
 {
     if (!folders.EnsureExists(error))
         return nullptr;
+    // Without it the first import says the file cannot be opened; the diary works all the same.
+    InstallDefaultDatabase(folders, nullptr);
     RecordStore::OpenError code = RecordStore::OpenError::None;
     std::unique_ptr<RecordStore> store = RecordStore::Open(folders.StorePath(), &code, error);
     if (!store)
         return nullptr;
     return std::unique_ptr<AppEnvironment>(new AppEnvironment(folders, std::move(clock), std::move(store)));
+}
+
+bool AppEnvironment::InstallDefaultDatabase(const DataFolders& folders, QString* error)
+{
+    const QString target = folders.DefaultNutrientDatabasePath();
+    if (QFileInfo::exists(target))
+        return true;
+    QFile source(QStringLiteral(":/Vellamo.csv"));
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QSaveFile out(target);
+    if (!source.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) ||
+        out.write(source.readAll()) != source.size() || !out.commit()) {
+        if (error)
+            *error = QStringLiteral("The default nutrient database cannot be written to \"%1\".").arg(target);
+        return false;
+    }
+    return true;
 }

@@ -17,6 +17,9 @@ public:
     static std::unique_ptr<AppEnvironment> Open(const DataFolders& folders, std::unique_ptr<Clock> clock,
                                                 QString* error);
 
+    // Puts the default nutrient database where its first import looks, unless a file is there.
+    static bool InstallDefaultDatabase(const DataFolders& folders, QString* error);
+
     const DataFolders& Folders() const { return m_folders; }
     const Clock& TheClock() const { return *m_clock; }
     Registry& TheRegistry() { return m_registry; }

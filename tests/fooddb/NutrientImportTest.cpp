@@ -1,4 +1,5 @@
 #include "NutrientImport.h"
+#include "AppEnvironment.h"
 #include "CMeasuresTable.h"
 #include "CSubFoodTable.h"
 #include "CTreeTable.h"
@@ -154,4 +155,35 @@ TEST_F(NutrientImportTest, TheDefaultDatabase)
     EXPECT_EQ(r.foods, 1);
     EXPECT_EQ(m_box.Texts().first(),
               QStringLiteral("There is no database installed. Default database will be imported."));
+}
+
+TEST_F(NutrientImportTest, TheShippedDatabaseImportsWhole)
+{
+    const DataFolders folders = DataFolders::ForHome(m_dir.path());
+    ASSERT_TRUE(AppEnvironment::InstallDefaultDatabase(folders, nullptr));
+    NutrientImport import(Store(), nullptr, nullptr);
+    const NutrientImport::Result r = import.ImportDefaultDatabase(folders);
+    EXPECT_EQ(r.skipped, 0);
+    EXPECT_GT(r.foods, 7000);
+    const FoodData squash = Load(11468);
+    EXPECT_EQ(
+        squash.name,
+        QStringLiteral("Squash, summer, crookneck and straightneck, cooked, boiled, drained, without salt"));
+    EXPECT_EQ(squash.values[Nutrient::Energy], 23);
+    EXPECT_EQ(squash.referenceWeight, 100);
+    CMeasuresTable measures(Store());
+    EXPECT_EQ(measures.ServingName(squash.defaultServingId), QStringLiteral("1 cup, sliced"));
+    EXPECT_EQ(measures.ServingWeight(squash.defaultServingId), 180);
+    FoodTree tree(Store());
+    EXPECT_EQ(
+        tree.FindSubFolder(QStringLiteral("Vegetables and Vegetable Products"), QStringLiteral("Squash")),
+        static_cast<qint64>(squash.folderId));
+    // Installing again keeps a file the user may have changed.
+    QFile f(folders.DefaultNutrientDatabasePath());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("mine\n");
+    f.close();
+    ASSERT_TRUE(AppEnvironment::InstallDefaultDatabase(folders, nullptr));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("mine\n"));
 }
