@@ -1,0 +1,347 @@
+#include "DatabaseConversion.h"
+
+#include "CDiaryTable.h"
+#include "CFoodTable.h"
+#include "CMealTable.h"
+#include "CMeasuresTable.h"
+#include "CProfileTable.h"
+#include "CSubFoodTable.h"
+#include "CTreeTable.h"
+#include "IMessageBox.h"
+#include "NumberText.h"
+#include "RecordReader.h"
+#include "WaitCursorScope.h"
+#include "profile/EnergyRules.h"
+
+#include <map>
+#include <set>
+
+namespace {
+
+// A number of an old record: kept as text there, as a double in the current format.
+double Number(const RecordReader& r, quint16 id)
+{
+    const PropVal* p = r.Find(id);
+    if (!p)
+        return 0.0;
+    return p->Type() == PropType::LpWstr ? NumberText::ToDouble(p->ToText()) : p->ToDouble();
+}
+
+std::vector<PropVal> Read(CDbTable& table)
+{
+    std::vector<PropVal> props;
+    table.Store().ReadProps(table.Handle(), &props);
+    return props;
+}
+
+// Removes the listed properties of the current record one by one, whatever their old type.
+void RemoveOld(CDbTable& table, const std::vector<PropVal>& props, const std::vector<quint16>& ids)
+{
+    for (quint16 id : ids) {
+        for (const PropVal& p : props) {
+            if (p.Id() == id)
+                table.Store().RemoveProps(table.Handle(), {{id, p.Type()}});
+        }
+    }
+}
+
+std::vector<quint16> Range(quint16 first, quint16 last)
+{
+    std::vector<quint16> ids;
+    for (quint16 id = first; id <= last; ++id)
+        ids.push_back(id);
+    return ids;
+}
+
+template <typename T> std::vector<T> Join(std::vector<T> a, const std::vector<T>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+} // namespace
+
+DatabaseConversion::DatabaseConversion(RecordStore& store, const Clock& clock, IMessageBox* messages,
+                                       IWaitCursor* waitCursor)
+    : m_store(store), m_clock(clock), m_messages(messages), m_waitCursor(waitCursor)
+{
+}
+
+bool DatabaseConversion::Run()
+{
+    const bool converted = ConvertTo20();
+    const bool tree = ConvertTreeTo31();
+    const bool repaired = RepairTree();
+    return converted || tree || repaired;
+}
+
+bool DatabaseConversion::ConvertTo20()
+{
+    {
+        CFoodTable foods(m_store);
+        if (!foods.First() || Read(foods).size() == CFoodTable::kPropertyCount)
+            return false;
+    }
+    if (m_messages)
+        m_messages->Tell(QStringLiteral("Vellamo databases will be converted to version 2.0 format. Please wait!"),
+                         IMessageBox::Icon::None);
+    WaitCursorScope wait(m_waitCursor);
+    RecordStore::Batch batch(m_store);
+    ConvertFoods();
+    ConvertComponents();
+    ConvertDays();
+    ConvertEntries();
+    ConvertServings();
+    ConvertProfiles();
+    return batch.Commit();
+}
+
+void DatabaseConversion::ConvertFoods()
+{
+    CFoodTable foods(m_store);
+    static const std::vector<quint16> changed =
+        Join(Join(Range(204, 212), {214, 215, 217}), std::vector<quint16>{216, 218});
+    for (RecordOid o = foods.First(); o; o = foods.Next()) {
+        const std::vector<PropVal> props = Read(foods);
+        if (props.size() == CFoodTable::kPropertyCount)
+            continue;
+        const RecordReader r(props);
+        FoodRecord& f = foods.Buffer();
+        f = FoodRecord();
+        f.id = r.UInt(101);
+        f.folderId = r.UInt(202);
+        f.name = r.Text(203);
+        for (int n = 0; n < kNutrientCount; ++n)
+            f.values.amounts[n] = Number(r, CFoodTable::kNutrientProps[n]);
+        f.values[Nutrient::Energy] = FoodEnergyFromMacros(f.values[Nutrient::Protein], f.values[Nutrient::Fat],
+                                                          f.values[Nutrient::Carbohydrate], f.values[Nutrient::Alcohol]);
+        f.referenceWeight = Number(r, 217);
+        f.componentCount = r.UInt(216);
+        f.defaultServingId = r.UInt(218);
+        RemoveOld(foods, props, changed);
+        foods.Save();
+    }
+}
+
+void DatabaseConversion::ConvertComponents()
+{
+    CSubFoodTable parts(m_store);
+    std::set<quint32> composites;
+    for (RecordOid o = parts.First(); o; o = parts.Next())
+        composites.insert(RecordReader(Read(parts)).UInt(CSubFoodTable::kCompositeProp));
+    for (quint32 id : composites) {
+        const PropVal key = PropVal::UI4(CSubFoodTable::kCompositeProp, id);
+        std::vector<ComponentRecord> rows;
+        std::vector<RecordOid> oids;
+        for (RecordOid o = m_store.FindFirstEqual(parts.Handle(), key); o; o = m_store.FindNextEqual(parts.Handle(), key)) {
+            oids.push_back(o);
+            if (rows.size() >= 64)
+                continue;
+            const std::vector<PropVal> props = Read(parts);
+            const RecordReader r(props);
+            rows.push_back({id, r.UInt(CSubFoodTable::kComponentProp), Number(r, 303), r.Text(304), Number(r, 305)});
+        }
+        for (RecordOid o : oids)
+            m_store.RemoveRecord(parts.Handle(), o);
+        for (const ComponentRecord& row : rows) {
+            parts.Buffer() = row;
+            parts.NewRecord();
+        }
+    }
+}
+
+void DatabaseConversion::ConvertDays()
+{
+    CDiaryTable days(m_store, m_clock);
+    days.Reopen(CDbTable::kIdProp);
+    for (RecordOid o = days.First(); o; o = days.Next()) {
+        const std::vector<PropVal> props = Read(days);
+        if (props.size() == CDiaryTable::kPropertyCount)
+            continue;
+        const RecordReader r(props);
+        DayRecord& d = days.Buffer();
+        d = DayRecord();
+        d.id = r.UInt(101);
+        d.date = r.Time(502);
+        d.profileId = r.UInt(503);
+        d.weight = Number(r, 504);
+        d.values[Nutrient::Energy] = Number(r, 505);
+        RemoveOld(days, props, {504, 505, 502, 503});
+        days.Save(); // offers the day to the companion, as every day save does
+    }
+    days.Reopen(CDiaryTable::kDateProp);
+}
+
+void DatabaseConversion::ConvertEntries()
+{
+    CMealTable entries(m_store);
+    entries.Reopen(CDbTable::kIdProp);
+    for (RecordOid o = entries.First(); o; o = entries.Next()) {
+        const std::vector<PropVal> props = Read(entries);
+        const RecordReader r(props);
+        const PropVal* weight = r.Find(604);
+        if (!weight || weight->Type() != PropType::LpWstr)
+            continue;
+        EntryRecord& e = entries.Buffer();
+        e = EntryRecord();
+        e.id = r.UInt(101);
+        e.dayId = r.UInt(602);
+        e.foodId = r.UInt(603);
+        e.weight = Number(r, 604);
+        e.time = r.Time(605);
+        e.servings = Number(r, 606);
+        e.servingName = r.Text(607);
+        e.activity = r.UInt(608);
+        e.minutes = r.UInt(609);
+        RemoveOld(entries, props, {605, 607, 608, 609, 604, 606});
+        entries.Save();
+    }
+    entries.Reopen(CMealTable::kDayProp);
+}
+
+void DatabaseConversion::ConvertServings()
+{
+    CMeasuresTable servings(m_store);
+    servings.Reopen(CDbTable::kIdProp);
+    for (RecordOid o = servings.First(); o; o = servings.Next()) {
+        const std::vector<PropVal> props = Read(servings);
+        const RecordReader r(props);
+        const PropVal* weight = r.Find(704);
+        if (!weight || weight->Type() != PropType::LpWstr)
+            continue;
+        ServingRecord& s = servings.Buffer();
+        s = {r.UInt(101), r.UInt(702), r.Text(703), Number(r, 704)};
+        RemoveOld(servings, props, {703, 704});
+        servings.Save();
+    }
+    servings.Reopen(CMeasuresTable::kFoodProp);
+}
+
+void DatabaseConversion::ConvertProfiles()
+{
+    CProfileTable profiles(m_store, m_clock);
+    std::vector<RecordOid> oids;
+    for (RecordOid o = profiles.First(); o && oids.size() < kMaxProfiles; o = profiles.Next())
+        oids.push_back(o);
+    static const std::vector<quint16> changed =
+        Join(Join(Join(std::vector<quint16>{405, 403, 404, 406, 407, 408, 409, 410}, Range(411, 417)),
+                  Join(Range(419, 422), Range(444, 451))),
+             std::vector<quint16>{423, 424, 443});
+    for (RecordOid o : oids) {
+        if (!profiles.GoTo(o))
+            continue;
+        const std::vector<PropVal> props = Read(profiles);
+        if (props.size() == CProfileTable::kPropertyCount)
+            continue;
+        const RecordReader r(props);
+        ProfileRecord& p = profiles.Buffer();
+        p = ProfileRecord();
+        p.id = r.UInt(101);
+        p.name = r.Text(402);
+        p.startWeight = Number(r, 403);
+        p.targetWeight = Number(r, 404);
+        p.reserved405 = Number(r, 405);
+        p.height = Number(r, 406);
+        p.gender = static_cast<qint16>(r.Int(407));
+        p.age = static_cast<qint16>(r.Int(408));
+        p.weeklyLoss = Number(r, 409);
+        p.startDate = r.Time(410);
+        static const quint16 shareProps[kEnergyShareCount] = {411, 412, 413, 414, 415, 416, 417, 419};
+        for (int i = 0; i < kEnergyShareCount; ++i) {
+            p.shareGoals[i] = Number(r, shareProps[i]);
+            p.amountGoals[i] = Number(r, static_cast<quint16>(444 + i));
+        }
+        p.fiberGoal = Number(r, 421);
+        p.sodiumGoal = Number(r, 420);
+        p.cholesterolGoal = Number(r, 422);
+        p.warningsMask = r.UInt(423);
+        p.filtersMask = r.UInt(424);
+        for (int i = 0; i < ProfileRecord::kMeals; ++i) {
+            p.mealOn[i] = static_cast<qint16>(r.Int(static_cast<quint16>(425 + i)));
+            p.mealHour[i] = static_cast<qint16>(r.Int(static_cast<quint16>(431 + i)));
+            p.mealShare[i] = static_cast<qint16>(r.Int(static_cast<quint16>(437 + i)));
+        }
+        p.flags = r.UInt(443);
+        RemoveOld(profiles, props, changed);
+        profiles.Save();
+    }
+}
+
+bool DatabaseConversion::ConvertTreeTo31()
+{
+    if (!CTreeTable(m_store).HasRootRecord())
+        return false;
+    if (m_messages)
+        m_messages->Tell(QStringLiteral("Nutrient Database will be converted from version 3.0 or earlier to version "
+                                        "3.1. Only two levels of folders are allowed in version 3.1. Folders at "
+                                        "deeper levels will be moved to Root folder."),
+                         IMessageBox::Icon::None);
+    RebuildTree();
+    return true;
+}
+
+bool DatabaseConversion::RepairTree()
+{
+    if (!CTreeTable(m_store).HasDuplicateIds())
+        return false;
+    if (m_messages)
+        m_messages->Tell(QStringLiteral("An error in the Nutrient Database has been detected. The program will "
+                                        "attempt to correct the problem."),
+                         IMessageBox::Icon::None);
+    RebuildTree();
+    return true;
+}
+
+void DatabaseConversion::RebuildTree()
+{
+    CTreeTable tree(m_store);
+    tree.Reopen(CTreeTable::kNodeProp);
+    if (!tree.First())
+        return;
+    WaitCursorScope wait(m_waitCursor);
+    RecordStore::Batch batch(m_store);
+
+    // The stored Root: its id becomes 0, its records go.
+    quint32 rootId = 0;
+    std::vector<RecordOid> roots;
+    for (RecordOid o = tree.First(); o; o = tree.Next()) {
+        if (tree.Load() && tree.Buffer().name == QLatin1String("Root")) {
+            rootId = tree.Buffer().id;
+            roots.push_back(o);
+        }
+    }
+    for (RecordOid o : roots)
+        m_store.RemoveRecord(tree.Handle(), o);
+
+    std::map<quint32, quint32> ids{{rootId, 0}};
+    std::vector<FolderRecord> folders;
+    for (RecordOid o = tree.First(); o && folders.size() < static_cast<size_t>(kMaxFolders); o = tree.Next()) {
+        if (!tree.Load() || ids.count(tree.Buffer().id))
+            continue; // a duplicate id, or one equal to Root's
+        ids[tree.Buffer().id] = tree.Buffer().originId;
+        folders.push_back(tree.Buffer());
+    }
+    for (FolderRecord& f : folders) {
+        f.id = f.originId;
+        const auto parent = ids.find(f.parentId);
+        if (parent != ids.end())
+            f.parentId = parent->second;
+    }
+    std::set<quint32> firstLevel;
+    for (const FolderRecord& f : folders) {
+        if (f.parentId == 0)
+            firstLevel.insert(f.id);
+    }
+    for (FolderRecord& f : folders) {
+        if (f.parentId != 0 && !firstLevel.count(f.parentId))
+            f.parentId = 0;
+    }
+
+    m_store.DeleteAllRecords(tree.Handle());
+    for (const FolderRecord& f : folders) {
+        tree.NewRecord(f.id);
+        tree.Buffer() = f;
+        tree.Save();
+    }
+    batch.Commit();
+}
