@@ -1,12 +1,16 @@
 // vellamo-cli: the diary from the command line, on the data folder and the open profile.
 #include "ActivityTable.h"
 #include "AppEnvironment.h"
+#include "BackupRestore.h"
 #include "CFoodDBDoc.h"
 #include "CliArguments.h"
+#include "ConsoleMessageBox.h"
+#include "DatabaseConversion.h"
 #include "DiaryScreen.h"
 #include "Measures.h"
 #include "NumberFormat.h"
 #include "NumberText.h"
+#include "NutrientImport.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -28,7 +32,12 @@ const char* const kUsage =
     "  meal add --date YYYY-MM-DD --food ID [--grams G] [--servings N] [--serving NAME] [--time HH:MM]\n"
     "  exercise add --date YYYY-MM-DD --activity INDEX --minutes M [--time HH:MM]\n"
     "  weight set --date YYYY-MM-DD KG\n"
-    "  day show [--date YYYY-MM-DD]\n";
+    "  day show [--date YYYY-MM-DD]\n"
+    "  import FILE\n"
+    "  backup\n"
+    "  restore\n"
+    "  restore-nutrients\n"
+    "  check\n";
 
 QTextStream& Out()
 {
@@ -307,6 +316,36 @@ int DayShow(CFoodDBDoc& doc, const CliArguments& args)
     return 0;
 }
 
+// The data commands, which need no open profile.
+int DataCommand(AppEnvironment& env, const QStringList& p)
+{
+    ConsoleMessageBox messages;
+    const QString& verb = p[0];
+    if (verb == QLatin1String("import")) {
+        if (p.size() != 2)
+            return Usage(QStringLiteral("import takes one file."));
+        NutrientImport import(env.Store(), &messages, nullptr);
+        const NutrientImport::Result r = import.ImportNutrientFile(p[1], false);
+        if (!r.opened)
+            return kFailure;
+        Out() << r.added << " foods added, " << r.updated << " updated, " << r.skipped << " skipped\n";
+        return 0;
+    }
+    if (p.size() != 1)
+        return Usage(QStringLiteral("%1 takes no arguments.").arg(verb));
+    BackupRestore backup(env.Store(), env.TheClock(), env.Folders().DocumentsDir(), &messages, nullptr);
+    if (verb == QLatin1String("backup"))
+        return backup.BackupAll() ? 0 : kFailure;
+    if (verb == QLatin1String("restore"))
+        return backup.RestoreAll() ? 0 : kFailure;
+    if (verb == QLatin1String("restore-nutrients"))
+        return backup.RestoreNutrientDatabase() ? 0 : kFailure;
+    DatabaseConversion conversion(env.Store(), env.TheClock(), &messages, nullptr);
+    if (!conversion.Run())
+        Out() << "The databases are in the current format.\n";
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -319,6 +358,17 @@ int main(int argc, char** argv)
     const QStringList& p = args.Positional();
     if (p.isEmpty())
         return Usage(QStringLiteral("no command given."));
+    static const QStringList dataVerbs = {QStringLiteral("import"), QStringLiteral("backup"),
+                                          QStringLiteral("restore"), QStringLiteral("restore-nutrients"),
+                                          QStringLiteral("check")};
+    if (dataVerbs.contains(p[0])) {
+        if (!args.OnlyOptions({}, &error))
+            return Usage(error);
+        std::unique_ptr<AppEnvironment> env = AppEnvironment::Open(&error);
+        if (!env)
+            return Fail(error);
+        return DataCommand(*env, p);
+    }
     const QString command = p[0] + QLatin1Char(' ') + p.value(1);
     static const QStringList known = {QStringLiteral("profile new"),  QStringLiteral("profile list"),
                                       QStringLiteral("profile open"), QStringLiteral("meal add"),

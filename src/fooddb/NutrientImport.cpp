@@ -98,9 +98,12 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
         }
 
         const quint32 foodId = static_cast<quint32>(id);
-        if (!foods.FindId(foodId) || !foods.Load()) {
+        if (foods.FindId(foodId) && foods.Load()) {
+            ++result.updated;
+        } else {
             foods.NewRecord(foodId);
             foods.Load();
+            ++result.added;
         }
         FoodRecord& r = foods.Buffer();
         r.folderId = folder;

@@ -18,6 +18,8 @@ public:
     {
         bool opened = false;
         int foods = 0;   // foods written
+        int added = 0;   // of them new
+        int updated = 0; // of them already there
         int skipped = 0; // lines without a name, an id or a reference weight
     };
 

@@ -83,8 +83,9 @@ bool DatabaseConversion::ConvertTo20()
             return false;
     }
     if (m_messages)
-        m_messages->Tell(QStringLiteral("Vellamo databases will be converted to version 2.0 format. Please wait!"),
-                         IMessageBox::Icon::None);
+        m_messages->Tell(
+            QStringLiteral("Vellamo databases will be converted to version 2.0 format. Please wait!"),
+            IMessageBox::Icon::None);
     WaitCursorScope wait(m_waitCursor);
     RecordStore::Batch batch(m_store);
     ConvertFoods();
@@ -113,8 +114,9 @@ void DatabaseConversion::ConvertFoods()
         f.name = r.Text(203);
         for (int n = 0; n < kNutrientCount; ++n)
             f.values.amounts[n] = Number(r, CFoodTable::kNutrientProps[n]);
-        f.values[Nutrient::Energy] = FoodEnergyFromMacros(f.values[Nutrient::Protein], f.values[Nutrient::Fat],
-                                                          f.values[Nutrient::Carbohydrate], f.values[Nutrient::Alcohol]);
+        f.values[Nutrient::Energy] =
+            FoodEnergyFromMacros(f.values[Nutrient::Protein], f.values[Nutrient::Fat],
+                                 f.values[Nutrient::Carbohydrate], f.values[Nutrient::Alcohol]);
         f.referenceWeight = Number(r, 217);
         f.componentCount = r.UInt(216);
         f.defaultServingId = r.UInt(218);
@@ -133,13 +135,15 @@ void DatabaseConversion::ConvertComponents()
         const PropVal key = PropVal::UI4(CSubFoodTable::kCompositeProp, id);
         std::vector<ComponentRecord> rows;
         std::vector<RecordOid> oids;
-        for (RecordOid o = m_store.FindFirstEqual(parts.Handle(), key); o; o = m_store.FindNextEqual(parts.Handle(), key)) {
+        for (RecordOid o = m_store.FindFirstEqual(parts.Handle(), key); o;
+             o = m_store.FindNextEqual(parts.Handle(), key)) {
             oids.push_back(o);
             if (rows.size() >= 64)
                 continue;
             const std::vector<PropVal> props = Read(parts);
             const RecordReader r(props);
-            rows.push_back({id, r.UInt(CSubFoodTable::kComponentProp), Number(r, 303), r.Text(304), Number(r, 305)});
+            rows.push_back(
+                {id, r.UInt(CSubFoodTable::kComponentProp), Number(r, 303), r.Text(304), Number(r, 305)});
         }
         for (RecordOid o : oids)
             m_store.RemoveRecord(parts.Handle(), o);
@@ -272,10 +276,11 @@ bool DatabaseConversion::ConvertTreeTo31()
     if (!CTreeTable(m_store).HasRootRecord())
         return false;
     if (m_messages)
-        m_messages->Tell(QStringLiteral("Nutrient Database will be converted from version 3.0 or earlier to version "
-                                        "3.1. Only two levels of folders are allowed in version 3.1. Folders at "
-                                        "deeper levels will be moved to Root folder."),
-                         IMessageBox::Icon::None);
+        m_messages->Tell(
+            QStringLiteral("Nutrient Database will be converted from version 3.0 or earlier to version "
+                           "3.1. Only two levels of folders are allowed in version 3.1. Folders at "
+                           "deeper levels will be moved to Root folder."),
+            IMessageBox::Icon::None);
     RebuildTree();
     return true;
 }
@@ -285,9 +290,10 @@ bool DatabaseConversion::RepairTree()
     if (!CTreeTable(m_store).HasDuplicateIds())
         return false;
     if (m_messages)
-        m_messages->Tell(QStringLiteral("An error in the Nutrient Database has been detected. The program will "
-                                        "attempt to correct the problem."),
-                         IMessageBox::Icon::None);
+        m_messages->Tell(
+            QStringLiteral("An error in the Nutrient Database has been detected. The program will "
+                           "attempt to correct the problem."),
+            IMessageBox::Icon::None);
     RebuildTree();
     return true;
 }
@@ -315,7 +321,8 @@ void DatabaseConversion::RebuildTree()
 
     std::map<quint32, quint32> ids{{rootId, 0}};
     std::vector<FolderRecord> folders;
-    for (RecordOid o = tree.First(); o && folders.size() < static_cast<size_t>(kMaxFolders); o = tree.Next()) {
+    for (RecordOid o = tree.First(); o && folders.size() < static_cast<size_t>(kMaxFolders);
+         o = tree.Next()) {
         if (!tree.Load() || ids.count(tree.Buffer().id))
             continue; // a duplicate id, or one equal to Root's
         ids[tree.Buffer().id] = tree.Buffer().originId;

@@ -17,7 +17,8 @@ public:
     static constexpr int kMaxFolders = 2048;
     static constexpr int kMaxProfiles = 256;
 
-    DatabaseConversion(RecordStore& store, const Clock& clock, IMessageBox* messages, IWaitCursor* waitCursor);
+    DatabaseConversion(RecordStore& store, const Clock& clock, IMessageBox* messages,
+                       IWaitCursor* waitCursor);
 
     // The three checks in their order; true when any of them converted something.
     bool Run();

@@ -1,9 +1,11 @@
 #include "BackupRestore.h"
+#include "AppEnvironment.h"
 #include "CDiaryTable.h"
 #include "CFoodTable.h"
 #include "CMeasuresTable.h"
 #include "CProfileTable.h"
 #include "CTreeTable.h"
+#include "NutrientImport.h"
 #include "RecordingMessageBox.h"
 #include "TestStore.h"
 
@@ -202,4 +204,23 @@ TEST_F(BackupRestoreTest, EmptyDatabasesAndFailedBackups)
               (QStringList{QStringLiteral("Error opening CSV file for writing. Export function terminated!"),
                            QStringLiteral("Error performing backup! Do not restore data before a "
                                           "backup is performed successfully!")}));
+}
+
+TEST_F(BackupRestoreTest, TheDefaultDatabaseRoundTripsByteForByte)
+{
+    const DataFolders folders = DataFolders::ForHome(m_dir.path());
+    ASSERT_TRUE(AppEnvironment::InstallDefaultDatabase(folders, nullptr));
+    NutrientImport(Store(), nullptr, nullptr).ImportDefaultDatabase(folders);
+    Fill(); // and a diary
+    const char* files[] = {"ZELDiary.bck",   "ZELFood.bck",    "ZELMeal.bck", "ZELMeasures.bck",
+                           "ZELProfile.bck", "ZELSubfood.bck", "ZELTree.bck"};
+    ASSERT_TRUE(m_backup->BackupAll());
+    std::vector<QByteArray> first;
+    for (const char* f : files)
+        first.push_back(Bytes(f));
+    EXPECT_GT(first[1].size(), 1000000);
+    ASSERT_TRUE(m_backup->RestoreAll());
+    ASSERT_TRUE(m_backup->BackupAll());
+    for (size_t i = 0; i < std::size(files); ++i)
+        EXPECT_TRUE(Bytes(files[i]) == first[i]) << files[i];
 }

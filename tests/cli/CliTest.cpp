@@ -157,3 +157,32 @@ TEST_F(CliTest, DiaryCommandsNeedAnOpenProfile)
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("No profile is open"))) << r.err.toStdString();
 }
+
+TEST_F(CliTest, DataCommands)
+{
+    const QString file = m_home.filePath(QStringLiteral("import.csv"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(
+        "h\n7,Bakery,Bread,Rye bread,250,8,1,0,0,0,48,4,0,0,6,600,100,slice,40,,0,,0,,0,,0,,0,,0,,0,,0,,0\n"
+        "9,Fruit,Fresh,Apple,52,0,0,0,0,0,14,10,0,0,2,1,100,,0,,0,,0,,0,,0,,0,,0,,0,,0,,0\n"
+        "10,Fruit,Fresh,Bad,52,0,0,0,0,0,14,10,0,0,2,1,0,,0,,0,,0,,0,,0,,0,,0,,0,,0,,0\n");
+    f.close();
+    Result r = Cli({QStringLiteral("import"), file});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("1 foods added, 1 updated, 1 skipped\n"));
+    r = Cli({QStringLiteral("import"), m_home.filePath(QStringLiteral("none.csv"))});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Error opening the file"))) << r.err.toStdString();
+
+    EXPECT_EQ(Cli(Words("backup")).err, QStringLiteral("Backup is finished!\n"));
+    EXPECT_TRUE(QFile::exists(m_home.filePath(QStringLiteral("Documents/ZELFood.bck"))));
+    EXPECT_EQ(Cli(Words("restore-nutrients")).code, 0);
+    EXPECT_EQ(Cli(Words("restore")).err, QStringLiteral("Restore is finished!\n"));
+    QFile::remove(m_home.filePath(QStringLiteral("Documents/ZELTree.bck")));
+    r = Cli(Words("restore"));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Restore failed!")));
+    EXPECT_EQ(Cli(Words("check")).out, QStringLiteral("The databases are in the current format.\n"));
+    EXPECT_EQ(Cli(Words("check extra")).code, 2);
+}

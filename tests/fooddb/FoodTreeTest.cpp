@@ -100,6 +100,27 @@ TEST_F(FoodTreeTest, NewFolderAndRename)
     m_editor->FinishLabelEdit(0, QStringLiteral("Top")); // Root's label is stored nowhere
 }
 
+TEST_F(FoodTreeTest, RefusalsCarryTheirIcons)
+{
+    m_editor->NewFolder(2);
+    m_editor->DeleteFolder(0);
+    m_editor->DeleteFolder(1);
+    m_editor->DeleteFolder(5);
+    m_editor->Cut(Pane::Tree, 1, {});
+    m_editor->Copy(Pane::Tree, {});
+    m_editor->Cut(Pane::Tree, 4, {});
+    m_editor->Paste(4);
+    m_editor->Cut(Pane::Tree, 4, {});
+    m_editor->Paste(2);
+    const Icon expected[] = {Icon::Information, Icon::Warning,     Icon::Warning,     Icon::Warning,
+                             Icon::Information, Icon::Information, Icon::Information, Icon::Information};
+    ASSERT_EQ(m_box.ShownBoxes().size(), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(m_box.ShownBoxes()[i].icon, expected[i]) << m_box.ShownBoxes()[i].text.toStdString();
+        EXPECT_EQ(m_box.ShownBoxes()[i].buttons, IMessageBox::Buttons::Ok);
+    }
+}
+
 TEST_F(FoodTreeTest, DeletingFoldersChecksInOrder)
 {
     struct Case
