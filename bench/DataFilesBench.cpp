@@ -50,8 +50,9 @@ void BM_Sqlite3ShellImportBaseline(benchmark::State& state)
         const QString db = home.dir.filePath(QStringLiteral("plain.db"));
         state.ResumeTiming();
         QProcess p;
-        p.start(QStringLiteral("sqlite3"), {db, QStringLiteral(".import --csv %1 foods")
-                                                     .arg(home.folders.DefaultNutrientDatabasePath())});
+        p.start(
+            QStringLiteral("sqlite3"),
+            {db, QStringLiteral(".import --csv %1 foods").arg(home.folders.DefaultNutrientDatabasePath())});
         if (!p.waitForFinished(60000) || p.exitCode() != 0)
             state.SkipWithError("sqlite3 failed");
     }
@@ -73,7 +74,8 @@ struct FullHome : Home
             doc.SetCurrentDate(AddDays(clock.Today(), -d));
             doc.OpenDay();
             for (int m = 0; m < 4; ++m)
-                doc.AddMealEntry(static_cast<quint32>(1001 + (d * 7 + m) % 50), 150, 1, QString(), clock.NowFileTime());
+                doc.AddMealEntry(static_cast<quint32>(1001 + (d * 7 + m) % 50), 150, 1, QString(),
+                                 clock.NowFileTime());
             doc.AddExerciseEntry(static_cast<quint32>(d % 68), 30, clock.NowFileTime());
             doc.ComputeDay(doc.Day().id);
             doc.SaveDay(80 - d * 0.01, {});

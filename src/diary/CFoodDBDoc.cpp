@@ -218,8 +218,7 @@ CFoodDBDoc::Serving CFoodDBDoc::DefaultServing(quint32 foodId)
     return s;
 }
 
-quint32 CFoodDBDoc::AddMealEntry(quint32 foodId, double grams, double servings, const QString& servingName,
-                                 FileTime time)
+quint32 CFoodDBDoc::AddEntry(const EntryRecord& fields)
 {
     if (!m_diary.CurrentRecord())
         return 0;
@@ -227,28 +226,31 @@ quint32 CFoodDBDoc::AddMealEntry(quint32 foodId, double grams, double servings, 
     if (id == 0)
         return 0;
     EntryRecord& e = m_meals.Buffer();
+    e = fields;
+    e.id = id;
     e.dayId = m_diary.Buffer().id;
+    return m_meals.Save() ? id : 0;
+}
+
+quint32 CFoodDBDoc::AddMealEntry(quint32 foodId, double grams, double servings, const QString& servingName,
+                                 FileTime time)
+{
+    EntryRecord e;
     e.foodId = foodId;
     e.weight = grams;
     e.servings = servings;
     e.servingName = servingName;
     e.time = time;
-    return m_meals.Save() ? id : 0;
+    return AddEntry(e);
 }
 
 quint32 CFoodDBDoc::AddExerciseEntry(quint32 activity, quint32 minutes, FileTime time)
 {
-    if (!m_diary.CurrentRecord())
-        return 0;
-    const quint32 id = m_meals.NewRecord();
-    if (id == 0)
-        return 0;
-    EntryRecord& e = m_meals.Buffer();
-    e.dayId = m_diary.Buffer().id;
+    EntryRecord e;
     e.activity = activity;
     e.minutes = minutes;
     e.time = time;
-    return m_meals.Save() ? id : 0;
+    return AddEntry(e);
 }
 
 void CFoodDBDoc::AddMeal()

@@ -121,6 +121,8 @@ public:
 
 private:
     void ProfileOpened();
+    // Writes a new entry of the displayed day with these fields.
+    quint32 AddEntry(const EntryRecord& fields);
     FileTime WithTimeOfDay(FileTime date, int hour, int minute) const;
 
     RecordStore& m_store;

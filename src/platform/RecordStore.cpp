@@ -623,6 +623,18 @@ RecordOid RecordStore::GoToRecord(DbHandle& h, RecordOid oid)
     return Move(h, st);
 }
 
+// Runs a positioning query from the handle's cursor: the database, its key and its record bound.
+RecordOid RecordStore::Step(DbHandle& h, Query q)
+{
+    sqlite3_stmt* st = Statement(q, h.m_slot);
+    if (!st)
+        return 0;
+    sqlite3_bind_int64(st, 1, h.m_dbId);
+    BindKey(st, 2, h);
+    sqlite3_bind_int64(st, 3, h.m_oid);
+    return Move(h, st);
+}
+
 RecordOid RecordStore::GoNext(DbHandle& h)
 {
     Forget();
@@ -631,29 +643,10 @@ RecordOid RecordStore::GoNext(DbHandle& h)
     if (!h.m_hasCursor)
         return GoToIndex(h, 0, false);
     RecordOid found = 0;
-    if (h.m_key.kind != DbHandle::Key::Kind::Null) {
-        sqlite3_stmt* st = Statement(Query::After, h.m_slot);
-        if (st) {
-            sqlite3_bind_int64(st, 1, h.m_dbId);
-            BindKey(st, 2, h);
-            sqlite3_bind_int64(st, 3, h.m_oid);
-            found = Move(h, st);
-        }
-    } else {
-        sqlite3_stmt* st = Statement(Query::AfterFromNull, h.m_slot);
-        if (st) {
-            sqlite3_bind_int64(st, 1, h.m_dbId);
-            sqlite3_bind_int64(st, 3, h.m_oid);
-            found = Move(h, st);
-        }
-        if (!found && h.m_slot >= 0) {
-            st = Statement(Query::FirstNonNull, h.m_slot);
-            if (st) {
-                sqlite3_bind_int64(st, 1, h.m_dbId);
-                found = Move(h, st);
-            }
-        }
-    }
+    if (h.m_key.kind != DbHandle::Key::Kind::Null)
+        found = Step(h, Query::After);
+    else if (!(found = Step(h, Query::AfterFromNull)) && h.m_slot >= 0)
+        found = Step(h, Query::FirstNonNull);
     if (!found)
         h.m_endOfData = true;
     return found;
@@ -666,25 +659,10 @@ RecordOid RecordStore::GoPrevious(DbHandle& h)
         return 0;
     if (h.m_endOfData)
         return GoToIndex(h, 0, true);
-    RecordOid found = 0;
-    if (h.m_key.kind != DbHandle::Key::Kind::Null) {
-        sqlite3_stmt* st = Statement(Query::Before, h.m_slot);
-        if (st) {
-            sqlite3_bind_int64(st, 1, h.m_dbId);
-            BindKey(st, 2, h);
-            sqlite3_bind_int64(st, 3, h.m_oid);
-            found = Move(h, st);
-        }
-        if (!found && (st = Statement(Query::LastNull, h.m_slot))) {
-            sqlite3_bind_int64(st, 1, h.m_dbId);
-            found = Move(h, st);
-        }
-    } else if (sqlite3_stmt* st = Statement(Query::BeforeNullTail, h.m_slot)) {
-        sqlite3_bind_int64(st, 1, h.m_dbId);
-        sqlite3_bind_int64(st, 3, h.m_oid);
-        found = Move(h, st);
-    }
-    return found;
+    if (h.m_key.kind == DbHandle::Key::Kind::Null)
+        return Step(h, Query::BeforeNullTail);
+    const RecordOid found = Step(h, Query::Before);
+    return found ? found : Step(h, Query::LastNull);
 }
 
 RecordOid RecordStore::CurrentRecord(const DbHandle& h) const

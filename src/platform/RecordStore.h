@@ -146,6 +146,7 @@ private:
     bool BeginWrite(bool* began);
     bool EndWrite(bool began, bool ok);
     RecordOid Move(DbHandle& h, sqlite3_stmt* st);
+    RecordOid Step(DbHandle& h, Query q);
     void Prefetch(const DbHandle& h, sqlite3_stmt* st);
     void Forget() { m_prefetch.handle = nullptr; }
     RecordOid FindEqual(DbHandle& h, const PropVal& value, bool first);
