@@ -13,14 +13,17 @@ quint32 FoodTree::NewFoodId()
 
 quint32 FoodTree::CreateFolder(quint32 parentId, const QString& name)
 {
-    const quint32 id = m_tree.NewRecord(0);
-    if (id == 0)
-        return 0;
+    const quint32 id = m_tree.NextNodeId();
+    m_tree.Reopen(CTreeTable::kNodeProp);
     FolderRecord& r = m_tree.Buffer();
+    r = FolderRecord();
+    r.id = id;
     r.parentId = parentId;
     r.originId = id;
     r.name = name;
-    m_tree.Save();
+    if (!m_tree.Insert())
+        return 0;
+    m_tree.FindNode(id);
     return id;
 }
 

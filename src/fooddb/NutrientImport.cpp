@@ -10,6 +10,9 @@
 #include "IMessageBox.h"
 #include "WaitCursorScope.h"
 
+#include <QHash>
+#include <QSet>
+
 NutrientImport::NutrientImport(RecordStore& store, IMessageBox* messages, IWaitCursor* waitCursor)
     : m_store(store), m_messages(messages), m_waitCursor(waitCursor)
 {
@@ -62,6 +65,40 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
     FoodTree tree(m_store);
     CFoodTable foods(m_store);
     CMeasuresTable measures(m_store);
+    CMeasuresTable servingIds(m_store);
+    servingIds.Reopen(CDbTable::kIdProp);
+    quint32 nextServingId = servingIds.NextId();
+    // Into an empty food table a food can only exist if this import wrote it, which spares a
+    // look-up per line of the default database.
+    const bool foodsWereEmpty = foods.First() == 0;
+    QSet<quint32> written;
+    // Only this import adds folders while it runs, so a folder's children are read once, on
+    // its first use, and the names resolved from then on stay valid.
+    QHash<QPair<quint32, QString>, quint32> folders;
+    QSet<quint32> childrenRead;
+    const auto folderOf = [&](quint32 parent, const QString& name) {
+        if (!childrenRead.contains(parent)) {
+            childrenRead.insert(parent);
+            CTreeTable& t = tree.Table();
+            for (RecordOid o = t.FirstChild(parent); o; o = t.NextChild(parent)) {
+                if (!t.Load() || t.Buffer().id == 0)
+                    continue;
+                const auto key = qMakePair(parent, t.Buffer().name);
+                const auto it = folders.find(key);
+                if (it == folders.end())
+                    folders.insert(key, t.Buffer().id);
+                else if (t.Buffer().id < it.value())
+                    it.value() = t.Buffer().id; // the first in folder-id order, as FindChild
+            }
+        }
+        const auto key = qMakePair(parent, name);
+        if (auto it = folders.constFind(key); it != folders.constEnd())
+            return it.value();
+        const quint32 id = tree.CreateFolder(parent, name);
+        if (id != FoodTree::kRoot)
+            folders.insert(key, id);
+        return id;
+    };
 
     std::vector<QByteArray> line;
     bool eof = f.ReadLine(&line);         // the header line
@@ -86,23 +123,21 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
         const QString first = CCsvFile::TextOf(line[1]);
         const QString second = CCsvFile::TextOf(line[2]);
         if (first != previousFirst || second != previousSecond) {
-            qint64 top = tree.FindTopFolder(first);
-            if (top < 0)
-                top = tree.CreateFolder(FoodTree::kRoot, first);
-            qint64 sub = tree.FindSubFolder(first, second);
-            if (sub < 0)
-                sub = tree.CreateFolder(static_cast<quint32>(top), second);
-            folder = static_cast<quint32>(sub);
+            folder = folderOf(folderOf(FoodTree::kRoot, first), second);
             previousFirst = first;
             previousSecond = second;
         }
 
         const quint32 foodId = static_cast<quint32>(id);
-        if (foods.FindId(foodId) && foods.Load()) {
+        const bool exists =
+            (!foodsWereEmpty || written.contains(foodId)) && foods.FindId(foodId) && foods.Load();
+        if (exists) {
             ++result.updated;
+            for (RecordOid o = measures.FirstOfFood(foodId); o; o = measures.FirstOfFood(foodId))
+                measures.DeleteCurrent();
         } else {
-            foods.NewRecord(foodId);
-            foods.Load();
+            foods.Buffer() = FoodRecord();
+            foods.Buffer().id = foodId;
             ++result.added;
         }
         FoodRecord& r = foods.Buffer();
@@ -111,22 +146,27 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
         for (int n = 0; n < kNutrientCount; ++n)
             r.values.amounts[n] = CCsvFile::NumberOf(line[4 + n]) * (100.0 / reference);
         r.referenceWeight = reference;
-        for (RecordOid o = measures.FirstOfFood(foodId); o; o = measures.FirstOfFood(foodId))
-            measures.DeleteCurrent();
         r.defaultServingId = 0;
         for (int s = 0; s < 10; ++s) {
             const QString description = CCsvFile::TextOf(line[17 + 2 * s]);
             if (description.isEmpty() || description == QLatin1String("0"))
                 continue;
-            const quint32 servingId = measures.NewRecord(foodId);
-            measures.Buffer().description = description;
-            measures.Buffer().weight = CCsvFile::NumberOf(line[18 + 2 * s]);
-            measures.Save();
+            ServingRecord& serving = servingIds.Buffer();
+            serving.id = nextServingId;
+            serving.foodId = foodId;
+            serving.description = description;
+            serving.weight = CCsvFile::NumberOf(line[18 + 2 * s]);
+            if (!servingIds.Insert())
+                continue;
             if (r.defaultServingId == 0)
-                r.defaultServingId = servingId;
+                r.defaultServingId = nextServingId;
+            ++nextServingId;
         }
-        foods.FindId(foodId);
-        foods.Save();
+        if (exists)
+            foods.Save();
+        else
+            foods.Insert();
+        written.insert(foodId);
         ++result.foods;
     }
     batch.Commit();

@@ -52,7 +52,7 @@ namespace PropCodec {
 QByteArray Encode(const std::vector<PropVal>& props)
 {
     QByteArray out;
-    out.reserve(static_cast<qsizetype>(props.size()) * 12);
+    out.reserve(static_cast<qsizetype>(props.size()) * 16 + 64);
     for (const PropVal& p : props) {
         Put<quint16>(out, p.Id());
         Put<quint8>(out, static_cast<quint8>(p.Type()));
@@ -77,8 +77,11 @@ QByteArray Encode(const std::vector<PropVal>& props)
         case PropType::LpWstr: {
             const QString& t = p.ToText();
             Put<quint32>(out, static_cast<quint32>(t.size()));
-            for (QChar c : t)
-                Put<quint16>(out, c.unicode());
+            if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
+                out.append(reinterpret_cast<const char*>(t.utf16()), t.size() * 2);
+            else
+                for (QChar c : t)
+                    Put<quint16>(out, c.unicode());
             break;
         }
         case PropType::Blob:

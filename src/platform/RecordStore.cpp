@@ -272,6 +272,8 @@ std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* e
         return failCode(rc);
     // Each committed change reaches the disk before the call returns: a diary entry is never lost.
     store->Exec("PRAGMA synchronous=FULL");
+    // Room for the whole nutrient database and its indexes, which keeps a large import in memory.
+    store->Exec("PRAGMA cache_size=-16384");
     return store;
 }
 

@@ -22,6 +22,10 @@ public:
 
     bool Save() override { return Write(RecordStore::WriteTarget::Current, Props()) != 0; }
 
+    // Writes the whole buffer as a new record in one write; the buffer's id is the caller's
+    // to choose and the cursor is not moved.
+    RecordOid Insert() { return Write(RecordStore::WriteTarget::New, Props()); }
+
     Record& Buffer() { return m_rec; }
     const Record& Buffer() const { return m_rec; }
 

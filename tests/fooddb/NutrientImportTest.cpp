@@ -135,6 +135,28 @@ TEST_F(NutrientImportTest, ReimportUpdatesFoodsInPlace)
     EXPECT_EQ(measures.ServingName(all.Buffer().defaultServingId), QStringLiteral("small"));
 }
 
+TEST_F(NutrientImportTest, AnIdTwiceInOneFileIsOneFood)
+{
+    // Into an empty table: the second line updates the food the first one wrote.
+    const QString path = Write(Line("11", "Fruits", "Fresh", "Apple", 52, 100, {{"medium", 182}}) +
+                               Line("12", "Fruits", "Fresh", "Pear", 57, 100, {{"small", 148}}) +
+                               Line("11", "Fruits", "Dried", "\"Apple, dried\"", 243, 100, {{"ring", 6}}));
+    const NutrientImport::Result r =
+        NutrientImport(Store(), nullptr, nullptr).ImportNutrientFile(path, false);
+    EXPECT_EQ(r.added, 2);
+    EXPECT_EQ(r.updated, 1);
+    CFoodTable foods(Store());
+    EXPECT_EQ(foods.Count(), 2u);
+    const FoodData apple = Load(11);
+    EXPECT_EQ(apple.name, QStringLiteral("Apple, dried"));
+    EXPECT_EQ(apple.folderId, static_cast<quint32>(FoodTree(Store()).FindSubFolder(QStringLiteral("Fruits"),
+                                                                                   QStringLiteral("Dried"))));
+    CMeasuresTable measures(Store());
+    EXPECT_EQ(measures.Count(), 2u);
+    EXPECT_EQ(measures.ServingName(apple.defaultServingId), QStringLiteral("ring"));
+    EXPECT_EQ(measures.ServingName(Load(12).defaultServingId), QStringLiteral("small"));
+}
+
 TEST_F(NutrientImportTest, TheDefaultDatabase)
 {
     const DataFolders folders = DataFolders::ForHome(m_dir.path());
