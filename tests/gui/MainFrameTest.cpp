@@ -1,30 +1,240 @@
-#include "CMainFrame.h"
+#include "CBackupDlg.h"
+#include "CDatePicker.h"
+#include "CFoodTable.h"
+#include "CFormView.h"
+#include "CInternationalSettingsDlg.h"
+#include "GuiFixture.h"
+#include "HelpLauncher.h"
+#include "Measures.h"
+#include "NutrientImport.h"
 
-#include <QApplication>
-#include <QImage>
-
-#include <gtest/gtest.h>
+#include <QAction>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QRadioButton>
+#include <QThread>
+#include <QToolBar>
 
 namespace {
 
-QApplication& App()
+QStringList CheckedViewItems(CMainFrame& frame)
 {
-    static int argc = 1;
-    static char arg0[] = "gui_tests";
-    static char* argv[] = {arg0, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    QStringList checked;
+    for (int id : {32778, 32853, 32854, 32780, 32779})
+        if (frame.Command(id)->isChecked())
+            checked << frame.Command(id)->text();
+    return checked;
 }
 
 } // namespace
 
-TEST(MainFrame, IsTheLogicalScreenTitledVellamo)
+// Finish with Metrics and dd-mm-yyyy, or cancel, which keeps the new profile.
+class FirstStartTest : public GuiTest, public ::testing::WithParamInterface<bool>
 {
-    App();
-    CMainFrame frame;
-    frame.show();
-    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Vellamo"));
-    EXPECT_EQ(frame.size(), QSize(240, 320));
-    const QImage shot = frame.grab().toImage();
-    EXPECT_EQ(shot.size() / shot.devicePixelRatio(), QSize(240, 320));
+};
+
+TEST_P(FirstStartTest, AsksForSettingsThenShowsTheDiary)
+{
+    const bool finish = GetParam();
+    OnNextModal([finish](QWidget* w) {
+        auto* dialog = qobject_cast<CInternationalSettingsDlg*>(w);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("International Settings"));
+        // A new profile starts with US and mm-dd-yyyy.
+        EXPECT_TRUE(Control<QRadioButton>(dialog, 1101)->isChecked());
+        EXPECT_TRUE(Control<QRadioButton>(dialog, 1130)->isChecked());
+        Shot(dialog, QStringLiteral("international-settings"));
+        if (!finish) {
+            dialog->reject();
+            return;
+        }
+        Control<QRadioButton>(dialog, 1100)->click();
+        Control<QRadioButton>(dialog, 1129)->click();
+        EXPECT_FALSE(Control<QRadioButton>(dialog, 1101)->isChecked());
+        dialog->accept();
+    });
+    Start();
+    EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kDiary);
+    CProfileTable profiles(m_env->Store(), m_env->TheClock());
+    ASSERT_EQ(profiles.Count(), 1u);
+    profiles.First();
+    profiles.Load();
+    EXPECT_TRUE(profiles.Buffer().Has(CProfileTable::kOpen));
+    EXPECT_EQ(profiles.Buffer().Has(CProfileTable::kMetric), finish);
+    EXPECT_EQ(profiles.Buffer().Has(CProfileTable::kDayMonthYear), finish);
+    EXPECT_EQ(IsMetric(), finish);
+}
+
+INSTANTIATE_TEST_SUITE_P(FinishOrCancel, FirstStartTest, ::testing::Bool());
+
+TEST_F(GuiTest, ProfilesButNoneOpenShowTheStartView)
+{
+    AddProfile(QStringLiteral("Anna"), false);
+    AddProfile(QStringLiteral("Ben"), false);
+    Start();
+    EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kStartView);
+    EXPECT_FALSE(Doc().HasOpenProfile());
+    for (int id : {32778, 32853, 32854, 32780, 32779, 32777, 32795})
+        EXPECT_FALSE(Frame().Command(id)->isEnabled()) << id;
+    for (int id : {32775, 32776, 32785, 57664, 57665, 32787, 32872, 32855, 32856, 32871, 32877})
+        EXPECT_TRUE(Frame().Command(id)->isEnabled()) << id;
+    EXPECT_TRUE(CheckedViewItems(Frame()).isEmpty());
+    EXPECT_TRUE(Frame().CommandButtons().isEmpty());
+    EXPECT_FALSE(Frame().DateBar()->isVisible());
+    Shot(&Frame(), QStringLiteral("start-view"));
+}
+
+TEST_F(GuiTest, TheFirstProfileMarkedOpenIsOpened)
+{
+    AddProfile(QStringLiteral("Anna"), false);
+    const quint32 ben = AddProfile(QStringLiteral("Ben"), true);
+    AddProfile(QStringLiteral("Cleo"), true);
+    Start();
+    EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kDiary);
+    EXPECT_EQ(Doc().Profile().id, ben);
+    EXPECT_EQ(CheckedViewItems(Frame()), QStringList{QStringLiteral("Diary")});
+}
+
+TEST_F(GuiTest, ViewSwitchesSetBarsAndCheckMarks)
+{
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    CMainFrame& frame = Frame();
+    EXPECT_EQ(frame.CommandButtons(), (QList<int>{32812, 32847, 32814, 32815}));
+    EXPECT_EQ(frame.DateBarButtons(), (QList<int>{32857, CDatePicker::kId, 32832, 0, 32835}));
+    EXPECT_EQ(frame.DatePicker()->displayFormat(), QStringLiteral("dd MMM yy"));
+    EXPECT_EQ(frame.DatePicker()->size(), QSize(78, 21));
+    EXPECT_EQ(frame.HelpTopic(), QStringLiteral("#views_nutrition_diary"));
+
+    frame.RunCommand(32854); // Graphs
+    EXPECT_EQ(frame.CurrentViewType(), CMainFrame::kGraphs);
+    EXPECT_FALSE(frame.DateBar()->isVisible());
+    EXPECT_EQ(frame.DatePicker(), nullptr);
+    EXPECT_TRUE(frame.CommandButtons().isEmpty());
+    EXPECT_EQ(CheckedViewItems(frame), QStringList{QStringLiteral("Graphs")});
+    EXPECT_EQ(frame.HelpTopic(), QStringLiteral("#views_graphs"));
+
+    frame.RunCommand(32778); // back to the diary: a new picker
+    EXPECT_TRUE(frame.DateBar()->isVisible());
+    ASSERT_NE(frame.DatePicker(), nullptr);
+    EXPECT_EQ(frame.DatePicker()->Date(), m_env->TheClock().Today());
+
+    const std::pair<int, QList<int>> views[] = {
+        {32853, {32857, 32859, 32860, 32870}},
+        {32779, {32806, 0, 32797, 32798, 32800}},
+        {32780, {}},
+    };
+    for (const auto& [command, buttons] : views) {
+        frame.RunCommand(command);
+        EXPECT_EQ(frame.CommandButtons(), buttons) << command;
+        EXPECT_EQ(frame.DateBar()->isVisible(), command == 32853) << command;
+        // "Close profile" from any view leaves no check mark.
+        frame.RunCommand(32777);
+        EXPECT_EQ(frame.CurrentViewType(), CMainFrame::kStartView);
+        EXPECT_TRUE(CheckedViewItems(frame).isEmpty()) << command;
+        frame.ShowView(101);
+    }
+    // A template that is no view changes nothing.
+    frame.ShowView(999);
+    EXPECT_EQ(frame.CurrentViewType(), CMainFrame::kDiary);
+}
+
+TEST_F(GuiTest, TheCompanionOptionSwapsNewExerciseForLaunch)
+{
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    Doc().Profile().Set(CProfileTable::kCompanionExercises, true);
+    Doc().SaveProfile();
+    Frame().ShowView(101);
+    EXPECT_EQ(Frame().CommandButtons(), (QList<int>{32812, 32869, 32814, 32815}));
+}
+
+TEST_F(GuiTest, HelpOpensTheViewerWithFileAndTopic)
+{
+    const QString record = m_dir.filePath(QStringLiteral("help-args"));
+    const QString viewer = m_dir.filePath(QStringLiteral("viewer.sh"));
+    QFile script(viewer);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" >> '%1'\n").arg(record).toUtf8());
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("VELLAMO_HELP_VIEWER", viewer.toUtf8());
+
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    HelpLauncher::OpenHelp(QStringLiteral("#options_settings"));
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(&Frame(), &f1);
+    QFile out(record);
+    QByteArray lines;
+    for (int i = 0; i < 500 && lines.count('\n') < 2; ++i) {
+        QThread::msleep(10);
+        if (out.open(QIODevice::ReadOnly)) {
+            lines = out.readAll();
+            out.close();
+        }
+    }
+    EXPECT_EQ(lines, QByteArray("Vellamo.htm#options_settings\nVellamo.htm#views_nutrition_diary\n"));
+    qunsetenv("VELLAMO_HELP_VIEWER");
+}
+
+TEST_F(GuiTest, DeleteNutrientDatabaseAsksFirst)
+{
+    AddProfile(QStringLiteral("Anna"), true);
+    NutrientImport(m_env->Store(), nullptr, nullptr).ImportDefaultDatabase(m_folders);
+    AppEnvironment::InstallDefaultDatabase(m_folders, nullptr);
+    CFoodTable foods(m_env->Store());
+    const quint32 before = foods.Count();
+    Start();
+    m_box.Answer(IMessageBox::Result::Cancel);
+    Frame().RunCommand(32872);
+    EXPECT_EQ(m_box.Texts(),
+              QStringList{QStringLiteral(
+                  "Are you sure you want to delete the Nutrient Database. All data will be lost.")});
+    EXPECT_EQ(foods.Count(), before);
+
+    Frame().RunCommand(32872);
+    EXPECT_EQ(m_box.Texts().last(), QStringLiteral("Nutrient Database deleted!"));
+    EXPECT_EQ(foods.Count(), 0u);
+}
+
+TEST_F(GuiTest, BackupAndRestoreDialogs)
+{
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    struct Case
+    {
+        int command;
+        int templateId;
+        const char* title;
+        const char* shot;
+        const char* result;
+    };
+    const Case cases[] = {
+        {32855, 254, "Backup all data", "backup-all", "Backup is finished!"},
+        {32871, 263, "Restore Nutrient Database", "restore-nutrients", "Restore is finished!"},
+        {32856, 255, "Restore all data", "restore-all", "Restore is finished!"},
+    };
+    for (const Case& c : cases) {
+        // Cancel first: nothing happens.
+        OnNextModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+        m_box = RecordingMessageBox();
+        Frame().RunCommand(c.command);
+        EXPECT_TRUE(m_box.Texts().isEmpty()) << c.title;
+        EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kDiary);
+
+        OnNextModal([&c](QWidget* w) {
+            auto* dialog = qobject_cast<CBackupDlg*>(w);
+            ASSERT_TRUE(dialog);
+            EXPECT_EQ(dialog->property("id").toInt(), c.templateId);
+            EXPECT_EQ(Control<QLabel>(dialog, 1146)->text(), QString::fromLatin1(c.title));
+            Shot(dialog, QString::fromLatin1(c.shot));
+            dialog->accept();
+        });
+        Frame().RunCommand(c.command);
+        EXPECT_EQ(m_box.Texts().value(0), QString::fromLatin1(c.result)) << c.title;
+    }
+    // Restoring all data leaves the start view.
+    EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kStartView);
 }

@@ -1,7 +1,504 @@
 #include "CMainFrame.h"
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+#include "AppEnvironment.h"
+#include "BackupRestore.h"
+#include "CAboutBox.h"
+#include "CBackupDlg.h"
+#include "CDatePicker.h"
+#include "CFoodDBDoc.h"
+#include "CFoodDBView.h"
+#include "CProfilesDlg.h"
+#include "CViewPlaceholder.h"
+#include "CViewSplashScreen.h"
+#include "CommandIcons.h"
+#include "HelpLauncher.h"
+#include "IMessageBox.h"
+#include "NutrientImport.h"
+#include "ProgramFont.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWidgetAction>
+
+namespace {
+
+struct ViewInfo
+{
+    int type;
+    int templateId;
+    int checkCommand; // the View menu item that carries the mark
+    const char* helpTopic;
+    const char* title;
+};
+
+const ViewInfo kViews[] = {
+    {CMainFrame::kStartView, 106, 0, "#getting_started", ""},
+    {CMainFrame::kDiary, 101, 32778, "#views_nutrition_diary", "Diary"},
+    {CMainFrame::kReports, 174, 32853, "#views_nutrition_details", "Reports"},
+    {CMainFrame::kProfileView, 169, 32779, "#views_profile_settings", "Profile"},
+    {CMainFrame::kWeightTracker, 170, 32780, "#views_weight_tracker", "Weight tracker"},
+    {CMainFrame::kGraphs, 252, 32854, "#views_graphs", "Graphs"},
+};
+
+const ViewInfo* ViewOfTemplate(int templateId)
+{
+    for (const ViewInfo& v : kViews)
+        if (v.templateId == templateId)
+            return &v;
+    return nullptr;
+}
+
+const ViewInfo& ViewOfType(int type)
+{
+    for (const ViewInfo& v : kViews)
+        if (v.type == type)
+            return v;
+    return kViews[0];
+}
+
+// Commands greyed while the start view shows: they need an open profile.
+constexpr int kNeedProfile[] = {32778, 32853, 32854, 32780, 32779, 32777, 32795};
+
+constexpr int kNewMeal = 32812;
+
+} // namespace
+
+CMainFrame::CMainFrame(AppServices& services, QWidget* parent) : QMainWindow(parent), m_services(services)
 {
     setWindowTitle(QStringLiteral("Vellamo"));
     setFixedSize(kScreenWidth, kScreenHeight);
+    setFont(ProgramFont(11));
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    // The handheld's title bar: the program's name across the top of the screen.
+    auto* title = new QLabel(QStringLiteral("Vellamo"), this);
+    title->setObjectName(QStringLiteral("TitleBar"));
+    title->setFixedHeight(kTitleBarHeight);
+    title->setContentsMargins(6, 0, 0, 0);
+    title->setFont(ProgramFont(15, 700));
+    title->setAutoFillBackground(true);
+    QPalette titleColors = title->palette();
+    titleColors.setColor(QPalette::Window, QColor(0, 0, 128));
+    titleColors.setColor(QPalette::WindowText, Qt::white);
+    title->setPalette(titleColors);
+    setMenuWidget(title);
+
+    m_commandBar = new QToolBar(QStringLiteral("Command bar"), this);
+    m_commandBar->setObjectName(QStringLiteral("CommandBar"));
+    m_commandBar->setMovable(false);
+    m_commandBar->setFloatable(false);
+    m_commandBar->setIconSize(QSize(16, 16));
+    m_commandBar->setFixedHeight(26);
+    // Everything must fit the 240 pixels: no room for the toolbar's usual padding.
+    m_commandBar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; border: none; }"
+                                               "QToolButton { padding: 1px 2px; margin: 0px; }"));
+    // The command bar is the bottom line, the date bar the line above it.
+    addToolBar(Qt::BottomToolBarArea, m_commandBar);
+    addToolBarBreak(Qt::BottomToolBarArea);
+    m_dateBar = new QToolBar(QStringLiteral("Date bar"), this);
+    m_dateBar->setObjectName(QStringLiteral("DateBar"));
+    m_dateBar->setMovable(false);
+    m_dateBar->setFloatable(false);
+    m_dateBar->setIconSize(QSize(16, 16));
+    m_dateBar->setFixedHeight(kDateBarHeight);
+    m_dateBar->setContentsMargins(0, 0, 0, 0);
+    addToolBar(Qt::BottomToolBarArea, m_dateBar);
+    m_dateBar->hide();
+
+    CreateCommands();
+    ShowView(CViewSplashScreen::kTemplate);
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The view is an observer of the document, which outlives the frame.
+    delete m_view;
+    m_view = nullptr;
+}
+
+QAction* CMainFrame::AddCommand(int id, const QString& text, QMenu* menu)
+{
+    auto* a = new QAction(text, this);
+    a->setData(id);
+    a->setToolTip(text);
+    if (menu)
+        menu->addAction(a);
+    connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    m_commands.insert(id, a);
+    return a;
+}
+
+void CMainFrame::AddMenuButton(const QString& title, QMenu* menu)
+{
+    auto* b = new QToolButton(m_commandBar);
+    b->setText(title);
+    b->setMenu(menu);
+    b->setPopupMode(QToolButton::InstantPopup);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setFont(ProgramFont(13));
+    b->setStyleSheet(QStringLiteral(
+        "QToolButton { padding: 1px 3px; } QToolButton::menu-indicator { image: none; width: 0px; }"));
+    m_commandBar->addWidget(b);
+}
+
+void CMainFrame::CreateCommands()
+{
+    m_fileMenu = new QMenu(QStringLiteral("File"), this);
+    AddCommand(32775, QStringLiteral("New profile"), m_fileMenu);
+    AddCommand(32776, QStringLiteral("Open profile"), m_fileMenu);
+    AddCommand(32785, QStringLiteral("Delete profile"), m_fileMenu);
+    AddCommand(32777, QStringLiteral("Close profile"), m_fileMenu);
+    m_fileMenu->addSeparator();
+    AddCommand(57664, QStringLiteral("About ..."), m_fileMenu);
+    m_fileMenu->addSeparator();
+    AddCommand(57665, QStringLiteral("Exit"), m_fileMenu);
+
+    m_viewMenu = new QMenu(QStringLiteral("View"), this);
+    for (const auto& [id, text] : {std::pair{32778, "Diary"}, std::pair{32853, "Reports"},
+                                   std::pair{32854, "Graphs"}, std::pair{32780, "Weight tracker"}})
+        AddCommand(id, QString::fromLatin1(text), m_viewMenu)->setCheckable(true);
+    // The profile view has no menu item; its command comes from the profile screens.
+    AddCommand(32779, QStringLiteral("Profile"), nullptr)->setCheckable(true);
+
+    m_toolsMenu = new QMenu(QStringLiteral("Tools"), this);
+    AddCommand(32787, QStringLiteral("Import Nutrient Database"), m_toolsMenu);
+    AddCommand(32872, QStringLiteral("Delete Nutrient Database"), m_toolsMenu);
+    m_toolsMenu->addSeparator();
+    AddCommand(32855, QStringLiteral("Backup all data"), m_toolsMenu);
+    AddCommand(32856, QStringLiteral("Restore all data"), m_toolsMenu);
+    AddCommand(32871, QStringLiteral("Restore Nutrient Database"), m_toolsMenu);
+    m_toolsMenu->addSeparator();
+    AddCommand(32795, QStringLiteral("Options"), m_toolsMenu);
+    AddCommand(32877, QStringLiteral("Profile settings"), m_toolsMenu);
+
+    // Command buttons of the views and the date bar.
+    const std::pair<int, const char*> buttons[] = {
+        {32812, "New meal"},      {32847, "New exercise"}, {32869, "Launch Ravelin"},  {32814, "Delete"},
+        {32815, "Properties"},    {32857, "Today"},        {32859, "Last week"},       {32860, "Last month"},
+        {32870, "Export report"}, {32806, "Apply"},        {32797, "Body Mass Index"}, {32798, "Diet goals"},
+        {32800, "Meals pattern"}, {32832, "Previous day"}, {32835, "Next day"},
+    };
+    for (const auto& [id, text] : buttons)
+        AddCommand(id, QString::fromLatin1(text), nullptr)->setIcon(CommandIcons::ForCommand(id));
+
+    AddMenuButton(QStringLiteral("File"), m_fileMenu);
+    AddMenuButton(QStringLiteral("View"), m_viewMenu);
+    AddMenuButton(QStringLiteral("Tools"), m_toolsMenu);
+}
+
+QList<int> CMainFrame::CommandButtons() const
+{
+    QList<int> ids;
+    for (QAction* a : m_commandBar->actions()) {
+        if (a->isSeparator())
+            ids << 0;
+        else if (const int id = a->data().toInt())
+            ids << id;
+        else if (auto* wa = qobject_cast<QWidgetAction*>(a);
+                 wa && wa->defaultWidget() && wa->defaultWidget()->property("command").isValid())
+            ids << wa->defaultWidget()->property("command").toInt();
+    }
+    return ids;
+}
+
+QList<int> CMainFrame::DateBarButtons() const
+{
+    QList<int> ids;
+    for (QAction* a : m_dateBar->actions()) {
+        if (a->isSeparator())
+            ids << 0;
+        else if (a->data().isValid())
+            ids << a->data().toInt();
+        else
+            ids << CDatePicker::kId;
+    }
+    return ids;
+}
+
+void CMainFrame::LoadCommandBar()
+{
+    // Everything after the three menu titles goes.
+    const QList<QAction*> items = m_commandBar->actions();
+    for (int i = 3; i < items.size(); ++i) {
+        m_commandBar->removeAction(items[i]);
+        if (auto* wa = qobject_cast<QWidgetAction*>(items[i]))
+            delete wa;
+    }
+    QList<int> ids;
+    switch (m_viewType) {
+    case kDiary: {
+        const bool companion = m_services.doc.HasOpenProfile() &&
+                               m_services.doc.Profile().Has(CProfileTable::kCompanionExercises);
+        ids = {kNewMeal, companion ? 32869 : 32847, 32814, 32815};
+        break;
+    }
+    case kReports:
+        ids = {32857, 32859, 32860, 32870};
+        break;
+    case kProfileView:
+        ids = {32806, 0, 32797, 32798, 32800};
+        break;
+    default:
+        break;
+    }
+    for (int id : ids) {
+        if (id == 0) {
+            m_commandBar->addSeparator();
+        } else if (id == kNewMeal) {
+            // "New meal" with its drop-down arrow: the arrow asks the diary for recent foods.
+            auto* b = new QToolButton(m_commandBar);
+            b->setDefaultAction(Command(kNewMeal));
+            b->setProperty("command", kNewMeal);
+            b->setPopupMode(QToolButton::MenuButtonPopup);
+            auto* arrow = new QMenu(b);
+            connect(arrow, &QMenu::aboutToShow, this, [this, arrow] {
+                QMetaObject::invokeMethod(arrow, &QMenu::close, Qt::QueuedConnection);
+                DropDown(kNewMeal);
+            });
+            b->setMenu(arrow);
+            m_commandBar->addWidget(b);
+        } else {
+            m_commandBar->addAction(Command(id));
+        }
+    }
+}
+
+void CMainFrame::LoadDateBar(bool show)
+{
+    m_dateBar->clear();
+    delete m_datePicker;
+    m_datePicker = nullptr;
+    if (!show) {
+        m_dateBar->hide();
+        return;
+    }
+    m_dateBar->addAction(Command(32857));
+    m_datePicker = new CDatePicker(m_dateBar);
+    m_datePicker->SetDate(m_services.doc.CurrentDate());
+    m_dateBar->addWidget(m_datePicker);
+    m_dateBar->addAction(Command(32832));
+    m_dateBar->addSeparator();
+    m_dateBar->addAction(Command(32835));
+    m_dateBar->show();
+}
+
+void CMainFrame::ShowView(int templateId)
+{
+    const ViewInfo* info = ViewOfTemplate(templateId);
+    if (!info)
+        return;
+    // 1. The current view keeps what the user entered; its date picker goes.
+    if (m_view) {
+        m_view->FinishView();
+        m_view->SetDatePicker(nullptr);
+    }
+    // 2. and 3. The bars of the new view.
+    m_viewType = info->type;
+    LoadCommandBar();
+    LoadDateBar(m_viewType == kDiary || m_viewType == kReports);
+    // 4. The new view replaces the old one.
+    CFormView* old = m_view;
+    if (old)
+        takeCentralWidget();
+    switch (m_viewType) {
+    case kStartView:
+        m_view = new CViewSplashScreen(m_services);
+        break;
+    case kDiary:
+        m_view = new CFoodDBView(m_services);
+        break;
+    default:
+        m_view = new CViewPlaceholder(m_services, info->templateId, QString::fromLatin1(info->title));
+        break;
+    }
+    setCentralWidget(m_view);
+    m_view->SetDatePicker(m_datePicker);
+    m_view->OnInitialUpdate();
+    m_view->show();
+    m_view->setFocus();
+    delete old;
+    // 5.
+    SetCheckMarks();
+    UpdateEnabling();
+}
+
+void CMainFrame::SetCheckMarks()
+{
+    const int checked = ViewOfType(m_viewType).checkCommand;
+    for (int id : {32778, 32853, 32854, 32780, 32779})
+        Command(id)->setChecked(id == checked);
+}
+
+void CMainFrame::UpdateEnabling()
+{
+    const bool start = m_viewType == kStartView;
+    for (int id : kNeedProfile)
+        Command(id)->setEnabled(!start);
+}
+
+QString CMainFrame::HelpTopic() const
+{
+    return QString::fromLatin1(ViewOfType(m_viewType).helpTopic);
+}
+
+void CMainFrame::RunCommand(int id)
+{
+    if (QAction* a = Command(id); a && a->isEnabled())
+        a->trigger();
+}
+
+void CMainFrame::OnCommand(int id)
+{
+    switch (id) {
+    case 32775:
+        NewProfile();
+        return;
+    case 32776:
+        OpenProfile();
+        return;
+    case 32777:
+        ShowView(CViewSplashScreen::kTemplate);
+        return;
+    case 57664: {
+        CAboutBox about(this);
+        about.exec();
+        return;
+    }
+    case 57665:
+        close();
+        return;
+    case 32778:
+        ShowView(101);
+        return;
+    case 32853:
+        ShowView(174);
+        return;
+    case 32854:
+        ShowView(252);
+        return;
+    case 32780:
+        ShowView(170);
+        return;
+    case 32779:
+        ShowView(169);
+        return;
+    case 32872:
+        DeleteNutrientDatabase();
+        return;
+    case 32855:
+        BackupAll();
+        return;
+    case 32856:
+        RestoreAll();
+        return;
+    case 32871:
+        RestoreNutrientDatabase();
+        return;
+    default:
+        break;
+    }
+    // Everything else belongs to the view.
+    SetCheckMarks();
+    if (m_view)
+        m_view->OnCommand(id);
+}
+
+void CMainFrame::DropDown(int commandId)
+{
+    if (m_viewType == kDiary && m_view)
+        m_view->OnDropDown(commandId);
+}
+
+void CMainFrame::OnExchangeMessage()
+{
+    m_services.doc.UpdateAllViews();
+}
+
+void CMainFrame::BringToFront()
+{
+    show();
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
+}
+
+void CMainFrame::NewProfile()
+{
+    if (m_services.doc.NewProfile() == 0)
+        return;
+    ShowView(101);
+}
+
+void CMainFrame::OpenProfile()
+{
+    CProfilesDlg dialog(m_services.doc, m_services.messages, this);
+    if (dialog.exec() == QDialog::Accepted && dialog.OpenedProfile())
+        ShowView(101);
+}
+
+void CMainFrame::DeleteNutrientDatabase()
+{
+    if (!m_services.messages.Ask(
+            QStringLiteral("Are you sure you want to delete the Nutrient Database. All data will be lost."),
+            IMessageBox::Icon::Warning))
+        return;
+    NutrientImport(m_services.env.Store(), &m_services.messages, &m_services.waitCursor)
+        .RecreateNutrientDatabases();
+    m_services.messages.Tell(QStringLiteral("Nutrient Database deleted!"), IMessageBox::Icon::Information);
+    m_services.doc.UpdateAllViews();
+}
+
+void CMainFrame::BackupAll()
+{
+    CBackupDlg dialog(CBackupDlg::Kind::BackupAll, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (m_view)
+        m_view->FinishView(); // the backup holds what the screen shows
+    BackupRestore(m_services.env.Store(), m_services.env.TheClock(), m_services.env.Folders().DocumentsDir(),
+                  &m_services.messages, &m_services.waitCursor)
+        .BackupAll();
+}
+
+void CMainFrame::RestoreAll()
+{
+    CBackupDlg dialog(CBackupDlg::Kind::RestoreAll, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // No view may hold a diary record while the databases are replaced.
+    ShowView(CViewSplashScreen::kTemplate);
+    BackupRestore(m_services.env.Store(), m_services.env.TheClock(), m_services.env.Folders().DocumentsDir(),
+                  &m_services.messages, &m_services.waitCursor)
+        .RestoreAll();
+}
+
+void CMainFrame::RestoreNutrientDatabase()
+{
+    CBackupDlg dialog(CBackupDlg::Kind::RestoreNutrients, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    BackupRestore(m_services.env.Store(), m_services.env.TheClock(), m_services.env.Folders().DocumentsDir(),
+                  &m_services.messages, &m_services.waitCursor)
+        .RestoreNutrientDatabase();
+    m_services.doc.UpdateAllViews();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_view)
+        m_view->FinishView();
+    event->accept();
+}
+
+void CMainFrame::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        HelpLauncher::OpenHelp(HelpTopic());
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }

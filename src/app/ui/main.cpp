@@ -1,6 +1,8 @@
 #include "AppEnvironment.h"
 #include "CMainFrame.h"
+#include "CNutritionApp.h"
 #include "QtMessageBox.h"
+#include "QtWaitCursor.h"
 
 #include <QApplication>
 
@@ -59,7 +61,15 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    CMainFrame frame;
-    frame.show();
+    QtMessageBox messages;
+    QtWaitCursor waitCursor;
+    CNutritionApp nutrition(*env, messages, waitCursor);
+    if (!nutrition.StartUp())
+        return 0;
+    // For timing the start: end as soon as the first screen has been drawn.
+    if (qEnvironmentVariableIsSet("VELLAMO_QUIT_AFTER_START")) {
+        nutrition.Frame()->repaint();
+        return 0;
+    }
     return app.exec();
 }

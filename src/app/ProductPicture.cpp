@@ -1,0 +1,59 @@
+#include "ProductPicture.h"
+
+#include "IDrawSurface.h"
+
+#include <algorithm>
+
+namespace ProductPicture {
+
+namespace {
+
+using Color = IDrawSurface::Color;
+
+// Sky blue at the top fading to white, in bands so the picture is the same on every surface.
+void Sky(IDrawSurface& s, int height)
+{
+    const int bands = 20;
+    const int band = kBannerHeight / bands;
+    for (int i = 0; i < bands && i * band < height; ++i) {
+        const int t = 255 * i / (bands - 1);
+        const Color c{64 + (191 * t) / 255, 128 + (127 * t) / 255, 255};
+        s.FillRect(0, i * band, kWidth, std::min(band, height - i * band), c);
+    }
+}
+
+} // namespace
+
+void Draw(IDrawSurface& s, int height)
+{
+    height = std::clamp(height, 0, kHeight);
+    if (height == 0)
+        return;
+    Sky(s, height);
+    if (height > kBannerHeight)
+        s.FillRect(0, kBannerHeight, kWidth, height - kBannerHeight, Color{255, 255, 255});
+    // A bowl with an apple and a leaf, the program's mark.
+    const Color green{60, 150, 60};
+    const Color red{210, 40, 40};
+    const Color bowl{0, 0, 128};
+    s.FillEllipse(92, 52, 40, 38, red);
+    s.FillEllipse(110, 50, 36, 40, Color{230, 60, 50});
+    s.FillPolygon({{121, 52}, {136, 34}, {146, 38}, {131, 54}}, green);
+    s.SetPen(Color{90, 60, 20}, 2);
+    s.Line(120, 54, 118, 40);
+    s.FillPolygon({{70, 84}, {170, 84}, {158, 112}, {82, 112}}, bowl);
+    s.FillRect(104, 112, 32, 6, bowl);
+    s.Text(70, 124, QStringLiteral("Vellamo"), 24, IDrawSurface::Weight::Bold, Color{0, 0, 128});
+    s.Text(58, 152, QStringLiteral("Nutrition and diet diary"), 13, IDrawSurface::Weight::Normal,
+           Color{0, 0, 0});
+}
+
+void PaintStartView(IDrawSurface& s)
+{
+    Draw(s, kHeight);
+    s.SetPen(Color{0, 0, 0}, 1);
+    s.Line(0, 0, kWidth, 0);
+    s.Line(0, kBannerHeight, kWidth, kBannerHeight);
+}
+
+} // namespace ProductPicture

@@ -1,0 +1,18 @@
+#pragma once
+
+class IDrawSurface;
+
+// The product picture of the start view and the About box, and the start view's painting.
+namespace ProductPicture {
+
+constexpr int kWidth = 240;
+constexpr int kHeight = 280;
+// The part of the picture above the start view's second line.
+constexpr int kBannerHeight = 180;
+
+// The picture with its top-left corner at (0, 0), cut to the given height.
+void Draw(IDrawSurface& surface, int height = kHeight);
+// The start view: the picture, then lines across the width at y 0 and y 180.
+void PaintStartView(IDrawSurface& surface);
+
+} // namespace ProductPicture

@@ -1,0 +1,73 @@
+#include "CAboutBox.h"
+
+#include "CTransparentStatic.h"
+#include "HelpLauncher.h"
+#include "ProductPicture.h"
+#include "ProgramFont.h"
+#include "QtDrawSurface.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+constexpr int kPictureHeight = 110;
+}
+
+CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("About Vellamo"));
+    setProperty("id", kTemplate);
+    setFixedSize(240, 320);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+
+    auto* name = new CTransparentStatic(QStringLiteral("Vellamo"), this);
+    name->SetFont(20, 700);
+    name->setGeometry(10, kPictureHeight + 10, 220, 26);
+    auto* version = new CTransparentStatic(QStringLiteral("Version 3.1"), this);
+    version->setGeometry(10, kPictureHeight + 38, 220, 16);
+    auto* line1 =
+        new CTransparentStatic(QStringLiteral("A nutrition and diet diary for everyone in the house."), this);
+    line1->MakeExplanation();
+    line1->setWordWrap(true);
+    line1->setGeometry(10, kPictureHeight + 62, 220, 30);
+    auto* line2 = new CTransparentStatic(
+        QStringLiteral("Nutrient data: USDA National Nutrient Database for Standard Reference."), this);
+    line2->MakeExplanation();
+    line2->setWordWrap(true);
+    line2->setGeometry(10, kPictureHeight + 96, 220, 30);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setProperty("id", 1);
+    ok->setDefault(true);
+    ok->setGeometry(170, 290, 64, 24);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void CAboutBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    // The top of the picture, between two lines.
+    p.save();
+    p.translate(0, 1);
+    p.setClipRect(0, 0, 240, kPictureHeight - 2);
+    p.translate(0, -40);
+    QtDrawSurface surface(p);
+    ProductPicture::Draw(surface, ProductPicture::kBannerHeight);
+    p.restore();
+    p.setPen(Qt::black);
+    p.drawLine(0, 0, 240, 0);
+    p.drawLine(0, kPictureHeight, 240, kPictureHeight);
+}
+
+void CAboutBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        HelpLauncher::OpenHelp(QStringLiteral("#About"));
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,62 @@
+#include "CBackupDlg.h"
+
+#include "CTransparentStatic.h"
+
+#include <QVBoxLayout>
+
+namespace {
+
+struct Texts
+{
+    int templateId;
+    const char* caption;
+    const char* title;
+    const char* lines[3];
+};
+
+const Texts kTexts[] = {
+    {254,
+     "Backup",
+     "Backup all data",
+     {"This operation will perform a complete backup. All data will be backed up to files, placed in "
+      "the folder: \"\\my documents\". You can set up active sync to automatically sync these files "
+      "to your desktop pc.",
+      "Backup might take several minutes please be patient. To restore all data select \"Restore all "
+      "data\"  from the tools menu. To restore only the Nutrient Database select \"Restore Nutrient "
+      "Database\" from the tools menu.",
+      "Tap OK to perform backup."}},
+    {255,
+     "Restore",
+     "Restore all data",
+     {"This operation will perform a complete restore of data. All data will be deleted and replaced "
+      "with data from the last performed backup. ",
+      "Restore might take several minutes please be patient.", "Tap OK to restore all data."}},
+    {263,
+     "Restore",
+     "Restore Nutrient Database",
+     {"This operation will perform a complete restore of the Nutrient Database. All data in the "
+      "Nutrient Database will be deleted and replaced with data from the last performed backup. ",
+      "Restore might take several minutes please be patient.", "Tap OK to restore the Nutrient Database."}},
+};
+
+} // namespace
+
+CBackupDlg::CBackupDlg(Kind kind, QWidget* parent)
+    : CFullScreenDialog(QString::fromLatin1(kTexts[static_cast<int>(kind)].caption),
+                        QString::fromLatin1(kTexts[static_cast<int>(kind)].title), QString(),
+                        kTexts[static_cast<int>(kind)].templateId, parent)
+{
+    const Texts& t = kTexts[static_cast<int>(kind)];
+    auto* body = new QWidget(this);
+    body->setGeometry(6, kSeparatorY + 6, kWidth - 12, kHeight - kSeparatorY - 42);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    for (const char* line : t.lines) {
+        auto* text = new CTransparentStatic(QString::fromLatin1(line), body);
+        text->setWordWrap(true);
+        layout->addWidget(text);
+    }
+    layout->addStretch(1);
+    AddButtons();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "CFullScreenDialog.h"
+
+// The question before "Backup all data", "Restore all data" and "Restore Nutrient Database".
+class CBackupDlg : public CFullScreenDialog
+{
+    Q_OBJECT
+
+public:
+    enum class Kind
+    {
+        BackupAll,       // template 254
+        RestoreAll,      // template 255
+        RestoreNutrients // template 263
+    };
+
+    explicit CBackupDlg(Kind kind, QWidget* parent = nullptr);
+};

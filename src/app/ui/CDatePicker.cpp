@@ -1,0 +1,40 @@
+#include "CDatePicker.h"
+
+#include "LocalDateTime.h"
+#include "ProgramFont.h"
+
+#include <QCalendarWidget>
+
+CDatePicker::CDatePicker(QWidget* parent) : QDateEdit(parent)
+{
+    setProperty("id", kId);
+    setDisplayFormat(QStringLiteral("dd MMM yy"));
+    setCalendarPopup(true);
+    setFixedSize(78, 21);
+    setFont(ProgramFont(11));
+    setLocale(QLocale::c());
+    setButtonSymbols(QAbstractSpinBox::NoButtons);
+    connect(calendarWidget(), &QCalendarWidget::clicked, this, [this] { Commit(); });
+    connect(this, &QDateEdit::editingFinished, this, [this] { Commit(); });
+}
+
+FileTime CDatePicker::Date() const
+{
+    const QDate d = date();
+    return FileTime::FromDate(d.year(), d.month(), d.day());
+}
+
+void CDatePicker::SetDate(FileTime value)
+{
+    const LocalDateTime t = value.ToLocal();
+    m_committed = QDate(t.year, t.month, t.day);
+    setDate(m_committed);
+}
+
+void CDatePicker::Commit()
+{
+    if (date() == m_committed)
+        return;
+    m_committed = date();
+    emit closeUp();
+}

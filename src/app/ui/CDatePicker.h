@@ -1,0 +1,27 @@
+#pragma once
+
+#include "IDatePicker.h"
+
+#include <QDateEdit>
+
+// The date picker of the date bar (id 29305, 78 x 21, "dd MMM yy"). It reports a committed
+// date once: when a date is picked from its calendar or typed and left.
+class CDatePicker : public QDateEdit, public IDatePicker
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kId = 29305;
+
+    explicit CDatePicker(QWidget* parent = nullptr);
+
+    FileTime Date() const override;
+    void SetDate(FileTime date) override;
+
+signals:
+    void closeUp();
+
+private:
+    void Commit();
+    QDate m_committed;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "AppServices.h"
+#include "IDocumentObserver.h"
+
+#include <QWidget>
+
+class CDatePicker;
+
+// Base of the frame's views: a form on the one document, told to update after every change.
+class CFormView : public QWidget, public IDocumentObserver
+{
+    Q_OBJECT
+
+public:
+    CFormView(AppServices& services, int templateId, QWidget* parent = nullptr);
+    ~CFormView() override;
+
+    int TemplateId() const { return m_templateId; }
+    // Once, after the frame has created the view and handed it the date picker.
+    virtual void OnInitialUpdate() {}
+    // The view is about to be left or the frame closed: keep what the user entered.
+    virtual void FinishView() {}
+    // A command of the frame's command bar; false when the view does not handle it.
+    virtual bool OnCommand(int id);
+    virtual void SetDatePicker(CDatePicker*) {}
+    // The drop-down arrow of a command button.
+    virtual void OnDropDown(int) {}
+    void OnDocumentUpdate() override;
+
+protected:
+    AppServices& m_services;
+
+private:
+    int m_templateId;
+};

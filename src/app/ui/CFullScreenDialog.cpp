@@ -1,0 +1,61 @@
+#include "CFullScreenDialog.h"
+
+#include "CTransparentStatic.h"
+#include "HelpLauncher.h"
+#include "ProgramFont.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+
+CFullScreenDialog::CFullScreenDialog(const QString& caption, const QString& titleLine,
+                                     const QString& helpTopic, int templateId, QWidget* parent)
+    : QDialog(parent), m_helpTopic(helpTopic)
+{
+    setWindowTitle(caption);
+    setProperty("id", templateId);
+    setFixedSize(kWidth, kHeight);
+    setFont(ProgramFont(11));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+    m_title = new CTransparentStatic(titleLine, this);
+    m_title->setProperty("id", 1146);
+    m_title->MakeTitle();
+    m_title->setGeometry(6, 4, kWidth - 12, 16);
+}
+
+void CFullScreenDialog::AddButtons(const QString& okText, bool withCancel)
+{
+    auto* ok = new QPushButton(okText, this);
+    ok->setProperty("id", 1);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    if (withCancel) {
+        auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+        cancel->setProperty("id", 2);
+        connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+        cancel->setGeometry(kWidth - 70, kHeight - 30, 64, 24);
+        ok->setGeometry(kWidth - 140, kHeight - 30, 64, 24);
+    } else {
+        ok->setGeometry(kWidth - 70, kHeight - 30, 64, 24);
+    }
+}
+
+void CFullScreenDialog::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter p(this);
+    p.setPen(Qt::black);
+    p.drawLine(0, kSeparatorY, kWidth, kSeparatorY);
+}
+
+void CFullScreenDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && !m_helpTopic.isEmpty()) {
+        HelpLauncher::OpenHelp(m_helpTopic);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,81 @@
+#include "CNutritionApp.h"
+
+#include "AppEnvironment.h"
+#include "CFoodDBDoc.h"
+#include "CInternationalSettingsDlg.h"
+#include "CMainFrame.h"
+#include "DatabaseConversion.h"
+#include "DiaryDialogs.h"
+#include "SingleInstance.h"
+
+#include <QCoreApplication>
+
+CNutritionApp::CNutritionApp(AppEnvironment& env, IMessageBox& messages, IWaitCursor& waitCursor)
+    : m_env(env), m_messages(messages), m_waitCursor(waitCursor)
+{
+}
+
+CNutritionApp::~CNutritionApp()
+{
+    // The frame and its views go before the document they observe.
+    m_frame.reset();
+}
+
+bool CNutritionApp::StartUp()
+{
+    // 1. One program per data folder: a second start brings the first to the front.
+    m_instance = std::make_unique<SingleInstance>(m_env.Folders().StorePath());
+    if (m_instance->ActivateRunning())
+        return false;
+    m_instance->Listen();
+
+    // 2.-4. The document with every table, the frame with the start view.
+    m_doc = std::make_unique<CFoodDBDoc>(m_env.Store(), m_env.TheClock());
+    m_dialogs = std::make_unique<DiaryDialogs>(*m_doc, m_env.Folders(), m_messages, m_waitCursor);
+    m_dialogs->Install();
+    m_services = std::make_unique<AppServices>(AppServices{m_env, *m_doc, m_messages, m_waitCursor});
+    m_frame = std::make_unique<CMainFrame>(*m_services);
+    m_dialogs->SetParent(m_frame.get());
+    connect(m_instance.get(), &SingleInstance::raiseRequested, m_frame.get(), &CMainFrame::BringToFront);
+
+    // 5.
+    m_frame->show();
+    m_frame->setWindowTitle(QStringLiteral("Vellamo"));
+    // 6. Databases of earlier versions are brought up to date.
+    DatabaseConversion(m_env.Store(), m_env.TheClock(), &m_messages, &m_waitCursor).Run();
+    // 7.
+    m_frame->repaint();
+    // 8.
+    SelectStartProfile();
+    // 9.
+    PublishWindow();
+    return true;
+}
+
+void CNutritionApp::SelectStartProfile()
+{
+    CFoodDBDoc& doc = *m_doc;
+    if (doc.Profiles().Count() > 0) {
+        if (doc.OpenMarkedProfile())
+            m_frame->ShowView(101);
+        return; // none open: the start view stays
+    }
+    // The first run.
+    if (doc.NewProfile() == 0)
+        return;
+    CInternationalSettingsDlg settings(&doc.Profile().flags, m_frame.get());
+    settings.exec();
+    // Kept at once, so the choice survives whatever comes next.
+    doc.SaveProfile();
+    m_frame->ShowView(101);
+}
+
+void CNutritionApp::PublishWindow()
+{
+    // The key is the companion's to create; without it nothing is published.
+    Registry::Key key;
+    if (!m_env.TheRegistry().OpenKey(Registry::Hive::CurrentUser, QString::fromLatin1(kSettingsKey), &key))
+        return;
+    key.SetDword(QStringLiteral("HWND"), static_cast<quint32>(QCoreApplication::applicationPid()));
+    key.Close();
+}

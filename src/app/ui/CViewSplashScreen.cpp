@@ -1,0 +1,24 @@
+#include "CViewSplashScreen.h"
+
+#include "CTransparentStatic.h"
+#include "ProductPicture.h"
+#include "QtDrawSurface.h"
+
+#include <QPainter>
+
+CViewSplashScreen::CViewSplashScreen(AppServices& services, QWidget* parent)
+    : CFormView(services, kTemplate, parent)
+{
+    auto* guide = new CTransparentStatic(
+        QStringLiteral("Please select Help from the Start menu to get started."), this);
+    guide->setWordWrap(true);
+    guide->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    guide->setGeometry(10, 236, 220, 30);
+}
+
+void CViewSplashScreen::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QtDrawSurface surface(p);
+    ProductPicture::PaintStartView(surface);
+}

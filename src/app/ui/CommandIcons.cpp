@@ -1,0 +1,207 @@
+#include "CommandIcons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include <functional>
+
+namespace CommandIcons {
+
+namespace {
+
+using Draw = std::function<void(QPainter&)>;
+
+const QColor kNavy(0, 0, 128);
+const QColor kGreen(40, 140, 60);
+const QColor kRed(200, 30, 30);
+const QColor kOrange(230, 120, 20);
+
+QIcon Render(int width, int height, const Draw& draw)
+{
+    QIcon icon;
+    for (int scale = 1; scale <= 4; ++scale) {
+        QPixmap pm(width * scale, height * scale);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(scale, scale);
+        draw(p);
+        p.end();
+        pm.setDevicePixelRatio(scale);
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+
+void Calendar(QPainter& p, const QString& label)
+{
+    p.setPen(QPen(kNavy, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(1.5, 2.5, 13, 12));
+    p.fillRect(QRectF(1.5, 2.5, 13, 3), kRed);
+    QFont f;
+    f.setPixelSize(8);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(kNavy);
+    p.drawText(QRectF(1, 5, 14, 10), Qt::AlignCenter, label);
+}
+
+void Triangle(QPainter& p, bool left)
+{
+    QPainterPath path;
+    if (left) {
+        path.moveTo(11, 3);
+        path.lineTo(4, 8);
+        path.lineTo(11, 13);
+    } else {
+        path.moveTo(5, 3);
+        path.lineTo(12, 8);
+        path.lineTo(5, 13);
+    }
+    path.closeSubpath();
+    p.fillPath(path, kNavy);
+}
+
+void Plate(QPainter& p, double x, double y, double size)
+{
+    p.setPen(QPen(kNavy, 1));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(x, y, size, size));
+    p.setBrush(kGreen);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QRectF(x + size * 0.3, y + size * 0.3, size * 0.4, size * 0.4));
+}
+
+void Runner(QPainter& p, const QColor& color)
+{
+    p.setPen(QPen(color, 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(color);
+    p.drawEllipse(QRectF(8.5, 1, 3, 3));
+    p.drawLine(QPointF(9.5, 5), QPointF(7.5, 9)); // body
+    p.drawLine(QPointF(7.5, 9), QPointF(10, 12)); // front leg
+    p.drawLine(QPointF(10, 12), QPointF(9, 14.5));
+    p.drawLine(QPointF(7.5, 9), QPointF(5, 11.5));     // back leg
+    p.drawLine(QPointF(5, 11.5), QPointF(2.5, 11));    //
+    p.drawLine(QPointF(9.5, 5.5), QPointF(12.5, 7.5)); // arms
+    p.drawLine(QPointF(9, 5.5), QPointF(5.5, 6.5));
+}
+
+} // namespace
+
+QIcon ForCommand(int id)
+{
+    switch (id) {
+    case 32812: // New meal
+        return Render(16, 16, [](QPainter& p) {
+            Plate(p, 3, 3, 11);
+            p.setPen(QPen(kNavy, 1.2));
+            p.drawLine(QPointF(1.5, 2), QPointF(1.5, 14));
+            p.drawLine(QPointF(0.5, 2), QPointF(0.5, 6));
+            p.drawLine(QPointF(2.5, 2), QPointF(2.5, 6));
+        });
+    case 32847: // New exercise
+        return Render(16, 16, [](QPainter& p) { Runner(p, kNavy); });
+    case 32869: // Launch the training log
+        return Render(16, 16, [](QPainter& p) {
+            Runner(p, kOrange);
+            p.setPen(QPen(kNavy, 1.2));
+            p.drawLine(QPointF(11, 13), QPointF(15, 13));
+            p.drawLine(QPointF(13, 11), QPointF(15, 13));
+            p.drawLine(QPointF(13, 15), QPointF(15, 13));
+        });
+    case 32814: // Delete
+        return Render(16, 16, [](QPainter& p) {
+            p.setPen(QPen(kRed, 2.4, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(4, 4), QPointF(12, 12));
+            p.drawLine(QPointF(12, 4), QPointF(4, 12));
+        });
+    case 32815: // Properties
+        return Render(16, 16, [](QPainter& p) {
+            p.setPen(QPen(kNavy, 1));
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(2.5, 1.5, 11, 13));
+            for (int y = 4; y <= 12; y += 3)
+                p.drawLine(QPointF(4.5, y + 0.5), QPointF(11.5, y + 0.5));
+        });
+    case 32857: // Today
+        return Render(16, 16, [](QPainter& p) {
+            Calendar(p, QString());
+            p.setPen(Qt::NoPen);
+            p.setBrush(kRed);
+            p.drawEllipse(QRectF(6, 8, 4, 4));
+        });
+    case 32859: // Last week
+        return Render(16, 16, [](QPainter& p) { Calendar(p, QStringLiteral("7")); });
+    case 32860: // Last month
+        return Render(16, 16, [](QPainter& p) { Calendar(p, QStringLiteral("31")); });
+    case 32832: // Previous day
+        return Render(16, 16, [](QPainter& p) { Triangle(p, true); });
+    case 32835: // Next day
+        return Render(16, 16, [](QPainter& p) { Triangle(p, false); });
+    case 32870: // Export report
+        return Render(16, 16, [](QPainter& p) {
+            p.setPen(QPen(kNavy, 1));
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(1.5, 4.5, 9, 10));
+            p.setPen(QPen(kGreen, 1.8, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(6, 9), QPointF(14, 3));
+            p.drawLine(QPointF(10, 3), QPointF(14, 3));
+            p.drawLine(QPointF(14, 3), QPointF(14, 7));
+        });
+    case 32806: // Apply
+        return Render(16, 16, [](QPainter& p) {
+            p.setPen(QPen(kGreen, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPolyline(QPolygonF({QPointF(3, 8), QPointF(7, 12), QPointF(13, 4)}));
+        });
+    case 32797: // Body mass index
+        return Render(16, 16, [](QPainter& p) {
+            p.setPen(QPen(kNavy, 1));
+            p.setBrush(Qt::white);
+            p.drawRoundedRect(QRectF(1.5, 3.5, 13, 11), 2, 2);
+            p.drawArc(QRectF(4, 5, 8, 8), 30 * 16, 120 * 16);
+            p.setPen(QPen(kRed, 1.2));
+            p.drawLine(QPointF(8, 9), QPointF(10, 6));
+        });
+    case 32798: // Diet goals
+        return Render(16, 16, [](QPainter& p) {
+            p.setPen(QPen(kRed, 1.2));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QRectF(2, 2, 12, 12));
+            p.drawEllipse(QRectF(5, 5, 6, 6));
+            p.setBrush(kRed);
+            p.drawEllipse(QRectF(7, 7, 2, 2));
+        });
+    case 32800: // Meals pattern
+        return Render(16, 16, [](QPainter& p) {
+            p.setPen(QPen(kNavy, 1.2));
+            p.setBrush(Qt::white);
+            p.drawEllipse(QRectF(2, 2, 12, 12));
+            p.drawLine(QPointF(8, 8), QPointF(8, 4));
+            p.drawLine(QPointF(8, 8), QPointF(11, 9));
+        });
+    default:
+        return QIcon();
+    }
+}
+
+QIcon ForRow(int icon)
+{
+    switch (icon) {
+    case 0:
+        return Render(16, 13, [](QPainter& p) { Plate(p, 2, 1, 11); });
+    case 1:
+        return Render(16, 13, [](QPainter& p) {
+            p.scale(1.0, 13.0 / 16.0);
+            Runner(p, kNavy);
+        });
+    default:
+        return Render(16, 13, [](QPainter& p) {
+            p.scale(1.0, 13.0 / 16.0);
+            Runner(p, kOrange);
+        });
+    }
+}
+
+} // namespace CommandIcons

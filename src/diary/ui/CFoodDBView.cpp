@@ -1,0 +1,387 @@
+#include "CFoodDBView.h"
+
+#include "CColorEdit.h"
+#include "CDatePicker.h"
+#include "CFoodDBDoc.h"
+#include "CStripedListCtrl.h"
+#include "CWarningsDlg.h"
+#include "CommandIcons.h"
+#include "IMessageBox.h"
+#include "Measures.h"
+#include "NumberFormat.h"
+#include "NumberText.h"
+#include "ProgramFont.h"
+#include "RequirementChecks.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace {
+
+// Pixels of the form's dialog units (Tahoma 8 on the handheld: 6 x 13 base units).
+int DluX(int x)
+{
+    return (x * 3 + 1) / 2;
+}
+int DluY(int y)
+{
+    return (y * 13 + 4) / 8;
+}
+QRect DluRect(int x, int y, int w, int h)
+{
+    return QRect(DluX(x), DluY(y), DluX(w), DluY(h));
+}
+
+constexpr int kFirstIds[] = {1185, 1186, 1188, 1190, 1192};
+constexpr int kSecondIds[] = {1141, 1187, 1189, 1191, 1193};
+constexpr int kParamIds[] = {1010, 1009, 1008, 1011};
+constexpr int kLineY[] = {8, 29, 50, 71, 92};
+constexpr int kTextHeight = 13;
+
+} // namespace
+
+CFoodDBView::CFoodDBView(AppServices& services, QWidget* parent) : CFormView(services, kTemplate, parent)
+{
+    setFont(ProgramFont(kTextHeight));
+    for (int i = 0; i < DiaryScreen::kSummaryLines; ++i) {
+        const int y = 2 + 13 * i;
+        m_first[i] = new CColorEdit(this);
+        m_first[i]->setProperty("id", kFirstIds[i]);
+        m_first[i]->setGeometry(DluRect(20, y, 25, 12));
+        m_second[i] = new CColorEdit(this);
+        m_second[i]->setProperty("id", kSecondIds[i]);
+        m_second[i]->setGeometry(DluRect(53, y, 22, 12));
+        for (CColorEdit* e : {m_first[i], m_second[i]}) {
+            e->SetLocked(true);
+            e->SetColors(CColorEdit::kLocked, CColorEdit::kLocked);
+            e->setAlignment(Qt::AlignRight);
+            e->setFocusPolicy(Qt::NoFocus);
+            e->setFrame(false);
+        }
+    }
+    m_weight = new CColorEdit(this);
+    m_weight->setProperty("id", 1005);
+    m_weight->setGeometry(DluRect(115, 2, 25, 12));
+    connect(m_weight, &CColorEdit::focusLost, this, [this] {
+        // The weight is kept as soon as the field is left.
+        SaveDay();
+    });
+    for (int k = 0; k < 4; ++k) {
+        m_params[k] = new CColorEdit(this);
+        m_params[k]->setProperty("id", kParamIds[k]);
+        m_params[k]->setGeometry(DluRect(115, 15 + 13 * k, 25, 12));
+    }
+    for (CColorEdit* e : {m_weight, m_params[0], m_params[1], m_params[2], m_params[3]}) {
+        e->setAlignment(Qt::AlignRight);
+        e->setFrame(false);
+    }
+
+    m_list = new CStripedListCtrl(this);
+    m_list->setProperty("id", 1004);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setIconSize(QSize(16, 13));
+    m_list->header()->setSectionsMovable(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { EditSelected(); });
+}
+
+CFoodDBView::~CFoodDBView()
+{
+    // The fields lose the focus while they are destroyed; the day was saved before.
+    disconnect(m_weight, nullptr, this, nullptr);
+    if (m_picker)
+        disconnect(m_picker, nullptr, this, nullptr);
+}
+
+int CFoodDBView::ListTop(const ProfileRecord& profile)
+{
+    int n = 1;
+    for (int k = 2; k <= DiaryScreen::kSummaryLines; ++k)
+        if (profile.summaryLines[k - 1] != 0 || !profile.paramNames[k - 2].isEmpty())
+            n = k;
+    return 26 + 21 * (n - 1);
+}
+
+void CFoodDBView::SetDatePicker(CDatePicker* picker)
+{
+    if (m_picker)
+        disconnect(m_picker, nullptr, this, nullptr);
+    m_picker = picker;
+    if (m_picker)
+        connect(m_picker, &CDatePicker::closeUp, this, [this] { DateChange(); });
+}
+
+void CFoodDBView::OnInitialUpdate()
+{
+    m_list->setGeometry(kListX, 110, kListWidth, 135);
+    const QStringList headers = DiaryScreen::ColumnHeaders();
+    m_list->setColumnCount(headers.size());
+    m_list->setHeaderLabels(headers);
+    const int w = m_list->width() - 2 * m_list->frameWidth(); // the client width
+    const int widths[] = {w * 4 / 16, w * 4 / 8 - 6, w * 5 / 18 - 12, w * 4 / 8 - 12, w * 2 / 8 - 12};
+    for (int c = 0; c < DiaryScreen::kColumns; ++c) {
+        m_list->setColumnWidth(c, c < 5 ? widths[c] : w * 2 / 8 - 12);
+        const bool right = c == 2 || c >= 4;
+        m_list->headerItem()->setTextAlignment(c,
+                                               (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    }
+    if (m_picker)
+        m_services.doc.ShowCurrentDate(*m_picker);
+    m_initialised = true;
+    Redraw();
+}
+
+void CFoodDBView::OnDocumentUpdate()
+{
+    if (m_initialised)
+        Redraw();
+}
+
+void CFoodDBView::LoadDay()
+{
+    CFoodDBDoc& doc = m_services.doc;
+    doc.OpenDay();
+    m_weight->setText(FormatFixed(KgToDisplay(doc.Day().weight), 5, 1));
+    for (int k = 0; k < 4; ++k)
+        m_params[k]->setText(doc.Profile().paramNames[k].isEmpty() ? QString()
+                                                                   : FormatFixed(doc.Day().params[k], 5, 1));
+}
+
+void CFoodDBView::Redraw()
+{
+    CFoodDBDoc& doc = m_services.doc;
+    if (!doc.HasOpenProfile())
+        return;
+    const ProfileRecord& profile = doc.Profile();
+    // 1. The list starts below the last line in use.
+    const int top = ListTop(profile);
+    m_list->setGeometry(kListX, top, kListWidth, kListBottom - top);
+    // 2.
+    for (int k = 0; k < 4; ++k)
+        m_params[k]->setVisible(!profile.paramNames[k].isEmpty());
+    // 3.
+    m_list->clear();
+    LoadDay();
+    doc.ComputeDay(doc.Day().id);
+    // 4. and 5.
+    std::vector<DiaryScreen::Row> rows = DiaryScreen::Rows(doc, doc.Day().id);
+    DiaryScreen::SortRows(rows);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<int>(rows.size()));
+    for (const DiaryScreen::Row& row : rows) {
+        auto* item = new QTreeWidgetItem;
+        for (int c = 0; c < DiaryScreen::kColumns; ++c) {
+            item->setText(c, row.cells[c]);
+            if (c == 2 || c >= 4)
+                item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        }
+        item->setIcon(0, CommandIcons::ForRow(static_cast<int>(row.icon)));
+        item->setData(0, Qt::UserRole, row.entryId);
+        items << item;
+    }
+    m_list->addTopLevelItems(items);
+    // 6.
+    m_lines = DiaryScreen::SummaryLines(doc);
+    for (int i = 0; i < DiaryScreen::kSummaryLines; ++i) {
+        m_first[i]->setText(m_lines[i].first);
+        m_first[i]->setVisible(m_lines[i].showFirst);
+        m_second[i]->setText(m_lines[i].second);
+        m_second[i]->setVisible(m_lines[i].showSecond);
+    }
+    // 7.
+    RestoreColumnOrder(profile.columnOrder);
+    update();
+}
+
+QString CFoodDBView::ColumnOrderText() const
+{
+    QString text;
+    const QHeaderView* h = m_list->header();
+    for (int visual = 0; visual < DiaryScreen::kColumns; ++visual)
+        text += QStringLiteral("%1").arg(h->logicalIndex(visual), 2, 10, QLatin1Char('0'));
+    return text;
+}
+
+void CFoodDBView::RestoreColumnOrder(const QString& order)
+{
+    // Only an order of exactly fifteen two-digit indexes, each column once, is used.
+    if (order.size() != 2 * DiaryScreen::kColumns)
+        return;
+    std::array<int, DiaryScreen::kColumns> logical{};
+    std::array<bool, DiaryScreen::kColumns> seen{};
+    for (int visual = 0; visual < DiaryScreen::kColumns; ++visual) {
+        bool ok = false;
+        const int index = order.mid(2 * visual, 2).toInt(&ok);
+        if (!ok || index < 0 || index >= DiaryScreen::kColumns || seen[index])
+            return;
+        seen[index] = true;
+        logical[visual] = index;
+    }
+    QHeaderView* h = m_list->header();
+    for (int visual = 0; visual < DiaryScreen::kColumns; ++visual)
+        h->moveSection(h->visualIndex(logical[visual]), visual);
+}
+
+void CFoodDBView::SaveDay()
+{
+    CFoodDBDoc& doc = m_services.doc;
+    if (!doc.HasOpenProfile() || !m_initialised)
+        return;
+    std::array<double, 4> params{};
+    for (int k = 0; k < 4; ++k)
+        params[k] = NumberText::ToDouble(m_params[k]->text());
+    doc.SaveDay(DisplayToKg(NumberText::ToDouble(m_weight->text())), params);
+    doc.Profile().columnOrder = ColumnOrderText();
+    doc.SaveProfile();
+}
+
+void CFoodDBView::FinishView()
+{
+    SaveDay();
+}
+
+void CFoodDBView::DateChange()
+{
+    if (!m_picker)
+        return;
+    SaveDay();
+    m_services.doc.SetCurrentDate(*m_picker);
+    LoadDay();
+    m_services.doc.UpdateAllViews();
+}
+
+void CFoodDBView::ShowWarnings()
+{
+    CFoodDBDoc& doc = m_services.doc;
+    const quint32 mask = doc.Profile().warningsMask;
+    if (!(mask & Requirements::kEnabled))
+        return;
+    const quint32 violated = doc.CheckRequirements(mask, doc.DayTotals());
+    if (violated == 0)
+        return;
+    CWarningsDlg dialog(violated, window());
+    dialog.exec();
+}
+
+void CFoodDBView::AfterChange(bool notify)
+{
+    if (notify)
+        SaveDay();
+    ShowWarnings();
+}
+
+QTreeWidgetItem* CFoodDBView::FirstSelectedRow() const
+{
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
+        if (m_list->topLevelItem(i)->isSelected())
+            return m_list->topLevelItem(i);
+    return nullptr;
+}
+
+void CFoodDBView::EditSelected()
+{
+    QTreeWidgetItem* row = FirstSelectedRow();
+    if (!row)
+        return;
+    const quint32 entryId = row->data(0, Qt::UserRole).toUInt();
+    const QString name = row->text(1);
+    SaveDay();
+    m_services.doc.EditEntry(entryId, name);
+    AfterChange(true);
+}
+
+void CFoodDBView::DeleteSelected()
+{
+    QTreeWidgetItem* row = FirstSelectedRow();
+    if (!row)
+        return;
+    const quint32 entryId = row->data(0, Qt::UserRole).toUInt();
+    if (!m_services.messages.Ask(QStringLiteral("Are you sure you want to delete ") + row->text(1),
+                                 IMessageBox::Icon::Warning))
+        return;
+    SaveDay();
+    m_services.doc.DeleteEntry(entryId);
+    AfterChange(true);
+}
+
+bool CFoodDBView::OnCommand(int id)
+{
+    CFoodDBDoc& doc = m_services.doc;
+    switch (id) {
+    case 32812: // New meal
+        SaveDay();
+        doc.AddMeal();
+        AfterChange(true);
+        return true;
+    case 32847: // New exercise: no second save
+        SaveDay();
+        doc.AddExercise();
+        ShowWarnings();
+        return true;
+    case 32815:
+        EditSelected();
+        return true;
+    case 32814:
+        DeleteSelected();
+        return true;
+    case 32832:
+    case 32835:
+    case 32857:
+        if (!m_picker)
+            return true;
+        if (id == 32857)
+            m_picker->SetDate(doc.TheClock().Today());
+        else
+            m_picker->SetDate(m_picker->Date().AddDays(id == 32832 ? -1 : 1));
+        DateChange();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CFoodDBView::OnDropDown(int)
+{
+    // New meal from the recently used foods comes with the meal entry screens.
+}
+
+void CFoodDBView::paintEvent(QPaintEvent* event)
+{
+    CFormView::paintEvent(event);
+    QPainter p(this);
+    p.setFont(ProgramFont(kTextHeight));
+    p.setPen(Qt::black);
+    const auto text = [&](int x, int y, const QString& s) {
+        p.drawText(QRect(x, y - 3, 200, kTextHeight + 4), Qt::AlignLeft | Qt::AlignVCenter, s);
+    };
+    for (int i = 0; i < DiaryScreen::kSummaryLines; ++i) {
+        text(4, kLineY[i], m_lines[i].label);
+        if (m_lines[i].showFirst)
+            text(68, kLineY[i], m_lines[i].firstUnit);
+        if (m_lines[i].showSecond)
+            text(113, kLineY[i], m_lines[i].secondUnit);
+    }
+    if (!m_services.doc.HasOpenProfile())
+        return;
+    text(128, 8, QStringLiteral("Weight:"));
+    text(210, 8, IsMetric() ? QStringLiteral("kg") : QStringLiteral("lbs"));
+    const ProfileRecord& profile = m_services.doc.Profile();
+    for (int k = 1; k <= 4; ++k) {
+        if (profile.paramNames[k - 1].isEmpty())
+            continue;
+        text(128, 8 + 21 * k, profile.paramNames[k - 1] + QLatin1Char(':'));
+        text(210, 8 + 21 * k, profile.paramUnits[k - 1]);
+    }
+}
+
+void CFoodDBView::keyPressEvent(QKeyEvent* event)
+{
+    // Return never reaches a default button of the form.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    CFormView::keyPressEvent(event);
+}

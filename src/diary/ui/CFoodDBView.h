@@ -1,0 +1,67 @@
+#pragma once
+
+#include "CFormView.h"
+#include "CProfileTable.h"
+#include "DiaryScreen.h"
+
+#include <array>
+
+class CColorEdit;
+class CStripedListCtrl;
+class QTreeWidgetItem;
+
+// The diary: the displayed day's summary lines, weight and day parameters, and its list of
+// meals and exercises; the diary commands of the command bar.
+class CFoodDBView : public CFormView
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kTemplate = 101;
+    static constexpr int kListX = 0;
+    static constexpr int kListWidth = 240;
+    static constexpr int kListBottom = 245;
+
+    explicit CFoodDBView(AppServices& services, QWidget* parent = nullptr);
+    ~CFoodDBView() override;
+
+    void OnInitialUpdate() override;
+    void FinishView() override;
+    bool OnCommand(int id) override;
+    void SetDatePicker(CDatePicker* picker) override;
+    void OnDropDown(int commandId) override;
+    void OnDocumentUpdate() override;
+
+    CStripedListCtrl* List() const { return m_list; }
+    CColorEdit* WeightField() const { return m_weight; }
+    CColorEdit* ParameterField(int k) const { return m_params[k]; }
+    // The list's y for a profile's summary lines and parameter names.
+    static int ListTop(const ProfileRecord& profile);
+    // Saves the day with the form's weight and parameters, then the list's column order.
+    void SaveDay();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void LoadDay();
+    void Redraw();
+    void DateChange();
+    void AfterChange(bool notify);
+    void ShowWarnings();
+    QTreeWidgetItem* FirstSelectedRow() const;
+    void EditSelected();
+    void DeleteSelected();
+    QString ColumnOrderText() const;
+    void RestoreColumnOrder(const QString& order);
+
+    CStripedListCtrl* m_list = nullptr;
+    CColorEdit* m_weight = nullptr;
+    std::array<CColorEdit*, 4> m_params{};
+    std::array<CColorEdit*, DiaryScreen::kSummaryLines> m_first{};
+    std::array<CColorEdit*, DiaryScreen::kSummaryLines> m_second{};
+    std::array<DiaryScreen::SummaryLine, DiaryScreen::kSummaryLines> m_lines;
+    CDatePicker* m_picker = nullptr;
+    bool m_initialised = false;
+};

@@ -1,0 +1,58 @@
+#include "DataExchange.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace DataExchange {
+
+namespace {
+
+// The whole text, blanks around it aside, must be the number.
+bool Whole(const QString& text, double* value)
+{
+    bool ok = false;
+    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(v))
+        return false;
+    *value = v;
+    return true;
+}
+
+} // namespace
+
+bool ToNumber(const QString& text, double* value, QString* message)
+{
+    if (Whole(text, value))
+        return true;
+    *message = QStringLiteral("Please enter a number.");
+    return false;
+}
+
+bool ToInteger(const QString& text, qint64* value, QString* message)
+{
+    bool ok = false;
+    const qint64 v = text.trimmed().toLongLong(&ok, 10);
+    if (ok) {
+        *value = v;
+        return true;
+    }
+    *message = QStringLiteral("Please enter an integer.");
+    return false;
+}
+
+bool InRange(double value, double min, double max, QString* message)
+{
+    if (value >= min && value <= max)
+        return true;
+    *message = QStringLiteral("Please enter a number between %1 and %2.")
+                   .arg(QString::number(min, 'g', 15), QString::number(max, 'g', 15));
+    return false;
+}
+
+bool ToNumberInRange(const QString& text, double min, double max, double* value, QString* message)
+{
+    return ToNumber(text, value, message) && InRange(*value, min, max, message);
+}
+
+} // namespace DataExchange

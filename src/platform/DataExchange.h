@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The checks numeric dialog fields go through, with the messages the user sees. Each returns
+// false with the message in *message when the text is refused; the dialog stays open.
+namespace DataExchange {
+
+bool ToNumber(const QString& text, double* value, QString* message);
+bool ToInteger(const QString& text, qint64* value, QString* message);
+bool InRange(double value, double min, double max, QString* message);
+// A number in [min, max] at once.
+bool ToNumberInRange(const QString& text, double min, double max, double* value, QString* message);
+
+} // namespace DataExchange

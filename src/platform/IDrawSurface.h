@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <vector>
+
+// Drawing that must land on exact pixels goes through this surface: the GUI backs it with a
+// painter, tests with a recording surface that keeps every call.
+class IDrawSurface
+{
+public:
+    struct Color
+    {
+        int r = 0;
+        int g = 0;
+        int b = 0;
+        bool operator==(const Color&) const = default;
+    };
+    struct Point
+    {
+        int x = 0;
+        int y = 0;
+        bool operator==(const Point&) const = default;
+    };
+    enum class Weight
+    {
+        Normal = 400,
+        Bold = 700,
+    };
+
+    virtual ~IDrawSurface() = default;
+    virtual void SetPen(Color color, int width = 1) = 0;
+    virtual void Line(int x1, int y1, int x2, int y2) = 0;
+    virtual void FillRect(int x, int y, int width, int height, Color color) = 0;
+    virtual void FillEllipse(int x, int y, int width, int height, Color color) = 0;
+    virtual void FillPolygon(const std::vector<Point>& points, Color color) = 0;
+    // Text with its top-left corner at (x, y), in the program's font of that pixel height.
+    virtual void Text(int x, int y, const QString& text, int height, Weight weight, Color color) = 0;
+};

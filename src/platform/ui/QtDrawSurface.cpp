@@ -1,0 +1,60 @@
+#include "QtDrawSurface.h"
+
+#include "ProgramFont.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+namespace {
+QColor ToQt(IDrawSurface::Color c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+} // namespace
+
+void QtDrawSurface::SetPen(Color color, int width)
+{
+    m_painter.setPen(QPen(ToQt(color), width));
+}
+
+void QtDrawSurface::Line(int x1, int y1, int x2, int y2)
+{
+    m_painter.drawLine(x1, y1, x2, y2);
+}
+
+void QtDrawSurface::FillRect(int x, int y, int width, int height, Color color)
+{
+    m_painter.fillRect(x, y, width, height, ToQt(color));
+}
+
+void QtDrawSurface::FillEllipse(int x, int y, int width, int height, Color color)
+{
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(ToQt(color));
+    m_painter.drawEllipse(x, y, width, height);
+    m_painter.restore();
+}
+
+void QtDrawSurface::FillPolygon(const std::vector<Point>& points, Color color)
+{
+    QPolygon polygon;
+    for (const Point& p : points)
+        polygon << QPoint(p.x, p.y);
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(ToQt(color));
+    m_painter.drawPolygon(polygon);
+    m_painter.restore();
+}
+
+void QtDrawSurface::Text(int x, int y, const QString& text, int height, Weight weight, Color color)
+{
+    m_painter.save();
+    m_painter.setFont(ProgramFont(height, static_cast<int>(weight)));
+    m_painter.setPen(ToQt(color));
+    m_painter.drawText(QRect(x, y, 1000, height + height / 2), Qt::AlignLeft | Qt::AlignTop, text);
+    m_painter.restore();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "IDrawSurface.h"
+
+class QPainter;
+
+// The drawing surface on a painter; pixels are the logical screen's.
+class QtDrawSurface : public IDrawSurface
+{
+public:
+    explicit QtDrawSurface(QPainter& painter) : m_painter(painter) {}
+    void SetPen(Color color, int width) override;
+    void Line(int x1, int y1, int x2, int y2) override;
+    void FillRect(int x, int y, int width, int height, Color color) override;
+    void FillEllipse(int x, int y, int width, int height, Color color) override;
+    void FillPolygon(const std::vector<Point>& points, Color color) override;
+    void Text(int x, int y, const QString& text, int height, Weight weight, Color color) override;
+
+private:
+    QPainter& m_painter;
+};

@@ -1,0 +1,218 @@
+#include "CColorEdit.h"
+#include "CDatePicker.h"
+#include "CFoodDBView.h"
+#include "CMeasuresTable.h"
+#include "CStripedListCtrl.h"
+#include "CWarningsDlg.h"
+#include "GuiFixture.h"
+#include "IExerciseDatabaseDialog.h"
+#include "Measures.h"
+
+#include <QHeaderView>
+#include <QListWidget>
+
+namespace {
+
+class DiaryViewTest : public GuiTest
+{
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        m_profile = AddProfile(QStringLiteral("Anna"), true);
+        // Bread: 250 kcal, 9 g protein per 100 g; a slice of 30 g.
+        CFoodTable foods(m_env->Store());
+        foods.NewRecord(1001);
+        foods.Load();
+        foods.Buffer().name = QStringLiteral("Bread");
+        foods.Buffer().referenceWeight = 100;
+        foods.Buffer().values.amounts[static_cast<int>(Nutrient::Energy)] = 250;
+        foods.Buffer().values.amounts[static_cast<int>(Nutrient::Protein)] = 9;
+        foods.Save();
+    }
+
+    CFoodDBView& Diary()
+    {
+        auto* view = qobject_cast<CFoodDBView*>(Frame().CurrentView());
+        EXPECT_TRUE(view);
+        return *view;
+    }
+
+    FileTime At(int hour, int minute) const
+    {
+        return FileTime(m_env->TheClock().Today().Ticks() +
+                        static_cast<quint64>(hour * 60 + minute) * 60 * FileTime::kTicksPerSecond);
+    }
+
+    QStringList Row(int row) const
+    {
+        QStringList cells;
+        QTreeWidgetItem* item = const_cast<DiaryViewTest*>(this)->Diary().List()->topLevelItem(row);
+        for (int c = 0; item && c < 5; ++c)
+            cells << item->text(c);
+        return cells;
+    }
+
+    quint32 m_profile = 0;
+};
+
+} // namespace
+
+TEST_F(DiaryViewTest, ListShowsMealsAndExercisesLatestFirst)
+{
+    Start();
+    Doc().SaveDay(70, {});
+    Doc().AddMealEntry(1001, 60, 2, QStringLiteral("slice"), At(8, 15));
+    Doc().AddMealEntry(1001, 60, 1.5, QString(), At(12, 30));
+    Doc().AddExerciseEntry(0, 30, At(18, 0));
+    Doc().UpdateAllViews();
+    CStripedListCtrl* list = Diary().List();
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(Row(0), (QStringList{"18:00", "Running 12 min/mile", "-294.0", "30 minutes", "-"}));
+    EXPECT_EQ(Row(1), (QStringList{"12:30", "Bread", " 150.0", "  1.50 x   40.0 g", "  60.0"}));
+    EXPECT_EQ(Row(2), (QStringList{"08:15", "Bread", " 150.0", "  2.00 x slice", "  60.0"}));
+    EXPECT_EQ(list->topLevelItem(2)->text(5), QStringLiteral("   5.4"));
+    EXPECT_EQ(list->CellTextColor(0), list->palette().color(QPalette::WindowText));
+    EXPECT_EQ(list->CellTextColor(1), QColor(0, 0, 128));
+    EXPECT_EQ(CStripedListCtrl::RowColor(0), QColor(224, 224, 255));
+    EXPECT_EQ(CStripedListCtrl::RowColor(1), QColor(200, 200, 255));
+    // Default summary lines: Cals, Prot, Fat, Carb, Alco.
+    EXPECT_EQ(Control<CColorEdit>(&Diary(), 1185)->text(), QStringLiteral("  300"));
+    EXPECT_EQ(Control<CColorEdit>(&Diary(), 1186)->text(), QStringLiteral("   11"));
+    EXPECT_EQ(Diary().WeightField()->text(), QStringLiteral("154.3")); // US measures: 70 kg in lbs
+    Shot(&Frame(), QStringLiteral("diary"));
+}
+
+TEST_F(DiaryViewTest, ListPositionFollowsTheLinesInUse)
+{
+    struct Case
+    {
+        const char* name;
+        std::array<int, 5> lines;
+        int namedParam; // -1 none
+        int top;
+    };
+    const Case cases[] = {
+        {"lines 2..5 empty", {4, 0, 0, 0, 0}, -1, 26},
+        {"only parameter 3 named", {4, 0, 0, 0, 0}, 2, 89},
+        {"all five lines", {4, 5, 6, 10, 11}, -1, 110},
+    };
+    Start();
+    for (const Case& c : cases) {
+        Doc().Profile().summaryLines = c.lines;
+        Doc().Profile().paramNames = {};
+        if (c.namedParam >= 0)
+            Doc().Profile().paramNames[c.namedParam] = QStringLiteral("Pulse");
+        Doc().SaveProfile();
+        Doc().UpdateAllViews();
+        EXPECT_EQ(Diary().List()->geometry(), QRect(0, c.top, 240, 245 - c.top)) << c.name;
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(Diary().ParameterField(k)->isVisibleTo(&Diary()), k == c.namedParam) << c.name;
+    }
+}
+
+TEST_F(DiaryViewTest, ColumnOrderIsKeptOnlyWhenWhole)
+{
+    const QString moved = QStringLiteral("010002030405060708091011121314");
+    const std::pair<QString, int> cases[] = {
+        {moved, 1},                                            // "Meal/Exercise" first
+        {QStringLiteral("0100020304"), 0},                     // too short: ignored
+        {QStringLiteral("000002030405060708091011121314"), 0}, // a column twice: ignored
+    };
+    Start();
+    for (const auto& [order, first] : cases) {
+        // Stored while another view shows, so the diary opens with it.
+        Frame().RunCommand(32854);
+        Doc().Profile().columnOrder = order;
+        Doc().SaveProfile();
+        Frame().ShowView(101);
+        EXPECT_EQ(Diary().List()->header()->logicalIndex(0), first) << order.toStdString();
+    }
+    // Leaving the diary stores the order in use.
+    Diary().List()->header()->moveSection(1, 0);
+    Frame().RunCommand(32854);
+    CProfileTable profiles(m_env->Store(), m_env->TheClock());
+    profiles.FindId(m_profile);
+    profiles.Load();
+    EXPECT_EQ(profiles.Buffer().columnOrder, moved);
+}
+
+TEST_F(DiaryViewTest, UsWeightIsStoredInKilograms)
+{
+    Start();
+    ASSERT_FALSE(IsMetric());
+    Diary().WeightField()->setText(QStringLiteral("154.0"));
+    Diary().SaveDay();
+    EXPECT_DOUBLE_EQ(Doc().Day().weight, 69.8544);
+    Doc().UpdateAllViews();
+    EXPECT_EQ(Diary().WeightField()->text(), QStringLiteral("154.0"));
+}
+
+TEST_F(DiaryViewTest, DateChangeSavesTheDayLeftAndLoadsTheNewOne)
+{
+    Start();
+    CDatePicker* picker = Frame().DatePicker();
+    Diary().WeightField()->setText(QStringLiteral("150.0"));
+    Frame().RunCommand(32832); // previous day
+    EXPECT_EQ(picker->Date(), m_env->TheClock().Today().AddDays(-1));
+    EXPECT_EQ(Doc().CurrentDate(), m_env->TheClock().Today().AddDays(-1));
+    EXPECT_NEAR(Doc().StoredWeightOnDay(m_env->TheClock().Today()), 150.0 * 0.4536, 1e-9);
+    Diary().WeightField()->setText(QStringLiteral("149.0"));
+    Frame().RunCommand(32835); // next day: today's weight comes back
+    EXPECT_EQ(Diary().WeightField()->text(), QStringLiteral("150.0"));
+    EXPECT_NEAR(Doc().StoredWeightOnDay(m_env->TheClock().Today().AddDays(-1)), 149.0 * 0.4536, 1e-9);
+    // A date picked in the calendar.
+    picker->setDate(QDate(2026, 12, 1));
+    emit picker->closeUp();
+    EXPECT_EQ(Doc().CurrentDate(), FileTime::FromDate(2026, 12, 1));
+    Frame().RunCommand(32857);
+    EXPECT_EQ(Doc().CurrentDate(), m_env->TheClock().Today());
+}
+
+TEST_F(DiaryViewTest, DeleteAsksFirst)
+{
+    Start();
+    Doc().AddMealEntry(1001, 100, 1, QString(), At(9, 0));
+    Doc().UpdateAllViews();
+    // Nothing selected: nothing happens.
+    Frame().RunCommand(32814);
+    EXPECT_TRUE(m_box.Texts().isEmpty());
+    Diary().List()->topLevelItem(0)->setSelected(true);
+    m_box.Answer(IMessageBox::Result::Cancel);
+    Frame().RunCommand(32814);
+    EXPECT_EQ(m_box.Texts(), QStringList{QStringLiteral("Are you sure you want to delete Bread")});
+    ASSERT_EQ(Diary().List()->topLevelItemCount(), 1);
+    Diary().List()->topLevelItem(0)->setSelected(true);
+    Frame().RunCommand(32814);
+    EXPECT_EQ(Diary().List()->topLevelItemCount(), 0);
+}
+
+TEST_F(DiaryViewTest, WarningsFollowANewExercise)
+{
+    struct Exercise : IExerciseDatabaseDialog
+    {
+        bool Run(quint32* activity, quint32* minutes) override
+        {
+            *activity = 0;
+            *minutes = 30;
+            return true;
+        }
+    } exercise;
+    Start();
+    Doc().SetExerciseDatabaseDialog(&exercise);
+    Doc().AddMealEntry(1001, 2000, 1, QString(), At(9, 0)); // 5000 kcal, 180 g protein
+    Doc().Profile().warningsMask = 0x1 | 0x2 | 0x4;         // enabled, energy, protein
+    Doc().SaveProfile();
+    QStringList warnings;
+    OnNextModal([&warnings](QWidget* w) {
+        auto* dialog = qobject_cast<CWarningsDlg*>(w);
+        ASSERT_TRUE(dialog);
+        warnings = dialog->Messages();
+        Shot(dialog, QStringLiteral("warnings"));
+        dialog->accept();
+    });
+    Frame().RunCommand(32847);
+    EXPECT_EQ(warnings,
+              (QStringList{QStringLiteral("Energy intake exceeded"), QStringLiteral("Protein exceeded")}));
+    EXPECT_EQ(Diary().List()->topLevelItemCount(), 2);
+}

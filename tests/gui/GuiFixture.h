@@ -1,0 +1,120 @@
+#pragma once
+
+#include "AppEnvironment.h"
+#include "CFoodDBDoc.h"
+#include "CMainFrame.h"
+#include "CNutritionApp.h"
+#include "IWaitCursor.h"
+#include "RecordingMessageBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+// Widgets on the offscreen platform at zoom 2, over a fresh data folder with a fixed clock.
+class GuiTest : public ::testing::Test
+{
+protected:
+    static QApplication& App()
+    {
+        static int argc = 1;
+        static char arg0[] = "gui_tests";
+        static char* argv[] = {arg0, nullptr};
+        static QApplication* app = [] {
+            qputenv("QT_SCALE_FACTOR", "2");
+            return new QApplication(argc, argv);
+        }();
+        return *app;
+    }
+
+    struct NoWaitCursor : IWaitCursor
+    {
+        void Begin() override {}
+        void End() override {}
+    };
+
+    void SetUp() override
+    {
+        App();
+        ASSERT_TRUE(m_dir.isValid());
+        m_folders = DataFolders::ForHome(m_dir.path());
+        QString error;
+        m_env = AppEnvironment::Open(
+            m_folders, std::make_unique<FixedClock>(LocalDateTime{2026, 12, 9, 20, 0, 0, 0}), &error);
+        ASSERT_TRUE(m_env) << error.toStdString();
+        qunsetenv("VELLAMO_HELP_VIEWER");
+    }
+
+    void TearDown() override
+    {
+        m_app.reset();
+        m_env.reset();
+    }
+
+    // The application object through its start-up.
+    CNutritionApp& Start()
+    {
+        m_app = std::make_unique<CNutritionApp>(*m_env, m_box, m_wait);
+        EXPECT_TRUE(m_app->StartUp());
+        return *m_app;
+    }
+    CMainFrame& Frame() { return *m_app->Frame(); }
+    CFoodDBDoc& Doc() { return m_app->Doc(); }
+
+    // Runs an action on the next modal dialog once it is showing.
+    static void OnNextModal(std::function<void(QWidget*)> action)
+    {
+        auto* timer = new QTimer;
+        timer->setInterval(5);
+        QObject::connect(timer, &QTimer::timeout, [timer, action] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                timer->stop();
+                timer->deleteLater();
+                action(w);
+            }
+        });
+        timer->start();
+    }
+
+    // A child by the program's control id.
+    template <typename T = QWidget> static T* Control(QWidget* parent, int id)
+    {
+        for (T* w : parent->findChildren<T*>())
+            if (w->property("id").toInt() == id)
+                return w;
+        return nullptr;
+    }
+
+    // Renders a widget into the build folder's screenshots, at the zoom of the tests.
+    static void Shot(QWidget* w, const QString& name)
+    {
+        QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
+        QApplication::processEvents(); // pending layouts first
+        w->grab().toImage().save(QStringLiteral(SCREENSHOT_DIR "/%1.png").arg(name));
+    }
+
+    // A profile written straight into the store, as an earlier run would leave it.
+    quint32 AddProfile(const QString& name, bool open)
+    {
+        CProfileTable profiles(m_env->Store(), m_env->TheClock());
+        const quint32 id = profiles.NewRecord();
+        profiles.Load();
+        profiles.Buffer().name = name;
+        profiles.Buffer().Set(CProfileTable::kOpen, open);
+        profiles.Save();
+        return id;
+    }
+
+    QTemporaryDir m_dir;
+    DataFolders m_folders = DataFolders::ForHome(QString());
+    std::unique_ptr<AppEnvironment> m_env;
+    RecordingMessageBox m_box;
+    NoWaitCursor m_wait;
+    std::unique_ptr<CNutritionApp> m_app;
+};
