@@ -340,6 +340,10 @@ int DataCommand(AppEnvironment& env, const QStringList& p)
         return backup.RestoreAll() ? 0 : kFailure;
     if (verb == QLatin1String("restore-nutrients"))
         return backup.RestoreNutrientDatabase() ? 0 : kFailure;
+    // Every page of the store first; the program itself does this only after an unclean end.
+    QString damage;
+    if (!env.Store().CheckPages(&damage))
+        return Fail(QStringLiteral("The store %1 is damaged: %2").arg(env.Store().Path(), damage));
     DatabaseConversion conversion(env.Store(), env.TheClock(), &messages, nullptr);
     if (!conversion.Run())
         Out() << "The databases are in the current format.\n";

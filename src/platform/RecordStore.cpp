@@ -187,7 +187,16 @@ std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* e
         const quint32 appId = (b(68) << 24) | (b(69) << 16) | (b(70) << 8) | b(71);
         if (appId != kApplicationId)
             return fail(OpenError::ForeignStore);
+        // The page count in the header is valid when its change counter matches; a file shorter
+        // than those pages lost its end.
+        const auto u32 = [&](int i) { return (b(i) << 24) | (b(i + 1) << 16) | (b(i + 2) << 8) | b(i + 3); };
+        const quint32 pageSize = b(16) == 0 && b(17) == 1 ? 65536u : (b(16) << 8) | b(17);
+        if (u32(92) == u32(24) && static_cast<qint64>(u32(28)) * pageSize > size)
+            return fail(OpenError::Damaged, QStringLiteral("the file is shorter than its pages"));
     }
+    // A store whose last session did not end cleanly (its log is still there) gets the full page
+    // check; otherwise the header and the layout are checked, which keeps the start quick.
+    const bool uncleanEnd = QFileInfo(path + QStringLiteral("-wal")).size() > 0;
 
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(native.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
@@ -230,12 +239,14 @@ std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* e
 
     int rc = SQLITE_OK;
     if (!fresh) {
-        QString check;
-        scalar("PRAGMA quick_check(1)", &check, &rc);
-        if (rc != SQLITE_OK)
-            return failCode(rc);
-        if (check != QLatin1String("ok"))
-            return fail(OpenError::Damaged, check);
+        if (uncleanEnd) {
+            QString check;
+            scalar("PRAGMA quick_check(1)", &check, &rc);
+            if (rc != SQLITE_OK)
+                return failCode(rc);
+            if (check != QLatin1String("ok"))
+                return fail(OpenError::Damaged, check);
+        }
         const qint64 version = scalar("PRAGMA user_version", nullptr, &rc);
         if (rc != SQLITE_OK)
             return failCode(rc);
@@ -275,6 +286,20 @@ std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* e
     // Room for the whole nutrient database and its indexes, which keeps a large import in memory.
     store->Exec("PRAGMA cache_size=-16384");
     return store;
+}
+
+bool RecordStore::CheckPages(QString* finding)
+{
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(m_db, "PRAGMA quick_check(1)", -1, &st, nullptr) != SQLITE_OK) {
+        *finding = QString::fromUtf8(sqlite3_errmsg(m_db));
+        return false;
+    }
+    const int rc = sqlite3_step(st);
+    *finding = rc == SQLITE_ROW ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)))
+                                : QString::fromUtf8(sqlite3_errstr(rc));
+    sqlite3_finalize(st);
+    return *finding == QLatin1String("ok");
 }
 
 RecordStore::RecordStore(const QString& path, sqlite3* db) : m_path(path), m_db(db) {}
@@ -754,6 +779,23 @@ RecordOid RecordStore::ScanEqual(DbHandle& h, const PropVal& value, bool first)
         return scan(Query::ScanAfter);
     const RecordOid found = scan(Query::ScanAfterFromNull);
     return found || h.m_slot < 0 ? found : scan(Query::ScanFirstNonNull);
+}
+
+void RecordStore::ForEachRecord(DbHandle& h, const std::function<bool(const std::vector<PropVal>&)>& visit)
+{
+    if (!h.IsOpen())
+        return;
+    sqlite3_stmt* st = Statement(Query::ScanFrom, h.m_slot);
+    if (!st)
+        return;
+    Reset reset(st);
+    sqlite3_bind_int64(st, 1, h.m_dbId);
+    std::vector<PropVal> props;
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        if (PropCodec::Decode(sqlite3_column_blob(st, 2), sqlite3_column_bytes(st, 2), &props) &&
+            !visit(props))
+            return;
+    }
 }
 
 // ---- reading and writing ---------------------------------------------------------------------

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -58,6 +59,9 @@ public:
 
     const QString& Path() const { return m_path; }
 
+    // Reads every page of the store; false with SQLite's finding when one is damaged.
+    bool CheckPages(QString* finding);
+
     bool CreateDb(const QString& name, quint32 typeId, const std::vector<SortOrder>& sorts);
     // sortProp 0 opens in store order.
     bool OpenDb(DbHandle& h, const QString& name, quint16 sortProp);
@@ -75,6 +79,9 @@ public:
     RecordOid CurrentRecord(const DbHandle& h) const;
     RecordOid FindFirstEqual(DbHandle& h, const PropVal& value);
     RecordOid FindNextEqual(DbHandle& h, const PropVal& value);
+    // Every record of the handle's database in its order, in one pass that leaves the cursor
+    // alone; the visitor returns false to stop. For checks that read a whole table.
+    void ForEachRecord(DbHandle& h, const std::function<bool(const std::vector<PropVal>&)>& visit);
 
     // All properties of the current record, or those of ids that exist.
     bool ReadProps(const DbHandle& h, std::vector<PropVal>* out, const std::vector<quint16>* ids = nullptr);

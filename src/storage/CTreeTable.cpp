@@ -71,13 +71,8 @@ RecordOid CTreeTable::NextChild(quint32 parentId)
 bool CTreeTable::HasRootRecord()
 {
     Reopen(kNodeProp);
-    bool found = false;
-    for (RecordOid oid = m_store.GoToIndex(m_handle, 0, false); oid && !found;
-         oid = m_store.GoNext(m_handle)) {
-        std::vector<PropVal> props;
-        if (m_store.ReadProps(m_handle, &props))
-            found = RecordReader(props).Text(kNameProp) == QLatin1String("Root");
-    }
+    const bool found =
+        m_store.FindFirstEqual(m_handle, PropVal::Text(kNameProp, QStringLiteral("Root"))) != 0;
     CloseTable();
     return found;
 }
@@ -88,16 +83,13 @@ bool CTreeTable::HasDuplicateIds()
     bool duplicate = false;
     bool havePrevious = false;
     quint32 previous = 0;
-    for (RecordOid oid = m_store.GoToIndex(m_handle, 0, false); oid && !duplicate;
-         oid = m_store.GoNext(m_handle)) {
-        std::vector<PropVal> props;
-        if (!m_store.ReadProps(m_handle, &props))
-            continue;
+    m_store.ForEachRecord(m_handle, [&](const std::vector<PropVal>& props) {
         const quint32 id = RecordReader(props).UInt(kNodeProp);
         duplicate = havePrevious && id == previous;
         previous = id;
         havePrevious = true;
-    }
+        return !duplicate;
+    });
     CloseTable();
     return duplicate;
 }

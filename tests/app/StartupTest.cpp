@@ -1,4 +1,11 @@
+#include "CProfileTable.h"
+#include "Clock.h"
+#include "DataFolders.h"
 #include "RecordStore.h"
+#include "SingleInstance.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
 
 #include <QDir>
 #include <QFile>
@@ -84,4 +91,44 @@ TEST(Startup, AStoreThatCannotBeReadIsNamedAndLeftAsItIs)
         EXPECT_TRUE(run.err.contains(store)) << name << ": " << run.err.toStdString();
         EXPECT_EQ(ReadAll(store), bytes) << name;
     }
+}
+
+TEST(Startup, ASecondStartBringsTheFirstToTheFrontAndEnds)
+{
+    int argc = 1;
+    char arg0[] = "app_tests";
+    char* argv[] = {arg0, nullptr};
+    QCoreApplication* app = QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
+
+    QTemporaryDir dir;
+    const DataFolders folders = DataFolders::ForHome(dir.path());
+    ASSERT_TRUE(folders.EnsureExists(nullptr));
+    // The first instance, here in the test: it listens and counts the requests to come forward.
+    SingleInstance first(folders.StorePath());
+    ASSERT_TRUE(first.Listen());
+    int raised = 0;
+    QObject::connect(&first, &SingleInstance::raiseRequested, [&raised] { ++raised; });
+
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VELLAMO_HOME"), dir.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(env);
+    second.start(QStringLiteral(VELLAMO_BIN), {});
+    QElapsedTimer t;
+    t.start();
+    while (second.state() != QProcess::NotRunning && t.elapsed() < 20000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        second.waitForFinished(10);
+    }
+    ASSERT_EQ(second.state(), QProcess::NotRunning) << "the second start did not end";
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(raised, 1);
+    // It ended before making a profile of its own.
+    const SystemClock clock;
+    auto store = RecordStore::Open(folders.StorePath(), nullptr, nullptr);
+    ASSERT_TRUE(store);
+    EXPECT_EQ(CProfileTable(*store, clock).Count(), 0u);
+    delete app;
 }
