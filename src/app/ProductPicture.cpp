@@ -24,11 +24,12 @@ void Sky(IDrawSurface& s, int height)
 
 } // namespace
 
-void Draw(IDrawSurface& s, int height)
+void Draw(IDrawSurface& s, int height, bool caption)
 {
     height = std::clamp(height, 0, kHeight);
     if (height == 0)
         return;
+    s.SetClip(0, 0, kWidth, height);
     Sky(s, height);
     if (height > kBannerHeight)
         s.FillRect(0, kBannerHeight, kWidth, height - kBannerHeight, Color{255, 255, 255});
@@ -43,9 +44,12 @@ void Draw(IDrawSurface& s, int height)
     s.Line(120, 54, 118, 40);
     s.FillPolygon({{70, 84}, {170, 84}, {158, 112}, {82, 112}}, bowl);
     s.FillRect(104, 112, 32, 6, bowl);
-    s.Text(70, 124, QStringLiteral("Vellamo"), 24, IDrawSurface::Weight::Bold, Color{0, 0, 128});
-    s.Text(58, 152, QStringLiteral("Nutrition and diet diary"), 13, IDrawSurface::Weight::Normal,
-           Color{0, 0, 0});
+    if (caption) {
+        s.Text(70, 124, QStringLiteral("Vellamo"), 24, IDrawSurface::Weight::Bold, Color{0, 0, 128});
+        s.Text(58, 152, QStringLiteral("Nutrition and diet diary"), 13, IDrawSurface::Weight::Normal,
+               Color{0, 0, 0});
+    }
+    s.ResetClip();
 }
 
 void PaintStartView(IDrawSurface& s)

@@ -30,6 +30,9 @@ public:
     };
 
     virtual ~IDrawSurface() = default;
+    // Drawing outside the rectangle is dropped until the clip is reset.
+    virtual void SetClip(int x, int y, int width, int height) = 0;
+    virtual void ResetClip() = 0;
     virtual void SetPen(Color color, int width = 1) = 0;
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
     virtual void FillRect(int x, int y, int width, int height, Color color) = 0;

@@ -6,6 +6,8 @@
 #include "CWarningsDlg.h"
 #include "GuiFixture.h"
 #include "IExerciseDatabaseDialog.h"
+#include "IFoodChooser.h"
+#include "IMealPropertiesDialog.h"
 #include "Measures.h"
 
 #include <QHeaderView>
@@ -215,4 +217,60 @@ TEST_F(DiaryViewTest, WarningsFollowANewExercise)
     EXPECT_EQ(warnings,
               (QStringList{QStringLiteral("Energy intake exceeded"), QStringLiteral("Protein exceeded")}));
     EXPECT_EQ(Diary().List()->topLevelItemCount(), 2);
+}
+
+TEST_F(DiaryViewTest, NewMealAndPropertiesRunToTheirEnd)
+{
+    struct Chooser : IFoodChooser
+    {
+        bool ChooseFood(bool, Choice* choice) override
+        {
+            choice->foodId = 1001;
+            choice->name = QStringLiteral("Bread");
+            return true;
+        }
+    } chooser;
+    struct Properties : IMealPropertiesDialog
+    {
+        int runs = 0;
+        bool Run(const QString&, Values* values) override
+        {
+            ++runs;
+            values->grams = 200;
+            values->servings = 2;
+            values->hour = 7;
+            values->minute = 45;
+            return true;
+        }
+    } properties;
+    Start();
+    Doc().SetFoodChooser(&chooser);
+    Doc().SetMealPropertiesDialog(&properties);
+    Diary().WeightField()->setText(QStringLiteral("160.0"));
+    Frame().RunCommand(32812); // New meal: the weight typed first is kept
+    ASSERT_EQ(Diary().List()->topLevelItemCount(), 1);
+    EXPECT_NEAR(Doc().Day().weight, 160.0 * 0.4536, 1e-9);
+    EXPECT_EQ(Diary().List()->topLevelItem(0)->text(1), QStringLiteral("Bread"));
+
+    // A double tap on the row opens its properties.
+    QTreeWidgetItem* row = Diary().List()->topLevelItem(0);
+    row->setSelected(true);
+    emit Diary().List()->itemDoubleClicked(row, 1);
+    EXPECT_EQ(properties.runs, 1);
+    EXPECT_EQ(Row(0), (QStringList{"07:45", "Bread", " 500.0", "  2.00 x Reference weight", " 200.0"}));
+}
+
+TEST_F(DiaryViewTest, LeavingTheWeightFieldOrClosingSavesTheDay)
+{
+    Start();
+    Frame().activateWindow();
+    QApplication::setActiveWindow(&Frame());
+    Diary().WeightField()->setFocus();
+    Diary().WeightField()->setText(QStringLiteral("155.0"));
+    Diary().List()->setFocus(); // the field loses the focus
+    EXPECT_NEAR(Doc().StoredWeightOnDay(m_env->TheClock().Today()), 155.0 * 0.4536, 1e-9);
+
+    Diary().WeightField()->setText(QStringLiteral("154.0"));
+    Frame().RunCommand(57665); // Exit
+    EXPECT_NEAR(Doc().StoredWeightOnDay(m_env->TheClock().Today()), 69.8544, 1e-9);
 }

@@ -238,3 +238,20 @@ TEST_F(GuiTest, BackupAndRestoreDialogs)
     // Restoring all data leaves the start view.
     EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kStartView);
 }
+
+TEST_F(GuiTest, AboutBoxShowsNameAndVersion)
+{
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    QStringList texts;
+    OnNextModal([&texts](QWidget* w) {
+        EXPECT_EQ(w->property("id").toInt(), 100);
+        for (QLabel* l : w->findChildren<QLabel*>())
+            texts << l->text();
+        Shot(w, QStringLiteral("about"));
+        qobject_cast<QDialog*>(w)->accept();
+    });
+    Frame().RunCommand(57664);
+    EXPECT_TRUE(texts.contains(QStringLiteral("Vellamo")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Version 3.1")));
+}

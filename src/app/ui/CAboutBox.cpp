@@ -54,9 +54,9 @@ void CAboutBox::paintEvent(QPaintEvent*)
     p.save();
     p.translate(0, 1);
     p.setClipRect(0, 0, 240, kPictureHeight - 2);
-    p.translate(0, -40);
+    p.translate(0, -24);
     QtDrawSurface surface(p);
-    ProductPicture::Draw(surface, ProductPicture::kBannerHeight);
+    ProductPicture::Draw(surface, ProductPicture::kBannerHeight, false);
     p.restore();
     p.setPen(Qt::black);
     p.drawLine(0, 0, 240, 0);

@@ -12,6 +12,16 @@ QColor ToQt(IDrawSurface::Color c)
 }
 } // namespace
 
+void QtDrawSurface::SetClip(int x, int y, int width, int height)
+{
+    m_painter.setClipRect(x, y, width, height, Qt::IntersectClip);
+}
+
+void QtDrawSurface::ResetClip()
+{
+    m_painter.setClipping(false);
+}
+
 void QtDrawSurface::SetPen(Color color, int width)
 {
     m_painter.setPen(QPen(ToQt(color), width));

@@ -9,6 +9,8 @@ class QtDrawSurface : public IDrawSurface
 {
 public:
     explicit QtDrawSurface(QPainter& painter) : m_painter(painter) {}
+    void SetClip(int x, int y, int width, int height) override;
+    void ResetClip() override;
     void SetPen(Color color, int width) override;
     void Line(int x1, int y1, int x2, int y2) override;
     void FillRect(int x, int y, int width, int height, Color color) override;
