@@ -3,15 +3,19 @@
 #include "CFoodTable.h"
 #include "CFormView.h"
 #include "CInternationalSettingsDlg.h"
+#include "CProfilesDlg.h"
+#include "DialogData.h"
 #include "GuiFixture.h"
 #include "HelpLauncher.h"
 #include "Measures.h"
 #include "NutrientImport.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QThread>
 #include <QToolBar>
@@ -254,4 +258,65 @@ TEST_F(GuiTest, AboutBoxShowsNameAndVersion)
     Frame().RunCommand(57664);
     EXPECT_TRUE(texts.contains(QStringLiteral("Vellamo")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Version 3.1")));
+}
+
+TEST_F(GuiTest, OpenProfileAndNewProfile)
+{
+    AddProfile(QStringLiteral("ben"), false);
+    const quint32 anna = AddProfile(QStringLiteral("Anna"), false);
+    Start();
+    bool stayedOpen = false;
+    OnNextModal([&stayedOpen](QWidget* w) {
+        auto* dialog = qobject_cast<CProfilesDlg*>(w);
+        ASSERT_TRUE(dialog);
+        QComboBox* list = Control<QComboBox>(dialog, 1051);
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->itemText(0), QStringLiteral("Anna"));
+        EXPECT_EQ(list->currentIndex(), -1);
+        dialog->accept(); // nothing chosen: it stays
+        stayedOpen = dialog->isVisible();
+        list->setCurrentIndex(0);
+        dialog->accept();
+    });
+    Frame().RunCommand(32776);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kDiary);
+    EXPECT_EQ(Doc().Profile().id, anna);
+
+    Frame().RunCommand(32775); // New profile
+    EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kDiary);
+    EXPECT_EQ(Doc().Profile().id, 3u);
+    EXPECT_TRUE(Doc().Profile().Has(CProfileTable::kOpen));
+    CProfileTable profiles(m_env->Store(), m_env->TheClock());
+    profiles.FindId(anna);
+    profiles.Load();
+    EXPECT_FALSE(profiles.Buffer().Has(CProfileTable::kOpen));
+}
+
+TEST_F(GuiTest, RefusedNumbersAreToldAndTheFieldTakesTheFocus)
+{
+    QWidget form;
+    auto* field = new QLineEdit(&form);
+    auto* other = new QLineEdit(&form);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    other->setFocus();
+    const std::tuple<const char*, bool, const char*> cases[] = {
+        {"12.5", true, ""},
+        {"twelve", false, "Please enter a number."},
+        {"1000000", false, "Please enter a number between 0 and 999999."},
+    };
+    for (const auto& [text, ok, message] : cases) {
+        m_box = RecordingMessageBox();
+        field->setText(QString::fromLatin1(text));
+        double v = 0;
+        EXPECT_EQ(DialogData::Number(m_box, field, 0, 999999, &v), ok) << text;
+        EXPECT_EQ(m_box.Texts(), ok ? QStringList() : QStringList{QString::fromLatin1(message)}) << text;
+        EXPECT_EQ(field->hasFocus(), !ok) << text;
+        other->setFocus();
+    }
+    qint64 i = 0;
+    field->setText(QStringLiteral("2.5"));
+    EXPECT_FALSE(DialogData::Integer(m_box, field, 0, 100, &i));
+    EXPECT_EQ(m_box.Texts().last(), QStringLiteral("Please enter an integer."));
 }

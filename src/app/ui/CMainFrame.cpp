@@ -452,6 +452,13 @@ void CMainFrame::DeleteNutrientDatabase()
     m_services.doc.UpdateAllViews();
 }
 
+BackupRestore CMainFrame::Backups()
+{
+    return BackupRestore(m_services.env.Store(), m_services.env.TheClock(),
+                         m_services.env.Folders().DocumentsDir(), &m_services.messages,
+                         &m_services.waitCursor);
+}
+
 void CMainFrame::BackupAll()
 {
     CBackupDlg dialog(CBackupDlg::Kind::BackupAll, this);
@@ -459,9 +466,7 @@ void CMainFrame::BackupAll()
         return;
     if (m_view)
         m_view->FinishView(); // the backup holds what the screen shows
-    BackupRestore(m_services.env.Store(), m_services.env.TheClock(), m_services.env.Folders().DocumentsDir(),
-                  &m_services.messages, &m_services.waitCursor)
-        .BackupAll();
+    Backups().BackupAll();
 }
 
 void CMainFrame::RestoreAll()
@@ -471,9 +476,7 @@ void CMainFrame::RestoreAll()
         return;
     // No view may hold a diary record while the databases are replaced.
     ShowView(CViewSplashScreen::kTemplate);
-    BackupRestore(m_services.env.Store(), m_services.env.TheClock(), m_services.env.Folders().DocumentsDir(),
-                  &m_services.messages, &m_services.waitCursor)
-        .RestoreAll();
+    Backups().RestoreAll();
 }
 
 void CMainFrame::RestoreNutrientDatabase()
@@ -481,9 +484,7 @@ void CMainFrame::RestoreNutrientDatabase()
     CBackupDlg dialog(CBackupDlg::Kind::RestoreNutrients, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    BackupRestore(m_services.env.Store(), m_services.env.TheClock(), m_services.env.Folders().DocumentsDir(),
-                  &m_services.messages, &m_services.waitCursor)
-        .RestoreNutrientDatabase();
+    Backups().RestoreNutrientDatabase();
     m_services.doc.UpdateAllViews();
 }
 

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMap>
 
+class BackupRestore;
 class CDatePicker;
 class CFormView;
 class QAction;
@@ -78,6 +79,7 @@ private:
     void NewProfile();
     void OpenProfile();
     void DeleteNutrientDatabase();
+    BackupRestore Backups();
     void BackupAll();
     void RestoreAll();
     void RestoreNutrientDatabase();

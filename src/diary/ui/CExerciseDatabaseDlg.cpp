@@ -2,7 +2,7 @@
 
 #include "ActivityTable.h"
 #include "CTransparentStatic.h"
-#include "DataExchange.h"
+#include "DialogData.h"
 #include "QtMessageBox.h"
 
 #include <QComboBox>
@@ -34,12 +34,9 @@ void CExerciseDatabaseDlg::accept()
     if (!item)
         return;
     qint64 minutes = 0;
-    QString message;
-    if (!DataExchange::ToInteger(m_time->currentText(), &minutes, &message) ||
-        !DataExchange::InRange(static_cast<double>(minutes), 0, 1440, &message)) {
-        QtMessageBox(this).Tell(message, IMessageBox::Icon::Warning);
+    QtMessageBox messages(this);
+    if (!DialogData::Integer(messages, m_time->lineEdit(), 0, 1440, &minutes))
         return;
-    }
     m_activity = item->data(Qt::UserRole).toUInt();
     m_minutes = static_cast<quint32>(minutes);
     CFullScreenDialog::accept();

@@ -2,6 +2,7 @@
 
 #include "CTransparentStatic.h"
 #include "DataExchange.h"
+#include "DialogData.h"
 #include "IMessageBox.h"
 #include "NumberFormat.h"
 #include "QtMessageBox.h"
@@ -47,14 +48,12 @@ CMealPropertiesDlg::CMealPropertiesDlg(const QString& caption, const IMealProper
 
 void CMealPropertiesDlg::accept()
 {
-    QString message;
+    QtMessageBox messages(this);
     double servings = 0;
     double grams = 0;
-    if (!DataExchange::ToNumberInRange(m_servings->text(), 0, 999999, &servings, &message) ||
-        !DataExchange::ToNumberInRange(m_grams->text(), 0, 999999, &grams, &message)) {
-        QtMessageBox(this).Tell(message, IMessageBox::Icon::Warning);
+    if (!DialogData::Number(messages, m_servings, 0, 999999, &servings) ||
+        !DialogData::Number(messages, m_grams, 0, 999999, &grams))
         return;
-    }
     m_values.servings = servings;
     m_values.grams = grams;
     m_values.hour = m_time->time().hour();

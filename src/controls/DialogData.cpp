@@ -1,0 +1,38 @@
+#include "DialogData.h"
+
+#include "DataExchange.h"
+#include "IMessageBox.h"
+
+#include <QLineEdit>
+
+namespace DialogData {
+
+namespace {
+bool Refuse(IMessageBox& messages, QLineEdit* field, const QString& message)
+{
+    messages.Tell(message, IMessageBox::Icon::Warning);
+    field->setFocus();
+    field->selectAll();
+    return false;
+}
+} // namespace
+
+bool Number(IMessageBox& messages, QLineEdit* field, double min, double max, double* value)
+{
+    QString message;
+    if (!DataExchange::ToNumberInRange(field->text(), min, max, value, &message))
+        return Refuse(messages, field, message);
+    return true;
+}
+
+bool Integer(IMessageBox& messages, QLineEdit* field, qint64 min, qint64 max, qint64* value)
+{
+    QString message;
+    if (!DataExchange::ToInteger(field->text(), value, &message) ||
+        !DataExchange::InRange(static_cast<double>(*value), static_cast<double>(min),
+                               static_cast<double>(max), &message))
+        return Refuse(messages, field, message);
+    return true;
+}
+
+} // namespace DialogData

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class IMessageBox;
+class QLineEdit;
+
+// Reads numeric fields of a dialog the way every dialog does: a refused text is told with its
+// message, the field gets the focus with its text selected, and the dialog stays open.
+namespace DialogData {
+
+bool Number(IMessageBox& messages, QLineEdit* field, double min, double max, double* value);
+bool Integer(IMessageBox& messages, QLineEdit* field, qint64 min, qint64 max, qint64* value);
+
+} // namespace DialogData
