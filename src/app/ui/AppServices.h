@@ -1,6 +1,7 @@
 #pragma once
 
 class AppEnvironment;
+class CompanionLink;
 class CFoodDBDoc;
 class IMessageBox;
 class IWaitCursor;
@@ -13,4 +14,5 @@ struct AppServices
     CFoodDBDoc& doc;
     IMessageBox& messages;
     IWaitCursor& waitCursor;
+    CompanionLink* companion = nullptr; // none: no notifications
 };

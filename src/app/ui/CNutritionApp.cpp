@@ -4,8 +4,10 @@
 #include "CFoodDBDoc.h"
 #include "CInternationalSettingsDlg.h"
 #include "CMainFrame.h"
+#include "CompanionLink.h"
 #include "DatabaseConversion.h"
 #include "DiaryDialogs.h"
+#include "ExchangeChannel.h"
 #include "SingleInstance.h"
 
 #include <QCoreApplication>
@@ -18,6 +20,7 @@ CNutritionApp::CNutritionApp(AppEnvironment& env, IMessageBox& messages, IWaitCu
 CNutritionApp::~CNutritionApp()
 {
     // The frame and its views go before the document they observe.
+    m_endpoint.reset();
     m_frame.reset();
 }
 
@@ -33,7 +36,9 @@ bool CNutritionApp::StartUp()
     m_doc = std::make_unique<CFoodDBDoc>(m_env.Store(), m_env.TheClock());
     m_dialogs = std::make_unique<DiaryDialogs>(*m_doc, m_env.Folders(), m_messages, m_waitCursor);
     m_dialogs->Install();
-    m_services = std::make_unique<AppServices>(AppServices{m_env, *m_doc, m_messages, m_waitCursor});
+    m_companion = std::make_unique<CompanionLink>(m_env.TheRegistry());
+    m_services = std::make_unique<AppServices>(
+        AppServices{m_env, *m_doc, m_messages, m_waitCursor, m_companion.get()});
     m_frame = std::make_unique<CMainFrame>(*m_services);
     m_dialogs->SetParent(m_frame.get());
     connect(m_instance.get(), &SingleInstance::raiseRequested, m_frame.get(), &CMainFrame::BringToFront);
@@ -70,12 +75,23 @@ void CNutritionApp::SelectStartProfile()
     m_frame->ShowView(101);
 }
 
+quint32 CNutritionApp::EndpointNumber() const
+{
+    return m_endpoint ? m_endpoint->Number() : 0;
+}
+
 void CNutritionApp::PublishWindow()
 {
+    // The endpoint of the exchange message; the companion's message updates every view.
+    m_endpoint = std::make_unique<ExchangeEndpoint>();
+    if (!m_endpoint->Listen(static_cast<quint32>(QCoreApplication::applicationPid())))
+        return;
+    connect(m_endpoint.get(), &ExchangeEndpoint::exchangeReceived, m_frame.get(),
+            &CMainFrame::OnExchangeMessage);
     // The key is the companion's to create; without it nothing is published.
     Registry::Key key;
     if (!m_env.TheRegistry().OpenKey(Registry::Hive::CurrentUser, QString::fromLatin1(kSettingsKey), &key))
         return;
-    key.SetDword(QStringLiteral("HWND"), static_cast<quint32>(QCoreApplication::applicationPid()));
+    key.SetDword(QStringLiteral("HWND"), m_endpoint->Number());
     key.Close();
 }

@@ -9,6 +9,8 @@
 class AppEnvironment;
 class CFoodDBDoc;
 class CMainFrame;
+class CompanionLink;
+class ExchangeEndpoint;
 class DiaryDialogs;
 class IMessageBox;
 class IWaitCursor;
@@ -33,6 +35,9 @@ public:
 
     CFoodDBDoc& Doc() { return *m_doc; }
     CMainFrame* Frame() const { return m_frame.get(); }
+    CompanionLink& Companion() { return *m_companion; }
+    // The number under which this program's endpoint listens (its "HWND").
+    quint32 EndpointNumber() const;
 
 private:
     void PublishWindow();
@@ -42,6 +47,8 @@ private:
     IWaitCursor& m_waitCursor;
     std::unique_ptr<CFoodDBDoc> m_doc;
     std::unique_ptr<DiaryDialogs> m_dialogs;
+    std::unique_ptr<CompanionLink> m_companion;
+    std::unique_ptr<ExchangeEndpoint> m_endpoint;
     std::unique_ptr<AppServices> m_services;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<CMainFrame> m_frame;

@@ -6,6 +6,7 @@
 #include "CStripedListCtrl.h"
 #include "CWarningsDlg.h"
 #include "CommandIcons.h"
+#include "CompanionLink.h"
 #include "IMessageBox.h"
 #include "Measures.h"
 #include "NumberFormat.h"
@@ -64,8 +65,9 @@ CFoodDBView::CFoodDBView(AppServices& services, QWidget* parent) : CFormView(ser
     m_weight->setProperty("id", 1005);
     m_weight->setGeometry(DluRect(115, 2, 25, 12));
     connect(m_weight, &CColorEdit::focusLost, this, [this] {
-        // The weight is kept as soon as the field is left.
+        // The weight is kept as soon as the field is left, and the companion hears of it.
         SaveDay();
+        NotifyCompanion();
     });
     for (int k = 0; k < 4; ++k) {
         m_params[k] = new CColorEdit(this);
@@ -265,10 +267,18 @@ void CFoodDBView::ShowWarnings()
     dialog.exec();
 }
 
+void CFoodDBView::NotifyCompanion()
+{
+    if (m_services.companion)
+        m_services.companion->NotifyCompanion(m_services.doc.CurrentDate());
+}
+
 void CFoodDBView::AfterChange(bool notify)
 {
-    if (notify)
+    if (notify) {
         SaveDay();
+        NotifyCompanion();
+    }
     ShowWarnings();
 }
 
@@ -322,6 +332,10 @@ bool CFoodDBView::OnCommand(int id)
         return true;
     case 32815:
         EditSelected();
+        return true;
+    case 32869: // Launch Ravelin
+        if (m_services.companion)
+            m_services.companion->LaunchCompanion();
         return true;
     case 32814:
         DeleteSelected();

@@ -49,6 +49,7 @@ private:
     void Redraw();
     void DateChange();
     void AfterChange(bool notify);
+    void NotifyCompanion();
     void ShowWarnings();
     QTreeWidgetItem* FirstSelectedRow() const;
     void EditSelected();
