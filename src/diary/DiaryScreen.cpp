@@ -137,6 +137,15 @@ std::array<SummaryLine, kSummaryLines> SummaryLines(const CFoodDBDoc& doc)
     return lines;
 }
 
+QString AmountText(double servings, double grams, const QString& servingName)
+{
+    const QString count = FormatFixed(servings, 6, 2) + QStringLiteral(" x ");
+    if (!servingName.isEmpty())
+        return count + servingName;
+    // 0 servings show their grams rather than divide by zero.
+    return count + Cell(servings != 0 ? grams / servings : grams) + QStringLiteral(" g");
+}
+
 std::vector<Row> Rows(CFoodDBDoc& doc, quint32 dayId)
 {
     std::vector<Row> rows;
@@ -172,13 +181,7 @@ std::vector<Row> Rows(CFoodDBDoc& doc, quint32 dayId)
             const double scale = e.weight * 0.01;
             r.cells[1] = food.name;
             r.cells[2] = Cell(food.values[Nutrient::Energy] * scale);
-            const QString servings = FormatFixed(e.servings, 6, 2) + QStringLiteral(" x ");
-            if (!e.servingName.isEmpty())
-                r.cells[3] = servings + e.servingName;
-            else if (e.servings != 0)
-                r.cells[3] = servings + Cell(e.weight / e.servings) + QStringLiteral(" g");
-            else
-                r.cells[3] = servings + Cell(e.weight) + QStringLiteral(" g");
+            r.cells[3] = AmountText(e.servings, e.weight, e.servingName);
             r.cells[4] = Cell(e.weight);
             for (size_t i = 0; i < kNutrientColumns.size(); ++i)
                 r.cells[5 + i] = Cell(food.values[kNutrientColumns[i]] * scale);

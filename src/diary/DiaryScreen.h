@@ -44,6 +44,8 @@ QStringList ColumnHeaders();
 // The line for a summary selection (0..15) from the document's figures of the day.
 SummaryLine Summary(int code, const CFoodDBDoc& doc);
 std::array<SummaryLine, kSummaryLines> SummaryLines(const CFoodDBDoc& doc);
+// The amount of a meal: "  1.50 x slice", or without a serving-size name "  1.50 x   40.0 g".
+QString AmountText(double servings, double grams, const QString& servingName);
 // The rows of a day: the companion's row first when the profile uses its exercises, then the
 // entries in the order the meals table gives them.
 std::vector<Row> Rows(CFoodDBDoc& doc, quint32 dayId);
