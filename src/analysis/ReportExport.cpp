@@ -10,6 +10,8 @@
 #include "EnergyRules.h"
 #include "Measures.h"
 
+#include <QHash>
+
 #include <array>
 #include <variant>
 #include <vector>
@@ -155,6 +157,8 @@ bool ExportReport(CFoodDBDoc& doc, FileTime from, FileTime to, const QString& pa
     std::array<int, 4> paramDays{};
     int recordDays = 0;
     const double bodyWeight = doc.WeightOnDay(doc.TheClock().Today());
+    // A diary repeats its foods: each is summed once per export.
+    QHash<quint32, FoodData> foods;
 
     for (FileTime d = from; d <= to; d = AddDays(d, 1)) {
         if (!days.FindDay(d, profile.id))
@@ -207,8 +211,13 @@ bool ExportReport(CFoodDBDoc& doc, FileTime from, FileTime to, const QString& pa
                         -ExerciseCalories(e.activity, e.minutes, bodyWeight)};
                 Empty(line, 17);
             } else {
-                FoodData food;
-                doc.LoadFood(e.foodId, &food); // a food no longer there gives no name and zeros
+                auto known = foods.constFind(e.foodId);
+                if (known == foods.constEnd()) {
+                    FoodData loaded;
+                    doc.LoadFood(e.foodId, &loaded); // a food no longer there gives no name and zeros
+                    known = foods.insert(e.foodId, loaded);
+                }
+                const FoodData& food = known.value();
                 NutrientValues portion;
                 for (int n = 0; n < kNutrientCount; ++n)
                     portion.amounts[n] = food.values.amounts[n] * e.weight * 0.01;

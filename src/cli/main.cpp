@@ -6,11 +6,14 @@
 #include "CliArguments.h"
 #include "ConsoleMessageBox.h"
 #include "DatabaseConversion.h"
+#include "DateRules.h"
 #include "DiaryScreen.h"
 #include "Measures.h"
 #include "NumberFormat.h"
 #include "NumberText.h"
 #include "NutrientImport.h"
+#include "ReportCalculator.h"
+#include "ReportExport.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -33,6 +36,8 @@ const char* const kUsage =
     "  exercise add --date YYYY-MM-DD --activity INDEX --minutes M [--time HH:MM]\n"
     "  weight set --date YYYY-MM-DD KG\n"
     "  day show [--date YYYY-MM-DD]\n"
+    "  report --from YYYY-MM-DD --to YYYY-MM-DD [--type 0|1|2]\n"
+    "  export-report --from YYYY-MM-DD --to YYYY-MM-DD FILE\n"
     "  import FILE\n"
     "  backup\n"
     "  restore\n"
@@ -268,6 +273,63 @@ int WeightSet(CFoodDBDoc& doc, const CliArguments& args)
     return 0;
 }
 
+bool ParsePeriod(const CliArguments& args, FileTime* from, FileTime* to, QString* error)
+{
+    if (!ParseDate(args.Value(QStringLiteral("from")), from) ||
+        !ParseDate(args.Value(QStringLiteral("to")), to)) {
+        *error = QStringLiteral("--from and --to take dates as YYYY-MM-DD.");
+        return false;
+    }
+    return true;
+}
+
+// The document's figures of today, which the reports compare with.
+void ComputeToday(CFoodDBDoc& doc)
+{
+    doc.SetCurrentDate(doc.TheClock().Today());
+    doc.OpenDay();
+    doc.ComputeDay(doc.Day().id);
+}
+
+int Report(CFoodDBDoc& doc, const CliArguments& args)
+{
+    FileTime from;
+    FileTime to;
+    QString error;
+    if (!ParsePeriod(args, &from, &to, &error))
+        return Usage(error);
+    const QString typeText =
+        args.Has(QStringLiteral("type")) ? args.Value(QStringLiteral("type")) : QStringLiteral("0");
+    static const QRegularExpression typeRe(QStringLiteral("^[012]$"));
+    if (!typeRe.match(typeText).hasMatch())
+        return Usage(QStringLiteral("--type is 0, 1 or 2."));
+    const auto type = static_cast<ReportCalculator::Type>(typeText.toInt());
+    ComputeToday(doc);
+    const ReportCalculator::Period period = ReportCalculator::MakePeriod(from, to, doc.TheClock().Today());
+    const bool dmy = doc.Profile().Has(CProfileTable::kDayMonthYear);
+    Out() << ReportCalculator::TypeNames().at(static_cast<int>(type)) << "  " << DateText(period.from, dmy)
+          << " to " << DateText(period.to, dmy) << " (" << period.days
+          << (period.days == 1 ? " day" : " days") << ")\n";
+    Out() << ReportCalculator::Columns(type).join(QLatin1Char('\t')) << '\n';
+    for (const ReportCalculator::Row& row : ReportCalculator(doc).Rows(period, type))
+        Out() << row.text << '\t' << row.cells.join(QLatin1Char('\t')) << '\n';
+    return 0;
+}
+
+int ExportReportCommand(CFoodDBDoc& doc, const CliArguments& args)
+{
+    FileTime from;
+    FileTime to;
+    QString error;
+    if (!ParsePeriod(args, &from, &to, &error))
+        return Usage(error);
+    if (args.Positional().size() != 2)
+        return Usage(QStringLiteral("export-report takes one file."));
+    ComputeToday(doc);
+    ConsoleMessageBox messages;
+    return ReportExport::ExportReport(doc, from, to, args.Positional()[1], &messages) ? 0 : kFailure;
+}
+
 int DayShow(CFoodDBDoc& doc, const CliArguments& args)
 {
     When when;
@@ -373,11 +435,14 @@ int main(int argc, char** argv)
             return Fail(error);
         return DataCommand(*env, p);
     }
-    const QString command = p[0] + QLatin1Char(' ') + p.value(1);
-    static const QStringList known = {QStringLiteral("profile new"),  QStringLiteral("profile list"),
-                                      QStringLiteral("profile open"), QStringLiteral("meal add"),
-                                      QStringLiteral("exercise add"), QStringLiteral("weight set"),
-                                      QStringLiteral("day show")};
+    const bool oneWord = p[0] == QLatin1String("report") || p[0] == QLatin1String("export-report");
+    const QString command = oneWord ? p[0] : p[0] + QLatin1Char(' ') + p.value(1);
+    static const QStringList known = {
+        QStringLiteral("profile new"), QStringLiteral("profile list"), QStringLiteral("profile open"),
+        QStringLiteral("meal add"),    QStringLiteral("exercise add"), QStringLiteral("weight set"),
+        QStringLiteral("day show"),    QStringLiteral("report"),       QStringLiteral("export-report")};
+    if (command == QLatin1String("report") && p.size() != 1)
+        return Usage(QStringLiteral("report takes no file."));
     if (!known.contains(command))
         return Usage(QStringLiteral("unknown command \"%1\".").arg(p.join(QLatin1Char(' '))));
     static const QMap<QString, QStringList> options = {
@@ -389,6 +454,8 @@ int main(int argc, char** argv)
           QStringLiteral("time")}},
         {QStringLiteral("weight set"), {QStringLiteral("date")}},
         {QStringLiteral("day show"), {QStringLiteral("date")}},
+        {QStringLiteral("report"), {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("type")}},
+        {QStringLiteral("export-report"), {QStringLiteral("from"), QStringLiteral("to")}},
     };
     if (!args.OnlyOptions(options.value(command), &error))
         return Usage(error);
@@ -408,5 +475,9 @@ int main(int argc, char** argv)
         return ExerciseAdd(doc, args);
     if (command == QLatin1String("weight set"))
         return WeightSet(doc, args);
+    if (command == QLatin1String("report"))
+        return Report(doc, args);
+    if (command == QLatin1String("export-report"))
+        return ExportReportCommand(doc, args);
     return DayShow(doc, args);
 }

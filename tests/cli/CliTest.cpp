@@ -186,3 +186,33 @@ TEST_F(CliTest, DataCommands)
     EXPECT_EQ(Cli(Words("check")).out, QStringLiteral("The databases are in the current format.\n"));
     EXPECT_EQ(Cli(Words("check extra")).code, 2);
 }
+
+TEST_F(CliTest, ReportAndExport)
+{
+    Cli(Words("profile new Anna"));
+    Cli(Words("meal add --date 2026-12-07 --food 7 --grams 200"));
+    Cli(Words("meal add --date 2026-12-08 --food 8 --grams 100"));
+    Result r = Cli(Words("report --from 2026-12-07 --to 2026-12-08 --type 1"));
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2 + 12);
+    EXPECT_EQ(lines[0],
+              QStringLiteral("Nutrient values - totals for period  12-07-2026 to 12-08-2026 (2 days)"));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Calories (kcal)\t 552.0\t"))) << lines[2].toStdString();
+
+    const QString file = m_home.filePath(QStringLiteral("report.csv"));
+    r = Cli({QStringLiteral("export-report"), QStringLiteral("--from"), QStringLiteral("2026-12-07"),
+             QStringLiteral("--to"), QStringLiteral("2026-12-08"), file});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> csv = f.readAll().split('\n');
+    EXPECT_TRUE(csv[4].startsWith("12-07-2026,13:45,Rye bread,  1.00 x  200.0 g,200,500,0,16,"))
+        << csv[4].toStdString();
+
+    // Wrong periods and types are usage errors.
+    for (const char* bad : {"report --from 2026-12-07", "report --from 2026-12-07 --to 2026-12-08 --type 3",
+                            "export-report --from 2026-12-07 --to 2026-12-08"}) {
+        EXPECT_EQ(Cli(Words(bad)).code, 2) << bad;
+    }
+}
