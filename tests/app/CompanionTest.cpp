@@ -1,5 +1,6 @@
 #include "CColorEdit.h"
 #include "CFoodDBView.h"
+#include "CFoodDBViewDetails.h"
 #include "CStripedListCtrl.h"
 #include "CompanionLink.h"
 #include "ExchangeChannel.h"
@@ -131,4 +132,22 @@ TEST_F(CompanionTest, ACompanionThatNeverAnswersDelaysAtMostTheTimeLimit)
     EXPECT_FALSE(m_app->Companion().NotifyCompanion(m_env->TheClock().Today()));
     // Coarse on purpose: this is about not hanging, not about speed.
     EXPECT_LT(t.elapsed(), 3 * ExchangeChannel::kAnswerMs);
+}
+
+TEST_F(CompanionTest, AMessageWhileTheReportsShowUpdatesThem)
+{
+    StandIn standIn;
+    ASSERT_TRUE(standIn.Start(m_dir.path()));
+    const quint32 profile = AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    Doc().Profile().Set(CProfileTable::kCompanionExercises, true);
+    Doc().SaveProfile();
+    Frame().RunCommand(32853);
+    auto* reports = qobject_cast<CFoodDBViewDetails*>(Frame().CurrentView());
+    ASSERT_TRUE(reports);
+    EXPECT_EQ(reports->List()->topLevelItem(1)->text(1), QStringLiteral("   0.0"));
+    EXPECT_EQ(standIn.Ask(QStringLiteral("write %1 %2 350 72.5").arg(profile).arg(Today()).toUtf8()),
+              QByteArray("done written told"));
+    EXPECT_EQ(reports->List()->topLevelItem(1)->text(0), QStringLiteral("Expenditure (kcal)"));
+    EXPECT_EQ(reports->List()->topLevelItem(1)->text(1), QStringLiteral(" 350.0"));
 }

@@ -7,6 +7,7 @@
 #include "CDatePicker.h"
 #include "CFoodDBDoc.h"
 #include "CFoodDBView.h"
+#include "CFoodDBViewDetails.h"
 #include "CProfilesDlg.h"
 #include "CViewPlaceholder.h"
 #include "CViewSplashScreen.h"
@@ -310,6 +311,9 @@ void CMainFrame::ShowView(int templateId)
         break;
     case kDiary:
         m_view = new CFoodDBView(m_services);
+        break;
+    case kReports:
+        m_view = new CFoodDBViewDetails(m_services);
         break;
     default:
         m_view = new CViewPlaceholder(m_services, info->templateId, QString::fromLatin1(info->title));

@@ -1,0 +1,217 @@
+#include "CFoodDBViewDetails.h"
+
+#include "AppEnvironment.h"
+#include "CDatePicker.h"
+#include "CFoodDBDoc.h"
+#include "CStripedListCtrl.h"
+#include "CTransparentStatic.h"
+#include "DateRules.h"
+#include "LocalDateTime.h"
+#include "ProgramFont.h"
+#include "ReportExport.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QHeaderView>
+
+namespace {
+
+constexpr int kSelectorHeight = 22;
+constexpr int kWidth = 240;
+
+QDate ToQDate(FileTime t)
+{
+    const LocalDateTime l = t.ToLocal();
+    return QDate(l.year, l.month, l.day);
+}
+
+FileTime ToFileTime(const QDate& d)
+{
+    return FileTime::FromDate(d.year(), d.month(), d.day());
+}
+
+QDateEdit* Picker(QWidget* parent, int x)
+{
+    auto* p = new QDateEdit(parent);
+    p->setDisplayFormat(QStringLiteral("dd MMM yy"));
+    p->setCalendarPopup(true);
+    p->setLocale(QLocale::c());
+    p->setFont(ProgramFont(11));
+    p->setGeometry(x, 0, 88, 22);
+    return p;
+}
+
+} // namespace
+
+CFoodDBViewDetails::CFoodDBViewDetails(AppServices& services, QWidget* parent)
+    : CFormView(services, kTemplate, parent)
+{
+    setFont(ProgramFont(13));
+    auto* fromLabel = new CTransparentStatic(QStringLiteral("From:"), this);
+    fromLabel->SetFont(13);
+    fromLabel->setGeometry(2, 3, 28, 16);
+    auto* toLabel = new CTransparentStatic(QStringLiteral("To:"), this);
+    toLabel->SetFont(13);
+    toLabel->setGeometry(126, 3, 24, 16);
+    m_from = Picker(this, 30);
+    m_to = Picker(this, 150);
+    m_list = new CStripedListCtrl(this);
+    m_list->setProperty("id", 1034);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->header()->setSectionsMovable(true);
+    m_list->setGeometry(0, 23, kWidth, 228);
+    m_type = new QComboBox(this);
+    m_type->setProperty("id", 1212);
+    m_type->setFont(ProgramFont(13));
+    m_type->addItems(ReportCalculator::TypeNames());
+    connect(m_from, &QDateEdit::dateChanged, this, [this] {
+        if (m_initialised)
+            m_services.doc.UpdateAllViews();
+    });
+    connect(m_to, &QDateEdit::dateChanged, this, [this] {
+        if (m_initialised)
+            m_services.doc.UpdateAllViews();
+    });
+    connect(m_type, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_initialised)
+            m_services.doc.UpdateAllViews();
+    });
+}
+
+void CFoodDBViewDetails::resizeEvent(QResizeEvent* event)
+{
+    CFormView::resizeEvent(event);
+    // The list fills the form between the pickers and the selector under it.
+    m_list->setGeometry(0, 23, kWidth, height() - 23 - kSelectorHeight);
+    m_type->setGeometry(0, height() - kSelectorHeight, kWidth, kSelectorHeight);
+}
+
+void CFoodDBViewDetails::SetDatePicker(CDatePicker* picker)
+{
+    if (m_picker)
+        disconnect(m_picker, nullptr, this, nullptr);
+    m_picker = picker;
+    if (!m_picker)
+        return;
+    // The current-day picker moves the document's day, as in the diary; the period stays.
+    connect(m_picker, &CDatePicker::closeUp, this, [this] {
+        CFoodDBDoc& doc = m_services.doc;
+        doc.SaveDay();
+        doc.SetCurrentDate(*m_picker);
+        doc.OpenDay();
+        doc.UpdateAllViews();
+    });
+}
+
+void CFoodDBViewDetails::SetPeriod(FileTime from, FileTime to)
+{
+    const bool was = m_initialised;
+    m_initialised = false; // one update for both dates
+    m_from->setDate(ToQDate(from));
+    m_to->setDate(ToQDate(to));
+    m_initialised = was;
+    if (m_initialised)
+        m_services.doc.UpdateAllViews();
+}
+
+ReportCalculator::Period CFoodDBViewDetails::Period() const
+{
+    return ReportCalculator::MakePeriod(ToFileTime(m_from->date()), ToFileTime(m_to->date()),
+                                        m_services.doc.TheClock().Today());
+}
+
+void CFoodDBViewDetails::OnInitialUpdate()
+{
+    const FileTime day = m_services.doc.CurrentDate();
+    m_from->setDate(ToQDate(day));
+    m_to->setDate(ToQDate(day));
+    m_type->setCurrentIndex(0);
+    if (m_picker)
+        m_services.doc.ShowCurrentDate(*m_picker);
+    m_initialised = true;
+    Redraw();
+}
+
+void CFoodDBViewDetails::OnDocumentUpdate()
+{
+    if (m_initialised)
+        Redraw();
+}
+
+void CFoodDBViewDetails::Redraw()
+{
+    if (!m_services.doc.HasOpenProfile())
+        return;
+    ReportCalculator::Period period = Period();
+    // To before From: To takes From's date.
+    if (ToQDate(period.to) != m_to->date()) {
+        const QSignalBlocker block(m_to);
+        m_to->setDate(ToQDate(period.to));
+    }
+    const auto type = static_cast<ReportCalculator::Type>(qMax(0, m_type->currentIndex()));
+    m_list->clear();
+    const QStringList headers = ReportCalculator::Columns(type);
+    m_list->setColumnCount(headers.size());
+    m_list->setHeaderLabels(headers);
+    const std::vector<int> widths =
+        ReportCalculator::ColumnWidths(type, m_list->width() - 2 * m_list->frameWidth());
+    for (int c = 0; c < headers.size(); ++c) {
+        m_list->setColumnWidth(c, widths[static_cast<size_t>(c)]);
+        m_list->headerItem()->setTextAlignment(c,
+                                               (c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+    }
+    QList<QTreeWidgetItem*> items;
+    for (const ReportCalculator::Row& row : ReportCalculator(m_services.doc).Rows(period, type)) {
+        auto* item = new QTreeWidgetItem(QStringList{row.text} + row.cells);
+        for (int c = 1; c < headers.size(); ++c)
+            item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        items << item;
+    }
+    m_list->addTopLevelItems(items);
+    // The list scrolls sideways anyway: the first column is never narrower than its texts.
+    m_list->resizeColumnToContents(0);
+    m_list->setColumnWidth(0, qMax(widths[0], m_list->columnWidth(0)));
+}
+
+bool CFoodDBViewDetails::OnCommand(int id)
+{
+    const FileTime today = m_services.doc.TheClock().Today();
+    switch (id) {
+    case 32857:
+        SetPeriod(today, today);
+        return true;
+    case 32859:
+        SetPeriod(AddDays(today, -7), AddDays(today, -1));
+        return true;
+    case 32860:
+        SetPeriod(AddDays(today, -30), AddDays(today, -1));
+        return true;
+    case 32870:
+        ExportReport();
+        return true;
+    case 32832:
+    case 32835:
+        if (m_picker) {
+            m_picker->SetDate(m_picker->Date().AddDays(id == 32832 ? -1 : 1));
+            emit m_picker->closeUp();
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CFoodDBViewDetails::ExportReport()
+{
+    const ReportCalculator::Period period = Period();
+    QFileDialog dialog(window(), QStringLiteral("Export report"), m_services.env.Folders().DocumentsDir(),
+                       QStringLiteral("*.csv"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    ReportExport::ExportReport(m_services.doc, period.from, period.to, dialog.selectedFiles().first(),
+                               &m_services.messages);
+}

@@ -1,0 +1,112 @@
+#include "CDatePicker.h"
+#include "CFoodDBViewDetails.h"
+#include "CStripedListCtrl.h"
+#include "DateRules.h"
+#include "GuiFixture.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QFileDialog>
+
+namespace {
+
+class ReportsViewTest : public GuiTest
+{
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        AddProfile(QStringLiteral("Anna"), true);
+        CFoodTable foods(m_env->Store());
+        foods.NewRecord(1001);
+        foods.Buffer().name = QStringLiteral("Bread");
+        foods.Buffer().referenceWeight = 100;
+        foods.Buffer().values.amounts[static_cast<int>(Nutrient::Energy)] = 250;
+        foods.Save();
+    }
+
+    // A meal on a past day, with the day's figures as the diary leaves them.
+    void Meal(int daysAgo, double grams)
+    {
+        CFoodDBDoc& doc = Doc();
+        const FileTime keep = doc.CurrentDate();
+        const FileTime day = AddDays(m_env->TheClock().Today(), -daysAgo);
+        doc.SetCurrentDate(day);
+        doc.OpenDay();
+        doc.AddMealEntry(1001, grams, 1, QString(), day);
+        doc.ComputeDay(doc.Day().id);
+        doc.SaveDay();
+        doc.SetCurrentDate(keep);
+        doc.OpenDay();
+    }
+
+    CFoodDBViewDetails& Reports() { return *qobject_cast<CFoodDBViewDetails*>(Frame().CurrentView()); }
+    QString Cell(int row, int column) { return Reports().List()->topLevelItem(row)->text(column); }
+};
+
+} // namespace
+
+TEST_F(ReportsViewTest, PeriodsTypesAndTheListedRows)
+{
+    Start();
+    Meal(5, 400); // 1000 kcal
+    Meal(2, 300); // 750 kcal
+    Frame().RunCommand(32853);
+    ASSERT_EQ(Frame().CurrentViewType(), CMainFrame::kReports);
+    // It opens on the current day, type 0.
+    EXPECT_EQ(Reports().Period().days, 1);
+    EXPECT_EQ(Reports().TypeSelector()->currentIndex(), 0);
+    EXPECT_EQ(Reports().List()->topLevelItemCount(), 12);
+
+    Frame().RunCommand(32859); // Last week
+    EXPECT_EQ(Reports().Period().from, AddDays(m_env->TheClock().Today(), -7));
+    EXPECT_EQ(Cell(0, 1), QStringLiteral(" 250.0")); // 1750 kcal over 7 days
+    Reports().TypeSelector()->setCurrentIndex(1);
+    EXPECT_EQ(Cell(0, 1), QStringLiteral("1750.0"));
+    Shot(&Frame(), QStringLiteral("reports"));
+
+    Doc().Profile().paramNames[1] = QStringLiteral("Pulse");
+    Doc().SaveProfile();
+    Reports().TypeSelector()->setCurrentIndex(2);
+    EXPECT_EQ(Reports().List()->columnCount(), 3);
+    ASSERT_EQ(Reports().List()->topLevelItemCount(), 1);
+    EXPECT_EQ(Cell(0, 0), QStringLiteral("Pulse ()"));
+
+    // To before From: To takes From's date.
+    Reports().ToPicker()->setDate(Reports().FromPicker()->date().addDays(-3));
+    EXPECT_EQ(Reports().ToPicker()->date(), Reports().FromPicker()->date());
+    EXPECT_EQ(Reports().Period().days, 1);
+}
+
+TEST_F(ReportsViewTest, ExportWritesTheChosenFile)
+{
+    Start();
+    Meal(1, 100);
+    Frame().RunCommand(32853);
+    Frame().RunCommand(32860); // Last month
+    const QString path = m_dir.filePath(QStringLiteral("month"));
+    OnNextModal([&path](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("csv"));
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    Frame().RunCommand(32870);
+    QFile f(path + QStringLiteral(".csv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().startsWith("Profile:,,Anna,"));
+}
+
+TEST_F(ReportsViewTest, TheDayButtonsMoveTheDocumentsDayNotThePeriod)
+{
+    Start();
+    Frame().RunCommand(32853);
+    const auto period = Reports().Period();
+    Frame().RunCommand(32832);
+    EXPECT_EQ(Doc().CurrentDate(), AddDays(m_env->TheClock().Today(), -1));
+    EXPECT_EQ(Reports().Period().from, period.from);
+    Frame().RunCommand(32778); // the diary shows that day
+    EXPECT_EQ(Frame().DatePicker()->Date(), AddDays(m_env->TheClock().Today(), -1));
+}
