@@ -28,16 +28,31 @@ public:
         Normal = 400,
         Bold = 700,
     };
+    enum class PenStyle
+    {
+        Solid = 0,
+        Dash = 1,
+    };
+    enum class Align
+    {
+        Left,
+        Right,
+    };
 
     virtual ~IDrawSurface() = default;
     // Drawing outside the rectangle is dropped until the clip is reset.
     virtual void SetClip(int x, int y, int width, int height) = 0;
     virtual void ResetClip() = 0;
-    virtual void SetPen(Color color, int width = 1) = 0;
+    virtual void SetPen(Color color, int width = 1, PenStyle style = PenStyle::Solid) = 0;
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
     virtual void FillRect(int x, int y, int width, int height, Color color) = 0;
     virtual void FillEllipse(int x, int y, int width, int height, Color color) = 0;
     virtual void FillPolygon(const std::vector<Point>& points, Color color) = 0;
     // Text with its top-left corner at (x, y), in the program's font of that pixel height.
     virtual void Text(int x, int y, const QString& text, int height, Weight weight, Color color) = 0;
+    // Text in the box from (x1, y1) to (x2, y2), at its top, cut at the box.
+    virtual void TextBox(int x1, int y1, int x2, int y2, const QString& text, int height, Align align,
+                         Color color) = 0;
+    // The outline of a rectangle from (x1, y1) to (x2, y2) in the pen.
+    virtual void FrameRect(int x1, int y1, int x2, int y2) = 0;
 };

@@ -15,9 +15,14 @@ public:
         Add(QStringLiteral("clip %1,%2 %3x%4").arg(x).arg(y).arg(w).arg(h));
     }
     void ResetClip() override { Add(QStringLiteral("noclip")); }
-    void SetPen(Color c, int width) override
+    void SetPen(Color c, int width, PenStyle style) override
     {
-        Add(QStringLiteral("pen %1,%2,%3 %4").arg(c.r).arg(c.g).arg(c.b).arg(width));
+        Add(QStringLiteral("pen %1,%2,%3 %4%5")
+                .arg(c.r)
+                .arg(c.g)
+                .arg(c.b)
+                .arg(width)
+                .arg(style == PenStyle::Dash ? QStringLiteral(" dash") : QString()));
     }
     void Line(int x1, int y1, int x2, int y2) override
     {
@@ -41,6 +46,22 @@ public:
     void Text(int x, int y, const QString& text, int height, Weight, Color) override
     {
         Add(QStringLiteral("text %1,%2 h%3 %4").arg(x).arg(y).arg(height).arg(text));
+    }
+
+    void TextBox(int x1, int y1, int x2, int y2, const QString& text, int height, Align align, Color) override
+    {
+        Add(QStringLiteral("textbox %1,%2 %3,%4 h%5 %6 %7")
+                .arg(x1)
+                .arg(y1)
+                .arg(x2)
+                .arg(y2)
+                .arg(height)
+                .arg(align == Align::Right ? QStringLiteral("right") : QStringLiteral("left"))
+                .arg(text));
+    }
+    void FrameRect(int x1, int y1, int x2, int y2) override
+    {
+        Add(QStringLiteral("frame %1,%2 %3,%4").arg(x1).arg(y1).arg(x2).arg(y2));
     }
 
     const QStringList& Calls() const { return m_calls; }

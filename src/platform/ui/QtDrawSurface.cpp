@@ -22,9 +22,9 @@ void QtDrawSurface::ResetClip()
     m_painter.setClipping(false);
 }
 
-void QtDrawSurface::SetPen(Color color, int width)
+void QtDrawSurface::SetPen(Color color, int width, PenStyle style)
 {
-    m_painter.setPen(QPen(ToQt(color), width));
+    m_painter.setPen(QPen(ToQt(color), width, style == PenStyle::Dash ? Qt::DashLine : Qt::SolidLine));
 }
 
 void QtDrawSurface::Line(int x1, int y1, int x2, int y2)
@@ -66,5 +66,25 @@ void QtDrawSurface::Text(int x, int y, const QString& text, int height, Weight w
     m_painter.setFont(ProgramFont(height, static_cast<int>(weight)));
     m_painter.setPen(ToQt(color));
     m_painter.drawText(QRect(x, y, 1000, height + height / 2), Qt::AlignLeft | Qt::AlignTop, text);
+    m_painter.restore();
+}
+
+void QtDrawSurface::TextBox(int x1, int y1, int x2, int y2, const QString& text, int height, Align align,
+                            Color color)
+{
+    m_painter.save();
+    m_painter.setFont(ProgramFont(height));
+    m_painter.setPen(ToQt(color));
+    const QRect box(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
+    m_painter.setClipRect(box, Qt::IntersectClip);
+    m_painter.drawText(box, (align == Align::Right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop, text);
+    m_painter.restore();
+}
+
+void QtDrawSurface::FrameRect(int x1, int y1, int x2, int y2)
+{
+    m_painter.save();
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
     m_painter.restore();
 }

@@ -11,12 +11,15 @@ public:
     explicit QtDrawSurface(QPainter& painter) : m_painter(painter) {}
     void SetClip(int x, int y, int width, int height) override;
     void ResetClip() override;
-    void SetPen(Color color, int width) override;
+    void SetPen(Color color, int width, PenStyle style) override;
     void Line(int x1, int y1, int x2, int y2) override;
     void FillRect(int x, int y, int width, int height, Color color) override;
     void FillEllipse(int x, int y, int width, int height, Color color) override;
     void FillPolygon(const std::vector<Point>& points, Color color) override;
     void Text(int x, int y, const QString& text, int height, Weight weight, Color color) override;
+    void TextBox(int x1, int y1, int x2, int y2, const QString& text, int height, Align align,
+                 Color color) override;
+    void FrameRect(int x1, int y1, int x2, int y2) override;
 
 private:
     QPainter& m_painter;
