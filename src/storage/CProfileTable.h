@@ -93,12 +93,13 @@ public:
     void SetStartWeightFromDisplay(double v);
     void SetTargetWeightFromDisplay(double v);
     void SetWeeklyLossFromDisplay(double v);
+    // Any body weight of this profile, kg to the units it shows and back.
+    double WeightForDisplay(double kg) const;
+    double WeightFromDisplay(double v) const;
 
 private:
     std::vector<PropVal> Props() const override;
     void FromProps(const RecordReader& r) override;
-    double WeightForDisplay(double kg) const;
-    double WeightFromDisplay(double v) const;
 
     const Clock& m_clock;
 };

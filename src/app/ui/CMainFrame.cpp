@@ -11,6 +11,7 @@
 #include "CProfilesDlg.h"
 #include "CViewPlaceholder.h"
 #include "CViewSplashScreen.h"
+#include "CViewWeightTracker.h"
 #include "CommandIcons.h"
 #include "HelpLauncher.h"
 #include "IMessageBox.h"
@@ -314,6 +315,9 @@ void CMainFrame::ShowView(int templateId)
         break;
     case kReports:
         m_view = new CFoodDBViewDetails(m_services);
+        break;
+    case kWeightTracker:
+        m_view = new CViewWeightTracker(m_services);
         break;
     default:
         m_view = new CViewPlaceholder(m_services, info->templateId, QString::fromLatin1(info->title));

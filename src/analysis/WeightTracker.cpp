@@ -1,0 +1,109 @@
+#include "WeightTracker.h"
+
+#include "CChartCtrl.h"
+#include "CDiaryTable.h"
+#include "CFoodDBDoc.h"
+#include "DateRules.h"
+#include "NumberFormat.h"
+
+#include <algorithm>
+#include <cmath>
+
+bool WeightTracker::HasPlan() const
+{
+    const ProfileRecord& p = m_doc.Profile();
+    return p.weeklyLoss != 0 && p.targetWeight - p.startWeight != 0;
+}
+
+void WeightTracker::Build(CChartCtrl& chart)
+{
+    CProfileTable& profiles = m_doc.Profiles();
+    const ProfileRecord& profile = m_doc.Profile();
+    const double S = profiles.StartWeightForDisplay();
+    const double T = profiles.TargetWeightForDisplay();
+    const double L = profiles.WeeklyLossForDisplay();
+    const bool plan = HasPlan();
+    m_planned.SetSeries(QStringLiteral("Planned"), 0, 2, {255, 255, 175}, false, CChartSeries::kLine);
+    m_actual.SetSeries(QStringLiteral("Actual"), 0, 2, {0, 0, 0}, false, CChartSeries::kLine);
+    m_estimated.SetSeries(QStringLiteral("Estimated"), 0, 1, {175, 0, 0}, false, CChartSeries::kLine);
+
+    // 1. The plan.
+    int d = 0;
+    if (plan) {
+        d = static_cast<int>(std::fabs(T - S) / std::fabs(L) * 7);
+        for (int k = 0; k < d; k += 7)
+            m_planned.AddPoint(k, S - (k / 7.0) * L);
+        m_planned.AddPoint(d, T);
+    }
+
+    // 2. The weights entered from the start date on, when that day has a record.
+    int trackedMax = 0;
+    int trackedMin = 9182737;
+    bool anyWeight = false;
+    if (plan) {
+        CDiaryTable days(m_doc.Diary().Store(), m_doc.TheClock());
+        if (days.FindDay(profile.startDate, profile.id)) {
+            m_actual.AddPoint(0, S);
+            do {
+                const DayRecord& r = days.Buffer();
+                if (r.weight <= 0.2)
+                    continue;
+                const double w = profiles.WeightForDisplay(r.weight);
+                if (!m_actual.AddPoint(static_cast<double>(DaysBetween(r.date, profile.startDate)), w))
+                    break;
+                anyWeight = true;
+                const int iv = static_cast<int>(w);
+                if (iv + 1 > trackedMax)
+                    trackedMax = iv + 1;
+                if (iv + 1 < trackedMin)
+                    trackedMin = iv;
+            } while (days.NextDayOfProfile(profile.id));
+        }
+    }
+
+    // 3. The continuation at the planned rate from the latest weight.
+    int o = 0;
+    if (plan) {
+        double s = S;
+        if (anyWeight) {
+            o = static_cast<int>(m_actual.X(m_actual.Count() - 1));
+            s = m_actual.Y(m_actual.Count() - 1);
+        }
+        const int e = static_cast<int>(std::fabs(T - s) / std::fabs(L) * 7);
+        for (int k = o; k <= o + e; k += 7)
+            if (!m_estimated.AddPoint(k, s - ((k - o) / 7.0) * L))
+                break;
+    }
+
+    // 4. The axes.
+    chart.SetDayAxis(QStringLiteral("Days"), 0, std::max(d, o) + 7, 7, 0, 60);
+    const int a = static_cast<int>(std::min(S, T));
+    const int b = static_cast<int>(std::max(S, T));
+    const int top = std::max(trackedMax, b + 1);
+    const int bottom = std::min(trackedMin, a);
+    const int step = static_cast<int>(std::ceil((top - bottom) / 6.0));
+    chart.SetLeftAxis(profile.Has(CProfileTable::kMetric) ? QStringLiteral("Weight (kg)")
+                                                          : QStringLiteral("Weight (lbs)"),
+                      bottom, top, step);
+    chart.AddSeries(&m_planned);
+    chart.AddSeries(&m_actual);
+    chart.AddSeries(&m_estimated);
+}
+
+WeightTracker::Fields WeightTracker::CurrentFields()
+{
+    CProfileTable& profiles = m_doc.Profiles();
+    const ProfileRecord& profile = m_doc.Profile();
+    const FileTime today = m_doc.TheClock().Today();
+    const double currentKg = m_doc.WeightOnDay(today);
+    Fields f;
+    f.unit = profile.Has(CProfileTable::kMetric) ? QStringLiteral("kg") : QStringLiteral("lbs");
+    f.currentWeight = FormatGeneral(profiles.WeightForDisplay(currentKg));
+    f.targetWeight = FormatGeneral(profiles.TargetWeightForDisplay());
+    FileTime end = today;
+    if (HasPlan())
+        end = AddDays(today, static_cast<qint64>(
+                                 std::fabs((profile.targetWeight - currentKg) / profile.weeklyLoss * 7)));
+    f.endDate = DateText(end, profile.Has(CProfileTable::kDayMonthYear));
+    return f;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "CChartSeries.h"
+
+#include <QString>
+
+class CChartCtrl;
+class CFoodDBDoc;
+
+// The weight tracker's chart and fields: the planned weight from the start date to the target,
+// the weights entered in the diary since the start date, and their continuation at the planned
+// rate; all in the profile's display units, days counted from the start date.
+class WeightTracker
+{
+public:
+    struct Fields
+    {
+        QString currentWeight;
+        QString targetWeight;
+        QString endDate;
+        QString unit; // "kg" or "lbs"
+    };
+
+    explicit WeightTracker(CFoodDBDoc& doc) : m_doc(doc) {}
+
+    // Builds the three series and the axes into the chart; the chart draws this object's series.
+    void Build(CChartCtrl& chart);
+    Fields CurrentFields();
+
+    const CChartSeries& Planned() const { return m_planned; }
+    const CChartSeries& Actual() const { return m_actual; }
+    const CChartSeries& Estimated() const { return m_estimated; }
+
+private:
+    bool HasPlan() const;
+
+    CFoodDBDoc& m_doc;
+    CChartSeries m_planned;
+    CChartSeries m_actual;
+    CChartSeries m_estimated;
+};

@@ -1,0 +1,120 @@
+#include "CViewWeightTracker.h"
+
+#include "CColorEdit.h"
+#include "CFoodDBDoc.h"
+#include "CTransparentStatic.h"
+#include "ProgramFont.h"
+#include "QtDrawSurface.h"
+
+#include <QPainter>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int kChartHeight = 176;
+
+CColorEdit* ReadOnlyField(QWidget* parent, int id, int x, int y, int w)
+{
+    auto* e = new CColorEdit(parent);
+    e->setProperty("id", id);
+    e->SetLocked(true);
+    e->SetColors(CColorEdit::kLocked, CColorEdit::kLocked);
+    e->setFrame(false);
+    e->setGeometry(x, y, w, 18);
+    return e;
+}
+
+CTransparentStatic* Label(QWidget* parent, const QString& text, int x, int y, int w)
+{
+    auto* l = new CTransparentStatic(text, parent);
+    l->SetFont(13);
+    l->setGeometry(x, y, w, 18);
+    return l;
+}
+
+} // namespace
+
+CViewWeightTracker::CViewWeightTracker(AppServices& services, QWidget* parent)
+    : CFormView(services, kTemplate, parent), m_tracker(services.doc)
+{
+    m_chart.Create(0, 0, 240, kChartHeight);
+    m_chart.SetColours({224, 224, 255}, {170, 170, 220}, {0, 0, 0});
+    m_scroll = new QScrollBar(Qt::Horizontal, this);
+    m_scroll->setGeometry(0, kChartHeight, 240, CChartCtrl::kScrollBarHeight);
+    connect(m_scroll, &QScrollBar::actionTriggered, this, [this](int action) {
+        int code = -1;
+        if (action == QAbstractSlider::SliderSingleStepSub || action == QAbstractSlider::SliderPageStepSub)
+            code = CChartCtrl::kLineLeft;
+        else if (action == QAbstractSlider::SliderSingleStepAdd ||
+                 action == QAbstractSlider::SliderPageStepAdd)
+            code = CChartCtrl::kLineRight;
+        else if (action == QAbstractSlider::SliderMove)
+            code = CChartCtrl::kThumbTrack;
+        if (code < 0)
+            return;
+        m_chart.Scroll(code, m_scroll->sliderPosition());
+        const QSignalBlocker block(m_scroll);
+        m_scroll->setSliderPosition(m_chart.ScrollPosition());
+        update();
+    });
+
+    const int y0 = kChartHeight + CChartCtrl::kScrollBarHeight + 4;
+    Label(this, QStringLiteral("Current weight:"), 4, y0, 110);
+    m_current = ReadOnlyField(this, 1006, 112, y0, 98);
+    m_currentUnit = Label(this, QString(), 214, y0, 26);
+    m_currentUnit->setProperty("id", 1108);
+    Label(this, QStringLiteral("Target weight:"), 4, y0 + 20, 110);
+    m_target = ReadOnlyField(this, 1008, 112, y0 + 20, 98);
+    m_targetUnit = Label(this, QString(), 214, y0 + 20, 26);
+    m_targetUnit->setProperty("id", 1111);
+    Label(this, QStringLiteral("Estimated end date:"), 4, y0 + 40, 108);
+    m_end = ReadOnlyField(this, 1011, 112, y0 + 40, 98);
+}
+
+CColorEdit* CViewWeightTracker::Field(int id) const
+{
+    for (CColorEdit* e : {m_current, m_target, m_end})
+        if (e->property("id").toInt() == id)
+            return e;
+    return nullptr;
+}
+
+void CViewWeightTracker::OnInitialUpdate()
+{
+    // The chart is built once, when the view is made; later updates refresh the fields.
+    if (m_services.doc.HasOpenProfile())
+        m_tracker.Build(m_chart);
+    m_scroll->setRange(m_chart.ScrollMin(), m_chart.ScrollMax());
+    m_scroll->setSingleStep(m_chart.ScrollStep());
+    m_scroll->setPageStep(m_chart.ScrollStep());
+    m_scroll->setValue(m_chart.ScrollPosition());
+    RefreshFields();
+}
+
+void CViewWeightTracker::OnDocumentUpdate()
+{
+    RefreshFields();
+}
+
+void CViewWeightTracker::RefreshFields()
+{
+    if (!m_services.doc.HasOpenProfile())
+        return;
+    const WeightTracker::Fields f = m_tracker.CurrentFields();
+    m_current->setText(f.currentWeight);
+    m_target->setText(f.targetWeight);
+    m_end->setText(f.endDate);
+    for (CColorEdit* e : {m_current, m_target, m_end})
+        e->setCursorPosition(0); // a long number shows its first digits
+    m_currentUnit->setText(f.unit);
+    m_targetUnit->setText(f.unit);
+    update();
+}
+
+void CViewWeightTracker::paintEvent(QPaintEvent* event)
+{
+    CFormView::paintEvent(event);
+    QPainter p(this);
+    QtDrawSurface surface(p);
+    m_chart.Draw(surface);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "CChartCtrl.h"
+#include "CFormView.h"
+#include "WeightTracker.h"
+
+class CColorEdit;
+class CTransparentStatic;
+class QScrollBar;
+
+// The weight tracker: the plan, the weights entered and their continuation in a chart, with the
+// current weight, the target and the estimated end date under it.
+class CViewWeightTracker : public CFormView
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kTemplate = 170;
+
+    explicit CViewWeightTracker(AppServices& services, QWidget* parent = nullptr);
+
+    void OnInitialUpdate() override;
+    void OnDocumentUpdate() override;
+
+    const CChartCtrl& Chart() const { return m_chart; }
+    const WeightTracker& Tracker() const { return m_tracker; }
+    QScrollBar* ScrollBar() const { return m_scroll; }
+    CColorEdit* Field(int id) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void RefreshFields();
+
+    WeightTracker m_tracker;
+    CChartCtrl m_chart;
+    QScrollBar* m_scroll;
+    CColorEdit* m_current;
+    CColorEdit* m_target;
+    CColorEdit* m_end;
+    CTransparentStatic* m_currentUnit;
+    CTransparentStatic* m_targetUnit;
+};

@@ -1,0 +1,42 @@
+#include "CColorEdit.h"
+#include "CViewWeightTracker.h"
+#include "DateRules.h"
+#include "GuiFixture.h"
+
+#include <QScrollBar>
+
+TEST_F(GuiTest, WeightTrackerWithAYearOfWeights)
+{
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    const FileTime today = m_env->TheClock().Today();
+    const FileTime start = AddDays(today, -365);
+    ProfileRecord& p = Doc().Profile();
+    p.Set(CProfileTable::kMetric, true);
+    p.startWeight = 92;
+    p.targetWeight = 75;
+    p.weeklyLoss = 0.5;
+    p.startDate = start;
+    Doc().SaveProfile();
+    {
+        CDiaryTable days(m_env->Store(), m_env->TheClock());
+        RecordStore::Batch batch(m_env->Store());
+        for (int d = 0; d <= 365; d += 3) {
+            days.NewRecord();
+            days.Buffer().date = AddDays(start, d);
+            days.Buffer().profileId = p.id;
+            days.Buffer().weight = 92 - d * 0.04 + (d % 7) * 0.1;
+            days.Save();
+        }
+    }
+    Frame().RunCommand(32780);
+    auto* view = qobject_cast<CViewWeightTracker*>(Frame().CurrentView());
+    ASSERT_TRUE(view);
+    EXPECT_EQ(view->Tracker().Actual().Count(), 1 + 122);
+    EXPECT_EQ(view->Field(1008)->text(), QStringLiteral("75"));
+    EXPECT_EQ(view->ScrollBar()->maximum(), view->Chart().ScrollMax());
+    Shot(&Frame(), QStringLiteral("weight-tracker"));
+    // Scrolling a week on.
+    view->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(view->Chart().FirstVisibleDay(), 7);
+}
