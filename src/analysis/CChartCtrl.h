@@ -55,6 +55,8 @@ public:
     int ScrollPosition() const { return m_scrollPos; }
     int ScrollStep() const { return m_day.step; }
     bool HasRightAxis() const { return !m_right.title.isEmpty(); }
+    const Axis& LeftAxis() const { return m_left; }
+    const Axis& RightAxis() const { return m_right; }
     int SeriesCount() const { return static_cast<int>(m_series.size()); }
     int X() const { return m_x; }
     int Y() const { return m_y; }

@@ -8,6 +8,7 @@
 #include "CFoodDBDoc.h"
 #include "CFoodDBView.h"
 #include "CFoodDBViewDetails.h"
+#include "CGraphForm.h"
 #include "CProfilesDlg.h"
 #include "CViewPlaceholder.h"
 #include "CViewSplashScreen.h"
@@ -318,6 +319,9 @@ void CMainFrame::ShowView(int templateId)
         break;
     case kWeightTracker:
         m_view = new CViewWeightTracker(m_services);
+        break;
+    case kGraphs:
+        m_view = new CGraphForm(m_services);
         break;
     default:
         m_view = new CViewPlaceholder(m_services, info->templateId, QString::fromLatin1(info->title));
