@@ -107,3 +107,22 @@ TEST_F(GraphTest, NamedParametersOnlyEachPlottingItsOwn)
     EXPECT_EQ(chart.RightAxis().title, QStringLiteral("Sleep (Hrs)"));
     EXPECT_EQ(graph.Series(1).Reference(), 8);
 }
+
+TEST_F(GraphTest, CompanionExercisesAreWhatIsPlotted)
+{
+    const FileTime day = AddDays(kToday, -1);
+    AddDay(day, 2000, 50);
+    m_doc->Profile().Set(CProfileTable::kCompanionExercises, true);
+    Choose(3, 0); // expenditure
+    DbHandle h;
+    const QString exchange = QString::fromLatin1(CDiaryTable::kExchangeName);
+    ASSERT_TRUE(Store().OpenDb(h, exchange, CDiaryTable::kExDateProp));
+    ASSERT_TRUE(Store().FindFirstEqual(h, PropVal::Time(CDiaryTable::kExDateProp, day)));
+    Store().WriteProps(h, RecordStore::WriteTarget::Current,
+                       {PropVal::R8(CDiaryTable::kExExpenditureProp, 350)});
+    Store().CloseDb(h);
+    GraphBuilder graph(*m_doc);
+    CChartCtrl chart;
+    graph.Build(chart, day, day);
+    EXPECT_EQ(Points(graph.Series(0)), QStringList{QStringLiteral("0:350")});
+}

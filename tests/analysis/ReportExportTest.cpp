@@ -114,6 +114,9 @@ TEST_F(ReportExportTest, ADayWithTwoMealsAndAnExercise)
     EXPECT_EQ(lines[11][5].toDouble(), 503);
     // The document's day stays where it was.
     EXPECT_EQ(m_doc->CurrentDate(), current);
+    QFile raw(m_dir.filePath(QStringLiteral("report.csv")));
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(raw.readAll().contains(",\"Bread, rye\","));
 }
 
 TEST_F(ReportExportTest, ServingTexts)
