@@ -69,14 +69,6 @@ void Shares(Line& line, const NutrientValues& v, bool zero)
         line.emplace_back(zero ? 0.0 : pct[static_cast<int>(e)]);
 }
 
-QString TimeText(FileTime t)
-{
-    const LocalDateTime l = t.ToLocal();
-    return QStringLiteral("%1:%2")
-        .arg(l.hour, 2, 10, QLatin1Char('0'))
-        .arg(l.minute, 2, 10, QLatin1Char('0'));
-}
-
 } // namespace
 
 QString ServingText(double servings, double grams, const QString& servingName)
@@ -203,7 +195,7 @@ bool ExportReport(CFoodDBDoc& doc, FileTime from, FileTime to, const QString& pa
                 if (companion)
                     continue;
                 line = {date,
-                        TimeText(e.time),
+                        DiaryScreen::TimeText(e.time),
                         ActivityName(e.activity),
                         QString::number(e.minutes) + QStringLiteral(" minutes"),
                         QString(),
@@ -221,8 +213,8 @@ bool ExportReport(CFoodDBDoc& doc, FileTime from, FileTime to, const QString& pa
                 NutrientValues portion;
                 for (int n = 0; n < kNutrientCount; ++n)
                     portion.amounts[n] = food.values.amounts[n] * e.weight * 0.01;
-                line = {date, TimeText(e.time), food.name, ServingText(e.servings, e.weight, e.servingName),
-                        e.weight};
+                line = {date, DiaryScreen::TimeText(e.time), food.name,
+                        ServingText(e.servings, e.weight, e.servingName), e.weight};
                 Amounts(line, portion, 0.0);
                 Shares(line, food.values, zeroShares);
             }

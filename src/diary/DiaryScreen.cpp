@@ -26,6 +26,8 @@ QString Value(double v)
     return FormatFixed(v, 5, 0);
 }
 
+} // namespace
+
 QString TimeText(FileTime t)
 {
     const LocalDateTime l = t.ToLocal();
@@ -33,8 +35,6 @@ QString TimeText(FileTime t)
         .arg(l.hour, 2, 10, QLatin1Char('0'))
         .arg(l.minute, 2, 10, QLatin1Char('0'));
 }
-
-} // namespace
 
 QStringList ColumnHeaders()
 {

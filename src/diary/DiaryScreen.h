@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileTime.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -44,6 +46,8 @@ QStringList ColumnHeaders();
 // The line for a summary selection (0..15) from the document's figures of the day.
 SummaryLine Summary(int code, const CFoodDBDoc& doc);
 std::array<SummaryLine, kSummaryLines> SummaryLines(const CFoodDBDoc& doc);
+// "08:05": the hour and minute of an entry.
+QString TimeText(FileTime t);
 // The amount of a meal: "  1.50 x slice", or without a serving-size name "  1.50 x   40.0 g".
 QString AmountText(double servings, double grams, const QString& servingName);
 // The rows of a day: the companion's row first when the profile uses its exercises, then the

@@ -12,14 +12,6 @@ protected:
         m_doc->Profile().graphQuantity = {static_cast<qint16>(first), static_cast<qint16>(second)};
         m_doc->SaveProfile();
     }
-
-    static QStringList Points(const CChartSeries& s)
-    {
-        QStringList out;
-        for (int i = 0; i < s.Count(); ++i)
-            out << QStringLiteral("%1:%2").arg(s.X(i)).arg(s.Y(i));
-        return out;
-    }
 };
 
 } // namespace

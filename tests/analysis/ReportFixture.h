@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CChartSeries.h"
 #include "CFoodDBDoc.h"
 #include "DateRules.h"
 #include "ReportCalculator.h"
@@ -51,6 +52,15 @@ protected:
     std::vector<ReportCalculator::Row> Report(FileTime from, FileTime to, ReportCalculator::Type type)
     {
         return ReportCalculator(*m_doc).Rows(ReportCalculator::MakePeriod(from, to, kToday), type);
+    }
+
+    // A chart series' points as "day:value".
+    static QStringList Points(const CChartSeries& s)
+    {
+        QStringList out;
+        for (int i = 0; i < s.Count(); ++i)
+            out << QStringLiteral("%1:%2").arg(s.X(i)).arg(s.Y(i));
+        return out;
     }
 
     std::unique_ptr<CFoodDBDoc> m_doc;

@@ -17,14 +17,6 @@ protected:
         m_doc->SaveProfile();
     }
 
-    static QStringList Points(const CChartSeries& s)
-    {
-        QStringList out;
-        for (int i = 0; i < s.Count(); ++i)
-            out << QStringLiteral("%1:%2").arg(s.X(i)).arg(s.Y(i));
-        return out;
-    }
-
     const FileTime m_start = AddDays(kToday, -20);
 };
 

@@ -4,9 +4,8 @@
 #include "CDatePicker.h"
 #include "CFoodDBDoc.h"
 #include "CStripedListCtrl.h"
-#include "CTransparentStatic.h"
 #include "DateRules.h"
-#include "LocalDateTime.h"
+#include "PeriodPickers.h"
 #include "ProgramFont.h"
 #include "ReportExport.h"
 
@@ -20,42 +19,13 @@ namespace {
 constexpr int kSelectorHeight = 22;
 constexpr int kWidth = 240;
 
-QDate ToQDate(FileTime t)
-{
-    const LocalDateTime l = t.ToLocal();
-    return QDate(l.year, l.month, l.day);
-}
-
-FileTime ToFileTime(const QDate& d)
-{
-    return FileTime::FromDate(d.year(), d.month(), d.day());
-}
-
-QDateEdit* Picker(QWidget* parent, int x)
-{
-    auto* p = new QDateEdit(parent);
-    p->setDisplayFormat(QStringLiteral("dd MMM yy"));
-    p->setCalendarPopup(true);
-    p->setLocale(QLocale::c());
-    p->setFont(ProgramFont(11));
-    p->setGeometry(x, 0, 88, 22);
-    return p;
-}
-
 } // namespace
 
 CFoodDBViewDetails::CFoodDBViewDetails(AppServices& services, QWidget* parent)
     : CFormView(services, kTemplate, parent)
 {
     setFont(ProgramFont(13));
-    auto* fromLabel = new CTransparentStatic(QStringLiteral("From:"), this);
-    fromLabel->SetFont(13);
-    fromLabel->setGeometry(2, 3, 28, 16);
-    auto* toLabel = new CTransparentStatic(QStringLiteral("To:"), this);
-    toLabel->SetFont(13);
-    toLabel->setGeometry(126, 3, 24, 16);
-    m_from = Picker(this, 30);
-    m_to = Picker(this, 150);
+    PeriodPickers::Create(this, &m_from, &m_to);
     m_list = new CStripedListCtrl(this);
     m_list->setProperty("id", 1034);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -108,8 +78,8 @@ void CFoodDBViewDetails::SetPeriod(FileTime from, FileTime to)
 {
     const bool was = m_initialised;
     m_initialised = false; // one update for both dates
-    m_from->setDate(ToQDate(from));
-    m_to->setDate(ToQDate(to));
+    m_from->setDate(PeriodPickers::ToQDate(from));
+    m_to->setDate(PeriodPickers::ToQDate(to));
     m_initialised = was;
     if (m_initialised)
         m_services.doc.UpdateAllViews();
@@ -117,15 +87,16 @@ void CFoodDBViewDetails::SetPeriod(FileTime from, FileTime to)
 
 ReportCalculator::Period CFoodDBViewDetails::Period() const
 {
-    return ReportCalculator::MakePeriod(ToFileTime(m_from->date()), ToFileTime(m_to->date()),
+    return ReportCalculator::MakePeriod(PeriodPickers::ToFileTime(m_from->date()),
+                                        PeriodPickers::ToFileTime(m_to->date()),
                                         m_services.doc.TheClock().Today());
 }
 
 void CFoodDBViewDetails::OnInitialUpdate()
 {
     const FileTime day = m_services.doc.CurrentDate();
-    m_from->setDate(ToQDate(day));
-    m_to->setDate(ToQDate(day));
+    m_from->setDate(PeriodPickers::ToQDate(day));
+    m_to->setDate(PeriodPickers::ToQDate(day));
     m_type->setCurrentIndex(0);
     if (m_picker)
         m_services.doc.ShowCurrentDate(*m_picker);
@@ -145,9 +116,9 @@ void CFoodDBViewDetails::Redraw()
         return;
     ReportCalculator::Period period = Period();
     // To before From: To takes From's date.
-    if (ToQDate(period.to) != m_to->date()) {
+    if (PeriodPickers::ToQDate(period.to) != m_to->date()) {
         const QSignalBlocker block(m_to);
-        m_to->setDate(ToQDate(period.to));
+        m_to->setDate(PeriodPickers::ToQDate(period.to));
     }
     const auto type = static_cast<ReportCalculator::Type>(qMax(0, m_type->currentIndex()));
     m_list->clear();

@@ -1,16 +1,15 @@
 #include "CGraphForm.h"
 
 #include "CFoodDBDoc.h"
-#include "CTransparentStatic.h"
+#include "ChartScrollBar.h"
 #include "DateRules.h"
-#include "LocalDateTime.h"
+#include "PeriodPickers.h"
 #include "ProgramFont.h"
 #include "QtDrawSurface.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QPainter>
-#include <QScrollBar>
 
 namespace {
 
@@ -18,42 +17,13 @@ constexpr int kWidth = 240;
 constexpr int kQuantityIds[2] = {1178, 1052};
 constexpr int kStyleIds[2] = {1179, 1053};
 
-QDate ToQDate(FileTime t)
-{
-    const LocalDateTime l = t.ToLocal();
-    return QDate(l.year, l.month, l.day);
-}
-
-FileTime ToFileTime(const QDate& d)
-{
-    return FileTime::FromDate(d.year(), d.month(), d.day());
-}
-
-QDateEdit* Picker(QWidget* parent, int x)
-{
-    auto* p = new QDateEdit(parent);
-    p->setDisplayFormat(QStringLiteral("dd MMM yy"));
-    p->setCalendarPopup(true);
-    p->setLocale(QLocale::c());
-    p->setFont(ProgramFont(11));
-    p->setGeometry(x, 0, 88, 22);
-    return p;
-}
-
 } // namespace
 
 CGraphForm::CGraphForm(AppServices& services, QWidget* parent)
     : CFormView(services, kTemplate, parent), m_graph(services.doc), m_chart(std::make_unique<CChartCtrl>())
 {
-    auto* fromLabel = new CTransparentStatic(QStringLiteral("From:"), this);
-    fromLabel->SetFont(13);
-    fromLabel->setGeometry(2, 3, 28, 16);
-    auto* toLabel = new CTransparentStatic(QStringLiteral("To:"), this);
-    toLabel->SetFont(13);
-    toLabel->setGeometry(126, 3, 24, 16);
-    m_from = Picker(this, 30);
-    m_to = Picker(this, 150);
-    m_scroll = new QScrollBar(Qt::Horizontal, this);
+    PeriodPickers::Create(this, &m_from, &m_to);
+    m_scroll = new ChartScrollBar(this);
     for (int s = 0; s < 2; ++s) {
         m_quantity[s] = new QComboBox(this);
         m_quantity[s]->setProperty("id", kQuantityIds[s]);
@@ -84,22 +54,12 @@ CGraphForm::CGraphForm(AppServices& services, QWidget* parent)
             if (m_initialised)
                 m_services.doc.UpdateAllViews();
         });
-    connect(m_scroll, &QScrollBar::actionTriggered, this, [this](int action) {
-        int code = -1;
-        if (action == QAbstractSlider::SliderSingleStepSub || action == QAbstractSlider::SliderPageStepSub)
-            code = CChartCtrl::kLineLeft;
-        else if (action == QAbstractSlider::SliderSingleStepAdd ||
-                 action == QAbstractSlider::SliderPageStepAdd)
-            code = CChartCtrl::kLineRight;
-        else if (action == QAbstractSlider::SliderMove)
-            code = CChartCtrl::kThumbTrack;
-        if (code < 0)
-            return;
-        m_chart->Scroll(code, m_scroll->sliderPosition());
-        const QSignalBlocker block(m_scroll);
-        m_scroll->setSliderPosition(m_chart->ScrollPosition());
-        update();
-    });
+    connect(m_scroll, &ChartScrollBar::scrolled, this, [this] { update(); });
+}
+
+QScrollBar* CGraphForm::ScrollBar() const
+{
+    return m_scroll;
 }
 
 int CGraphForm::ChartHeight() const
@@ -126,8 +86,8 @@ void CGraphForm::OnInitialUpdate()
 {
     const ProfileRecord& p = m_services.doc.Profile();
     const FileTime today = m_services.doc.TheClock().Today();
-    m_from->setDate(ToQDate(AddDays(today, -22)));
-    m_to->setDate(ToQDate(AddDays(today, -1)));
+    m_from->setDate(PeriodPickers::ToQDate(AddDays(today, -22)));
+    m_to->setDate(PeriodPickers::ToQDate(AddDays(today, -1)));
     if (m_services.doc.HasOpenProfile()) {
         for (int s = 0; s < 2; ++s) {
             for (const GraphBuilder::Quantity& q : GraphBuilder::Quantities(p))
@@ -159,12 +119,9 @@ void CGraphForm::Rebuild()
     m_chart = std::make_unique<CChartCtrl>();
     m_chart->Create(0, kChartTop, kWidth, ChartHeight());
     m_chart->SetColours({224, 224, 255}, {170, 170, 220}, {0, 0, 0});
-    m_graph.Build(*m_chart, ToFileTime(m_from->date()), ToFileTime(m_to->date()));
-    const QSignalBlocker block(m_scroll);
-    m_scroll->setRange(m_chart->ScrollMin(), m_chart->ScrollMax());
-    m_scroll->setSingleStep(m_chart->ScrollStep());
-    m_scroll->setPageStep(m_chart->ScrollStep());
-    m_scroll->setValue(m_chart->ScrollPosition());
+    m_graph.Build(*m_chart, PeriodPickers::ToFileTime(m_from->date()),
+                  PeriodPickers::ToFileTime(m_to->date()));
+    m_scroll->Attach(m_chart.get());
     update();
 }
 

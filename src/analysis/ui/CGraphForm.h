@@ -8,6 +8,7 @@
 
 class QComboBox;
 class QDateEdit;
+class ChartScrollBar;
 class QScrollBar;
 
 // Graphs: up to two quantities of the diary over a period, each with its axis, style and goal.
@@ -31,7 +32,7 @@ public:
     QComboBox* Style(int series) const { return m_style[series]; }
     QDateEdit* FromPicker() const { return m_from; }
     QDateEdit* ToPicker() const { return m_to; }
-    QScrollBar* ScrollBar() const { return m_scroll; }
+    QScrollBar* ScrollBar() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -45,7 +46,7 @@ private:
     std::unique_ptr<CChartCtrl> m_chart;
     QDateEdit* m_from;
     QDateEdit* m_to;
-    QScrollBar* m_scroll;
+    ChartScrollBar* m_scroll;
     QComboBox* m_quantity[2];
     QComboBox* m_style[2];
     bool m_initialised = false;

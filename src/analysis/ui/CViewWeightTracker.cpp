@@ -3,11 +3,11 @@
 #include "CColorEdit.h"
 #include "CFoodDBDoc.h"
 #include "CTransparentStatic.h"
+#include "ChartScrollBar.h"
 #include "ProgramFont.h"
 #include "QtDrawSurface.h"
 
 #include <QPainter>
-#include <QScrollBar>
 
 namespace {
 
@@ -39,24 +39,9 @@ CViewWeightTracker::CViewWeightTracker(AppServices& services, QWidget* parent)
 {
     m_chart.Create(0, 0, 240, kChartHeight);
     m_chart.SetColours({224, 224, 255}, {170, 170, 220}, {0, 0, 0});
-    m_scroll = new QScrollBar(Qt::Horizontal, this);
+    m_scroll = new ChartScrollBar(this);
     m_scroll->setGeometry(0, kChartHeight, 240, CChartCtrl::kScrollBarHeight);
-    connect(m_scroll, &QScrollBar::actionTriggered, this, [this](int action) {
-        int code = -1;
-        if (action == QAbstractSlider::SliderSingleStepSub || action == QAbstractSlider::SliderPageStepSub)
-            code = CChartCtrl::kLineLeft;
-        else if (action == QAbstractSlider::SliderSingleStepAdd ||
-                 action == QAbstractSlider::SliderPageStepAdd)
-            code = CChartCtrl::kLineRight;
-        else if (action == QAbstractSlider::SliderMove)
-            code = CChartCtrl::kThumbTrack;
-        if (code < 0)
-            return;
-        m_chart.Scroll(code, m_scroll->sliderPosition());
-        const QSignalBlocker block(m_scroll);
-        m_scroll->setSliderPosition(m_chart.ScrollPosition());
-        update();
-    });
+    connect(m_scroll, &ChartScrollBar::scrolled, this, [this] { update(); });
 
     const int y0 = kChartHeight + CChartCtrl::kScrollBarHeight + 4;
     Label(this, QStringLiteral("Current weight:"), 4, y0, 110);
@@ -69,6 +54,11 @@ CViewWeightTracker::CViewWeightTracker(AppServices& services, QWidget* parent)
     m_targetUnit->setProperty("id", 1111);
     Label(this, QStringLiteral("Estimated end date:"), 4, y0 + 40, 108);
     m_end = ReadOnlyField(this, 1011, 112, y0 + 40, 98);
+}
+
+QScrollBar* CViewWeightTracker::ScrollBar() const
+{
+    return m_scroll;
 }
 
 CColorEdit* CViewWeightTracker::Field(int id) const
@@ -84,10 +74,7 @@ void CViewWeightTracker::OnInitialUpdate()
     // The chart is built once, when the view is made; later updates refresh the fields.
     if (m_services.doc.HasOpenProfile())
         m_tracker.Build(m_chart);
-    m_scroll->setRange(m_chart.ScrollMin(), m_chart.ScrollMax());
-    m_scroll->setSingleStep(m_chart.ScrollStep());
-    m_scroll->setPageStep(m_chart.ScrollStep());
-    m_scroll->setValue(m_chart.ScrollPosition());
+    m_scroll->Attach(&m_chart);
     RefreshFields();
 }
 

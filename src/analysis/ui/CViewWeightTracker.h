@@ -6,6 +6,7 @@
 
 class CColorEdit;
 class CTransparentStatic;
+class ChartScrollBar;
 class QScrollBar;
 
 // The weight tracker: the plan, the weights entered and their continuation in a chart, with the
@@ -24,7 +25,7 @@ public:
 
     const CChartCtrl& Chart() const { return m_chart; }
     const WeightTracker& Tracker() const { return m_tracker; }
-    QScrollBar* ScrollBar() const { return m_scroll; }
+    QScrollBar* ScrollBar() const;
     CColorEdit* Field(int id) const;
 
 protected:
@@ -35,7 +36,7 @@ private:
 
     WeightTracker m_tracker;
     CChartCtrl m_chart;
-    QScrollBar* m_scroll;
+    ChartScrollBar* m_scroll;
     CColorEdit* m_current;
     CColorEdit* m_target;
     CColorEdit* m_end;
