@@ -110,6 +110,36 @@ void CFoodDBDoc::ClearOpenMarks()
     m_profileOpen = false;
 }
 
+bool CFoodDBDoc::DeleteProfile(quint32 id)
+{
+    // Tables of our own: the document's cursors stay valid for what remains.
+    CDiaryTable days(m_store, m_clock);
+    CMealTable entries(m_store);
+    CProfileTable profiles(m_store, m_clock);
+    if (!profiles.FindId(id))
+        return false;
+    RecordStore::Batch batch(m_store);
+    RecordOid o = days.First();
+    while (o) {
+        if (!days.Load() || days.Buffer().profileId != id) {
+            o = days.Next();
+            continue;
+        }
+        const quint32 dayId = days.Buffer().id;
+        while (entries.FirstOfDay(dayId))
+            entries.DeleteCurrent();
+        days.DeleteCurrent();
+        o = days.Next(); // the cursor keeps its place in the order after its record is gone
+    }
+    if (profiles.FindId(id))
+        profiles.DeleteCurrent();
+    if (!batch.Commit())
+        return false;
+    if (m_profileOpen && Profile().id == id)
+        m_profileOpen = false;
+    return true;
+}
+
 // ---- the displayed day -----------------------------------------------------------------------
 
 void CFoodDBDoc::SetCurrentDate(const IDatePicker& picker)

@@ -64,6 +64,9 @@ public:
     bool OpenProfile(quint32 id);
     quint32 NewProfile();
     void ClearOpenMarks();
+    // Deletes a profile with its whole diary (every day record and its entries), in one step.
+    // When it was the open profile, no profile is open afterwards.
+    bool DeleteProfile(quint32 id);
 
     // ---- the displayed day ----
     FileTime CurrentDate() const { return m_currentDate; }

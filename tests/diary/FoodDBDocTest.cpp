@@ -355,3 +355,36 @@ TEST_F(FoodDBDocTest, ProfilesCarryOneOpenMark)
     EXPECT_EQ(std::count(marks.begin(), marks.begin() + 64, true), 0);
     EXPECT_EQ(std::count(marks.begin() + 64, marks.end(), true), 6);
 }
+
+TEST_F(FoodDBDocTest, DeletingAProfileTakesItsWholeDiary)
+{
+    // Anna (1, open) and Ben (2), days interleaved.
+    for (int d = 0; d < 5; ++d) {
+        ShowDay(AddDays(kToday, -d));
+        m_doc->AddMealEntry(1, 100, 1, QString(), m_clock.NowFileTime());
+        m_doc->SaveDay();
+    }
+    const quint32 ben = m_doc->NewProfile();
+    for (int d = 0; d < 3; ++d) {
+        ShowDay(AddDays(kToday, -d));
+        m_doc->AddMealEntry(1, 50, 1, QString(), m_clock.NowFileTime());
+        m_doc->SaveDay();
+    }
+    ASSERT_TRUE(m_doc->OpenProfile(1));
+    CDiaryTable days(Store(), m_clock);
+    CMealTable entries(Store());
+    ASSERT_EQ(days.Count(), 8u);
+    ASSERT_EQ(entries.Count(), 8u);
+
+    EXPECT_TRUE(m_doc->DeleteProfile(1));
+    EXPECT_FALSE(m_doc->HasOpenProfile());
+    EXPECT_EQ(days.Count(), 3u);
+    EXPECT_EQ(entries.Count(), 3u);
+    for (RecordOid o = days.First(); o; o = days.Next()) {
+        ASSERT_TRUE(days.Load());
+        EXPECT_EQ(days.Buffer().profileId, ben);
+    }
+    CProfileTable profiles(Store(), m_clock);
+    EXPECT_EQ(profiles.Count(), 1u);
+    EXPECT_FALSE(m_doc->DeleteProfile(1)); // no such profile any more
+}

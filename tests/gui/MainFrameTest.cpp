@@ -320,3 +320,41 @@ TEST_F(GuiTest, RefusedNumbersAreToldAndTheFieldTakesTheFocus)
     EXPECT_FALSE(DialogData::Integer(m_box, field, 0, 100, &i));
     EXPECT_EQ(m_box.Texts().last(), QStringLiteral("Please enter an integer."));
 }
+
+TEST_F(GuiTest, DeleteProfileAsksTwiceThenTakesTheWholeDiary)
+{
+    const quint32 anna = AddProfile(QStringLiteral("Anna"), true);
+    AddProfile(QStringLiteral("Ben"), false);
+    Start();
+    const auto chooseAnna = [] {
+        OnNextModal([](QWidget* w) {
+            auto* dialog = qobject_cast<CProfilesDlg*>(w);
+            ASSERT_TRUE(dialog);
+            Control<QComboBox>(dialog, 1051)->setCurrentIndex(0);
+            dialog->accept();
+        });
+    };
+    CProfileTable profiles(m_env->Store(), m_env->TheClock());
+    // Cancel at the first question, then at the second: nothing is deleted.
+    for (int cancelAt = 0; cancelAt < 2; ++cancelAt) {
+        m_box = RecordingMessageBox();
+        if (cancelAt == 1)
+            m_box.Answer(IMessageBox::Result::Ok);
+        m_box.Answer(IMessageBox::Result::Cancel);
+        chooseAnna();
+        Frame().RunCommand(32785);
+        EXPECT_EQ(profiles.Count(), 2u) << cancelAt;
+        EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kDiary) << cancelAt;
+    }
+    m_box = RecordingMessageBox();
+    chooseAnna();
+    Frame().RunCommand(32785);
+    EXPECT_EQ(
+        m_box.Texts(),
+        (QStringList{QStringLiteral("All data connected to selected profile will be deleted. Continue?"),
+                     QStringLiteral("Please reconfirm deleting profile. Continue?")}));
+    EXPECT_EQ(profiles.Count(), 1u);
+    EXPECT_FALSE(profiles.FindId(anna));
+    EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kStartView);
+    EXPECT_FALSE(Doc().HasOpenProfile());
+}

@@ -372,6 +372,9 @@ void CMainFrame::OnCommand(int id)
     case 32776:
         OpenProfile();
         return;
+    case 32785:
+        DeleteProfile();
+        return;
     case 32777:
         ShowView(CViewSplashScreen::kTemplate);
         return;
@@ -447,9 +450,23 @@ void CMainFrame::NewProfile()
 
 void CMainFrame::OpenProfile()
 {
-    CProfilesDlg dialog(m_services.doc, m_services.messages, this);
-    if (dialog.exec() == QDialog::Accepted && dialog.OpenedProfile())
+    CProfilesDlg dialog(m_services.doc, this);
+    if (dialog.exec() == QDialog::Accepted && m_services.doc.OpenProfile(dialog.ChosenProfile()))
         ShowView(101);
+}
+
+void CMainFrame::DeleteProfile()
+{
+    CProfilesDlg dialog(m_services.doc, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    IMessageBox& box = m_services.messages;
+    if (!box.Ask(QStringLiteral("All data connected to selected profile will be deleted. Continue?")) ||
+        !box.Ask(QStringLiteral("Please reconfirm deleting profile. Continue?")))
+        return;
+    // No view may hold the diary being deleted.
+    ShowView(CViewSplashScreen::kTemplate);
+    m_services.doc.DeleteProfile(dialog.ChosenProfile());
 }
 
 void CMainFrame::DeleteNutrientDatabase()

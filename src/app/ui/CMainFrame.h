@@ -78,6 +78,7 @@ private:
 
     void NewProfile();
     void OpenProfile();
+    void DeleteProfile();
     void DeleteNutrientDatabase();
     BackupRestore Backups();
     void BackupAll();

@@ -7,10 +7,9 @@
 
 #include <algorithm>
 
-CProfilesDlg::CProfilesDlg(CFoodDBDoc& doc, IMessageBox&, QWidget* parent)
+CProfilesDlg::CProfilesDlg(CFoodDBDoc& doc, QWidget* parent)
     : CFullScreenDialog(QStringLiteral("Profiles"), QStringLiteral("Profiles"),
-                        QStringLiteral("#file_open_profile"), kTemplate, parent),
-      m_doc(doc)
+                        QStringLiteral("#file_open_profile"), kTemplate, parent)
 {
     auto* label = new CTransparentStatic(QStringLiteral("Select profile:"), this);
     label->setGeometry(6, kSeparatorY + 8, 228, 16);
@@ -39,6 +38,5 @@ void CProfilesDlg::accept()
     if (m_list->currentIndex() < 0)
         return; // nothing chosen: the dialog stays
     m_chosen = m_list->currentData().toUInt();
-    m_opened = m_doc.OpenProfile(m_chosen);
     CFullScreenDialog::accept();
 }
