@@ -11,6 +11,7 @@
 #include "CGraphForm.h"
 #include "CProfilesDlg.h"
 #include "CViewPlaceholder.h"
+#include "CViewProfile.h"
 #include "CViewSplashScreen.h"
 #include "CViewWeightTracker.h"
 #include "CommandIcons.h"
@@ -322,6 +323,9 @@ void CMainFrame::ShowView(int templateId)
         break;
     case kGraphs:
         m_view = new CGraphForm(m_services);
+        break;
+    case kProfileView:
+        m_view = new CViewProfile(m_services);
         break;
     default:
         m_view = new CViewPlaceholder(m_services, info->templateId, QString::fromLatin1(info->title));

@@ -1,0 +1,206 @@
+#include "CViewProfile.h"
+
+#include "CColorEdit.h"
+#include "CFoodDBDoc.h"
+#include "CMealsPatternDlg.h"
+#include "CTransparentStatic.h"
+#include "DateRules.h"
+#include "DialogData.h"
+#include "EnergyRules.h"
+#include "IMessageBox.h"
+#include "LocalDateTime.h"
+#include "NumberFormat.h"
+#include "ProgramFont.h"
+
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+
+namespace {
+
+constexpr double kMaxNumber = 999999;
+
+CTransparentStatic* Label(QWidget* parent, const QString& text, int x, int y, int w)
+{
+    auto* l = new CTransparentStatic(text, parent);
+    l->SetFont(13);
+    l->setGeometry(x, y + 2, w, 18);
+    return l;
+}
+
+CColorEdit* Field(QWidget* parent, int id, int x, int y, int w, bool locked = false)
+{
+    auto* e = new CColorEdit(parent);
+    e->setProperty("id", id);
+    e->setGeometry(x, y, w, 20);
+    if (locked) {
+        e->SetLocked(true);
+        e->SetColors(CColorEdit::kLocked, CColorEdit::kLocked);
+        e->setFocusPolicy(Qt::NoFocus);
+    }
+    return e;
+}
+
+} // namespace
+
+CViewProfile::CViewProfile(AppServices& services, QWidget* parent) : CFormView(services, kTemplate, parent)
+{
+    Label(this, QStringLiteral("Name:"), 4, 4, 44);
+    m_name = Field(this, 1005, 50, 4, 184);
+    m_name->setMaxLength(64);
+    Label(this, QStringLiteral("Height:"), 4, 28, 44);
+    m_height = Field(this, 1006, 50, 28, 50);
+    m_heightUnit = Label(this, QString(), 102, 28, 22);
+    m_heightUnit->setProperty("id", 1107);
+    Label(this, QStringLiteral("Age:"), 130, 28, 30);
+    m_age = Field(this, 1022, 162, 28, 32);
+    Label(this, QStringLiteral("years"), 198, 28, 38);
+    m_male = new QRadioButton(QStringLiteral("Male"), this);
+    m_male->setProperty("id", 1045);
+    m_male->setGeometry(50, 52, 70, 20);
+    m_female = new QRadioButton(QStringLiteral("Female"), this);
+    m_female->setProperty("id", 1046);
+    m_female->setGeometry(124, 52, 80, 20);
+
+    auto* heading = new CTransparentStatic(QStringLiteral("Diet plan"), this);
+    heading->setProperty("id", 1146);
+    heading->SetFont(13, 700);
+    heading->setGeometry(4, 84, 56, 18);
+
+    Label(this, QStringLiteral("Start:"), 4, 108, 36);
+    m_startDate = new QDateEdit(this);
+    m_startDate->setCalendarPopup(true);
+    m_startDate->setLocale(QLocale::c());
+    m_startDate->setFont(ProgramFont(11));
+    m_startDate->setGeometry(40, 108, 88, 22);
+    m_startWeight = Field(this, 1007, 132, 108, 56);
+    m_weightUnits[0] = Label(this, QString(), 192, 108, 30);
+    m_weightUnits[0]->setProperty("id", 1104);
+    m_startNeed = Field(this, 1009, 132, 130, 56, true);
+    Label(this, QStringLiteral("kcal"), 192, 130, 30);
+
+    Label(this, QStringLiteral("Target:"), 4, 156, 36);
+    m_endDate = Field(this, 1014, 40, 156, 88, true);
+    m_targetWeight = Field(this, 1008, 132, 156, 56);
+    m_weightUnits[1] = Label(this, QString(), 192, 156, 30);
+    m_weightUnits[1]->setProperty("id", 1105);
+    m_targetNeed = Field(this, 1023, 132, 178, 56, true);
+    Label(this, QStringLiteral("kcal"), 192, 178, 30);
+
+    Label(this, QStringLiteral("Weekly weight loss:"), 4, 204, 126);
+    m_weeklyLoss = Field(this, 1015, 132, 204, 56);
+    m_weightUnits[2] = Label(this, QString(), 192, 204, 30);
+    m_weightUnits[2]->setProperty("id", 1106);
+    m_weekEnergy = Field(this, 1016, 132, 226, 56, true);
+    Label(this, QStringLiteral("kcal"), 192, 226, 30);
+}
+
+QLineEdit* CViewProfile::Edit(int id) const
+{
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        if (e->property("id").toInt() == id)
+            return e;
+    return nullptr;
+}
+
+void CViewProfile::OnInitialUpdate()
+{
+    Show();
+}
+
+void CViewProfile::OnDocumentUpdate()
+{
+    Show();
+}
+
+void CViewProfile::Show()
+{
+    CFoodDBDoc& doc = m_services.doc;
+    if (!doc.HasOpenProfile())
+        return;
+    const ProfileRecord& p = doc.Profile();
+    CProfileTable& table = doc.Profiles();
+    const bool metric = p.Has(CProfileTable::kMetric);
+    const bool dayMonth = p.Has(CProfileTable::kDayMonthYear);
+    m_name->setText(p.name);
+    m_age->setText(QString::number(p.age));
+    m_male->setChecked(p.gender == 1);
+    m_female->setChecked(p.gender != 1);
+    m_height->setText(FormatGeneral(table.HeightForDisplay()));
+    m_startWeight->setText(FormatGeneral(table.StartWeightForDisplay()));
+    m_targetWeight->setText(FormatGeneral(table.TargetWeightForDisplay()));
+    m_weeklyLoss->setText(FormatGeneral(table.WeeklyLossForDisplay()));
+    m_startDate->setDisplayFormat(dayMonth ? QStringLiteral("dd-MM-yyyy") : QStringLiteral("MM-dd-yyyy"));
+    const LocalDateTime start = p.startDate.ToLocal();
+    m_startDate->setDate(QDate(start.year, start.month, start.day));
+    const bool male = p.gender == 1;
+    m_startNeed->setText(
+        FormatGeneral(HarrisBenedict(p.height, p.startWeight, p.age, male) * ActivityFactor()));
+    m_targetNeed->setText(
+        FormatGeneral(HarrisBenedict(p.height, p.targetWeight, p.age, male) * ActivityFactor()));
+    m_weekEnergy->setText(FormatGeneral(p.weeklyLoss * 7000));
+    m_endDate->setText(DateText(
+        TargetDateFromWeeklyLoss(p.startDate, p.startWeight, p.targetWeight, p.weeklyLoss), dayMonth));
+    m_heightUnit->setText(metric ? QStringLiteral("cm") : QStringLiteral("in"));
+    for (CTransparentStatic* u : m_weightUnits)
+        u->setText(metric ? QStringLiteral("kg") : QStringLiteral("lbs"));
+}
+
+bool CViewProfile::Apply()
+{
+    IMessageBox& box = m_services.messages;
+    qint64 age = 0;
+    double height = 0;
+    double start = 0;
+    double target = 0;
+    double weekly = 0;
+    // Every field is checked before anything is stored.
+    if (!DialogData::Integer(box, m_age, -32768, 32767, &age) ||
+        !DialogData::Number(box, m_height, 0, kMaxNumber, &height) ||
+        !DialogData::Number(box, m_startWeight, 0, kMaxNumber, &start) ||
+        !DialogData::Number(box, m_targetWeight, 0, kMaxNumber, &target) ||
+        !DialogData::Number(box, m_weeklyLoss, -kMaxNumber, kMaxNumber, &weekly))
+        return false;
+    CFoodDBDoc& doc = m_services.doc;
+    CProfileTable& table = doc.Profiles();
+    ProfileRecord& p = doc.Profile();
+    p.age = static_cast<qint16>(age);
+    table.SetHeightFromDisplay(height);
+    p.name = m_name->text();
+    table.SetStartWeightFromDisplay(start);
+    table.SetTargetWeightFromDisplay(target);
+    p.gender = m_male->isChecked() ? 1 : 0;
+    table.SetWeeklyLossFromDisplay(weekly);
+    const QDate d = m_startDate->date();
+    p.startDate = FileTime::FromDate(d.year(), d.month(), d.day());
+    doc.SaveProfile();
+    doc.UpdateAllViews();
+    return true;
+}
+
+bool CViewProfile::OnCommand(int id)
+{
+    switch (id) {
+    case 32806:
+        Apply();
+        return true;
+    case 32800: {
+        CMealsPatternDlg dialog(m_services.doc.Profile(), m_services.messages, window());
+        if (dialog.exec() == QDialog::Accepted) {
+            m_services.doc.SaveProfile();
+            m_services.doc.UpdateAllViews();
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void CViewProfile::paintEvent(QPaintEvent* event)
+{
+    CFormView::paintEvent(event);
+    QPainter p(this);
+    p.drawLine(60, 94, 235, 94);
+}

@@ -1,0 +1,75 @@
+#include "CMealsPatternDlg.h"
+#include "CViewProfile.h"
+#include "DateRules.h"
+#include "GuiFixture.h"
+
+#include <QLineEdit>
+
+namespace {
+
+class ProfileViewTest : public GuiTest
+{
+protected:
+    CViewProfile& View() { return *qobject_cast<CViewProfile*>(Frame().CurrentView()); }
+};
+
+} // namespace
+
+TEST_F(ProfileViewTest, DerivedFiguresAndApply)
+{
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    ProfileRecord& p = Doc().Profile();
+    p.Set(CProfileTable::kMetric, true);
+    p.height = 170;
+    p.age = 40;
+    p.startWeight = 90;
+    p.targetWeight = 80;
+    p.weeklyLoss = 0.7;
+    p.startDate = FileTime::FromDate(2026, 1, 1);
+    Doc().SaveProfile();
+    Frame().RunCommand(32779);
+    ASSERT_EQ(Frame().CurrentViewType(), CMainFrame::kProfileView);
+    EXPECT_EQ(View().Edit(1014)->text(), DateText(AddDays(FileTime::FromDate(2026, 1, 1), 100), false));
+    EXPECT_EQ(View().Edit(1016)->text(), QStringLiteral("4900"));
+    EXPECT_EQ(View().Edit(1007)->text(), QStringLiteral("90"));
+    Shot(&Frame(), QStringLiteral("profile-view"));
+
+    // A height out of range: told, nothing stored.
+    View().Edit(1006)->setText(QStringLiteral("1000000"));
+    View().Edit(1005)->setText(QStringLiteral("Anna B."));
+    EXPECT_FALSE(View().Apply());
+    EXPECT_EQ(m_box.Texts().last(), QStringLiteral("Please enter a number between 0 and 999999."));
+    EXPECT_EQ(Doc().Profile().height, 170);
+    EXPECT_EQ(Doc().Profile().name, QStringLiteral("Anna"));
+
+    View().Edit(1006)->setText(QStringLiteral("172"));
+    View().Edit(1008)->setText(QStringLiteral("75"));
+    Frame().RunCommand(32806);
+    CProfileTable profiles(m_env->Store(), m_env->TheClock());
+    ASSERT_TRUE(profiles.FindId(Doc().Profile().id));
+    profiles.Load();
+    EXPECT_EQ(profiles.Buffer().height, 172);
+    EXPECT_EQ(profiles.Buffer().targetWeight, 75);
+    EXPECT_EQ(profiles.Buffer().name, QStringLiteral("Anna B."));
+}
+
+TEST_F(ProfileViewTest, MealsPatternFromTheViewIsKept)
+{
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    Frame().RunCommand(32779);
+    OnNextModal([](QWidget* w) {
+        auto* dialog = qobject_cast<CMealsPatternDlg*>(w);
+        ASSERT_TRUE(dialog);
+        dialog->Share(0)->setText(QStringLiteral("20"));
+        dialog->Share(1)->setText(QStringLiteral("10"));
+        dialog->accept();
+    });
+    Frame().RunCommand(32800);
+    CProfileTable profiles(m_env->Store(), m_env->TheClock());
+    ASSERT_TRUE(profiles.FindId(Doc().Profile().id));
+    profiles.Load();
+    EXPECT_EQ(profiles.Buffer().mealShare[0], 20);
+    EXPECT_EQ(profiles.Buffer().mealShare[1], 10);
+}
