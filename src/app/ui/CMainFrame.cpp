@@ -165,8 +165,8 @@ void CMainFrame::CreateCommands()
     for (const auto& [id, text] : {std::pair{32778, "Diary"}, std::pair{32853, "Reports"},
                                    std::pair{32854, "Graphs"}, std::pair{32780, "Weight tracker"}})
         AddCommand(id, QString::fromLatin1(text), m_viewMenu)->setCheckable(true);
-    // The profile view has no menu item; its command comes from the profile screens.
-    AddCommand(32779, QStringLiteral("Profile"), nullptr)->setCheckable(true);
+    // The profile view: the View menu is where its check mark sits, so it is listed there too.
+    AddCommand(32779, QStringLiteral("Profile"), m_viewMenu)->setCheckable(true);
 
     m_toolsMenu = new QMenu(QStringLiteral("Tools"), this);
     AddCommand(32787, QStringLiteral("Import Nutrient Database"), m_toolsMenu);
