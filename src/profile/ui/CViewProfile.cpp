@@ -1,6 +1,7 @@
 #include "CViewProfile.h"
 
 #include "CColorEdit.h"
+#include "CDietGoalsDlg.h"
 #include "CFoodDBDoc.h"
 #include "CMealsPatternDlg.h"
 #include "CTransparentStatic.h"
@@ -185,6 +186,14 @@ bool CViewProfile::OnCommand(int id)
     case 32806:
         Apply();
         return true;
+    case 32798: {
+        CDietGoalsDlg dialog(m_services.doc.Profile(), m_services.messages, window());
+        if (dialog.exec() == QDialog::Accepted) {
+            m_services.doc.SaveProfile();
+            m_services.doc.UpdateAllViews();
+        }
+        return true;
+    }
     case 32800: {
         CMealsPatternDlg dialog(m_services.doc.Profile(), m_services.messages, window());
         if (dialog.exec() == QDialog::Accepted) {

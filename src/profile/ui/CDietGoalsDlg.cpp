@@ -1,0 +1,131 @@
+#include "CDietGoalsDlg.h"
+
+#include "CTransparentStatic.h"
+#include "DialogData.h"
+#include "IMessageBox.h"
+#include "NumberFormat.h"
+
+#include <QLineEdit>
+
+#include <limits>
+
+namespace {
+
+constexpr int kRow = 17;
+constexpr int kTop = 28;
+
+CTransparentStatic* Label(QWidget* parent, const QString& text, int x, int y, int w)
+{
+    auto* l = new CTransparentStatic(text, parent);
+    l->setGeometry(x, y + 1, w, 15);
+    return l;
+}
+
+} // namespace
+
+QLineEdit* CDietGoalsDlg::AddEdit(int id, double* value, int x, int y)
+{
+    auto* e = new QLineEdit(FormatGeneral(*value), this);
+    e->setProperty("id", id);
+    e->setAlignment(Qt::AlignRight);
+    e->setGeometry(x, y, 52, 16);
+    m_bindings.push_back({e, value});
+    return e;
+}
+
+CDietGoalsDlg::CDietGoalsDlg(ProfileRecord& profile, IMessageBox& messages, QWidget* parent)
+    : CFullScreenDialog(QStringLiteral("Diet goals"), QStringLiteral("Diet goals"),
+                        QStringLiteral("#views_profile_settings"), kTemplate, parent),
+      m_profile(profile), m_messages(messages)
+{
+    struct Row
+    {
+        const char* label;
+        EnergyShare share;
+        int gramId;
+        int percentId;
+    };
+    const Row rows[] = {
+        {"Prot:", EnergyShare::Protein, 1022, 1041},
+        {"Fat:", EnergyShare::Fat, 1023, 1042},
+        {"Satu:", EnergyShare::Saturates, 1027, 1044},
+        {"Mono:", EnergyShare::Monounsaturates, 1028, 1045},
+        {"Poly:", EnergyShare::Polyunsaturates, 1029, 1046},
+        {"Carb:", EnergyShare::Carbohydrate, 1024, 1043},
+        {"Alco:", EnergyShare::Alcohol, 1026, 1038},
+    };
+    int y = kTop;
+    for (const Row& r : rows) {
+        const int i = static_cast<int>(r.share);
+        Label(this, QString::fromLatin1(r.label), 6, y, 50);
+        AddEdit(r.gramId, &profile.amountGoals[i], 60, y);
+        Label(this, QStringLiteral("g"), 115, y, 20);
+        AddEdit(r.percentId, &profile.shareGoals[i], 140, y);
+        Label(this, QStringLiteral("%"), 195, y, 20);
+        y += kRow;
+    }
+    // Sugar's goals are kept, not shown.
+    const int sugar = static_cast<int>(EnergyShare::Sugar);
+    AddEdit(1030, &profile.amountGoals[sugar], 60, y)->hide();
+    AddEdit(1039, &profile.shareGoals[sugar], 140, y)->hide();
+    Label(this, QStringLiteral("Sodium:"), 6, y, 54);
+    AddEdit(1033, &profile.sodiumGoal, 60, y);
+    Label(this, QStringLiteral("mg"), 115, y, 24);
+    y += kRow;
+    Label(this, QStringLiteral("Cholest:"), 6, y, 54);
+    AddEdit(1025, &profile.cholesterolGoal, 60, y);
+    Label(this, QStringLiteral("mg"), 115, y, 24);
+    y += kRow;
+    Label(this, QStringLiteral("Fiber:"), 6, y, 54);
+    AddEdit(1032, &profile.fiberGoal, 60, y);
+    Label(this, QStringLiteral("g"), 115, y, 24);
+    y += kRow + 4;
+    const int labelIds[] = {1173, 1174, 1175, 1176};
+    const int editIds[] = {1010, 1009, 1008, 1011};
+    const int unitIds[] = {1111, 1110, 1109, 1112};
+    for (int k = 0; k < ProfileRecord::kParams; ++k) {
+        const bool named = !profile.paramNames[k].isEmpty();
+        CTransparentStatic* label =
+            Label(this, named ? profile.paramNames[k] + QLatin1Char(':') : QString(), 6, y, 110);
+        label->setProperty("id", labelIds[k]);
+        QLineEdit* edit = AddEdit(editIds[k], &profile.paramGoals[k], 120, y);
+        edit->setVisible(named);
+        CTransparentStatic* unit = Label(this, named ? profile.paramUnits[k] : QString(), 175, y, 60);
+        unit->setProperty("id", unitIds[k]);
+        if (named)
+            y += kRow;
+    }
+    AddButtons();
+}
+
+QLineEdit* CDietGoalsDlg::Field(int id) const
+{
+    for (const Binding& b : m_bindings)
+        if (b.edit->property("id").toInt() == id)
+            return b.edit;
+    return nullptr;
+}
+
+void CDietGoalsDlg::accept()
+{
+    // Every field first; no range: negative goals and shares above 100 are kept as typed.
+    std::vector<double> values;
+    constexpr double kAny = std::numeric_limits<double>::max();
+    for (const Binding& b : m_bindings) {
+        double v = 0;
+        if (!DialogData::Number(m_messages, b.edit, -kAny, kAny, &v))
+            return;
+        values.push_back(v);
+    }
+    for (size_t i = 0; i < m_bindings.size(); ++i)
+        *m_bindings[i].value = values[i];
+    CFullScreenDialog::accept();
+}
+
+void CDietGoalsDlg::reject()
+{
+    if (!m_messages.Ask(QStringLiteral("Are you sure you want to cancel dialog. Changes will be lost."),
+                        IMessageBox::Icon::Warning))
+        return;
+    CFullScreenDialog::reject();
+}
