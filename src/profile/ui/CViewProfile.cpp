@@ -1,5 +1,6 @@
 #include "CViewProfile.h"
 
+#include "CBmiTableDlg.h"
 #include "CColorEdit.h"
 #include "CDietGoalsDlg.h"
 #include "CFoodDBDoc.h"
@@ -10,6 +11,7 @@
 #include "EnergyRules.h"
 #include "IMessageBox.h"
 #include "LocalDateTime.h"
+#include "Measures.h"
 #include "NumberFormat.h"
 #include "ProgramFont.h"
 
@@ -186,6 +188,15 @@ bool CViewProfile::OnCommand(int id)
     case 32806:
         Apply();
         return true;
+    case 32797: {
+        // The height as typed, in metres.
+        double height = 0;
+        if (!DialogData::Number(m_services.messages, m_height, 0, kMaxNumber, &height))
+            return true;
+        CBmiTableDlg dialog(DisplayToCm(height) * 0.01, window());
+        dialog.exec();
+        return true;
+    }
     case 32798: {
         CDietGoalsDlg dialog(m_services.doc.Profile(), m_services.messages, window());
         if (dialog.exec() == QDialog::Accepted) {

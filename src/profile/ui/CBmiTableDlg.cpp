@@ -1,0 +1,63 @@
+#include "CBmiTableDlg.h"
+
+#include "CColorEdit.h"
+#include "CTransparentStatic.h"
+#include "EnergyRules.h"
+#include "Measures.h"
+#include "NumberFormat.h"
+
+namespace {
+
+struct Row
+{
+    const char* label;
+    const char* sign;
+    double bmi;
+    int editId;
+    int unitId;
+};
+constexpr Row kRows[] = {
+    {"Severe obesity:", ">", 30, 1009, 1110},     {"Moderate obesity:", ">", 25, 1006, 1111},
+    {"Ideal weight:", "", 22, 1005, 1112},        {"Moderate underweight:", "<", 20, 1007, 1113},
+    {"Severe underweight:", "<", 15, 1008, 1114},
+};
+
+} // namespace
+
+CBmiTableDlg::CBmiTableDlg(double heightM, QWidget* parent)
+    : CFullScreenDialog(QStringLiteral("Body Mass Index"), QStringLiteral("Body Mass Index"),
+                        QStringLiteral("#views_profile_settings"), kTemplate, parent)
+{
+    TitleLine()->SetFont(13, 700);
+    const QString unit = IsMetric() ? QStringLiteral("kg") : QStringLiteral("lbs");
+    int y = kSeparatorY + 12;
+    for (const Row& r : kRows) {
+        auto* label = new CTransparentStatic(QString::fromLatin1(r.label), this);
+        label->SetFont(13);
+        label->setGeometry(6, y + 1, 128, 18);
+        auto* sign = new CTransparentStatic(QString::fromLatin1(r.sign), this);
+        sign->SetFont(13);
+        sign->setGeometry(136, y + 1, 10, 18);
+        auto* edit = new CColorEdit(this);
+        edit->setProperty("id", r.editId);
+        edit->SetLocked(true);
+        edit->SetColors(CColorEdit::kLocked, CColorEdit::kLocked);
+        edit->setAlignment(Qt::AlignRight);
+        edit->setGeometry(148, y, 52, 20);
+        edit->setText(FormatFixed(RoundTo(KgToDisplay(WeightForBmi(heightM, r.bmi)), 1), 0, 1));
+        auto* unitLabel = new CTransparentStatic(unit, this);
+        unitLabel->setProperty("id", r.unitId);
+        unitLabel->SetFont(13);
+        unitLabel->setGeometry(204, y + 1, 32, 18);
+        y += 28;
+    }
+    AddButtons(QStringLiteral("OK"), false);
+}
+
+CColorEdit* CBmiTableDlg::Field(int id) const
+{
+    for (CColorEdit* e : findChildren<CColorEdit*>())
+        if (e->property("id").toInt() == id)
+            return e;
+    return nullptr;
+}
