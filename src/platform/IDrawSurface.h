@@ -48,11 +48,17 @@ public:
     virtual void FillRect(int x, int y, int width, int height, Color color) = 0;
     virtual void FillEllipse(int x, int y, int width, int height, Color color) = 0;
     virtual void FillPolygon(const std::vector<Point>& points, Color color) = 0;
+    // A polygon filled with a colour and outlined with the pen.
+    virtual void Polygon(const std::vector<Point>& points, Color fill) = 0;
     // Text with its top-left corner at (x, y), in the program's font of that pixel height.
     virtual void Text(int x, int y, const QString& text, int height, Weight weight, Color color) = 0;
     // Text in the box from (x1, y1) to (x2, y2), at its top, cut at the box.
     virtual void TextBox(int x1, int y1, int x2, int y2, const QString& text, int height, Align align,
                          Color color) = 0;
+    // Width in pixels of a text in the program's font of that height.
+    virtual int TextWidth(const QString& text, int height) = 0;
+    // A circle's disc in a colour with a black outline.
+    virtual void Circle(int cx, int cy, int radius, Color fill) = 0;
     // The outline of a rectangle from (x1, y1) to (x2, y2) in the pen.
     virtual void FrameRect(int x1, int y1, int x2, int y2) = 0;
 };

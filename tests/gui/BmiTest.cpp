@@ -1,3 +1,4 @@
+#include "CBmiChartDlg.h"
 #include "CBmiTableDlg.h"
 #include "CColorEdit.h"
 #include "GuiFixture.h"
@@ -22,4 +23,12 @@ TEST_F(GuiTest, BmiTableForOneEightyInBothUnits)
         if (flags)
             Shot(&dialog, QStringLiteral("bmi-table"));
     }
+}
+
+TEST_F(GuiTest, BmiChartIsDrawn)
+{
+    SetMeasures(CProfileTable::kMetric);
+    CBmiChartDlg dialog(180, 90);
+    EXPECT_EQ(dialog.Chart().IdealWeight(), 71);
+    Shot(&dialog, QStringLiteral("bmi-chart"));
 }

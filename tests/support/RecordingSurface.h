@@ -59,6 +59,19 @@ public:
                 .arg(align == Align::Right ? QStringLiteral("right") : QStringLiteral("left"))
                 .arg(text));
     }
+    // Six pixels a character, so positions that depend on a width can be asserted.
+    int TextWidth(const QString& text, int) override { return 6 * static_cast<int>(text.size()); }
+    void Circle(int cx, int cy, int radius, Color) override
+    {
+        Add(QStringLiteral("circle %1,%2 r%3").arg(cx).arg(cy).arg(radius));
+    }
+    void Polygon(const std::vector<Point>& points, Color) override
+    {
+        QStringList p;
+        for (const Point& pt : points)
+            p << QStringLiteral("%1,%2").arg(pt.x).arg(pt.y);
+        Add(QStringLiteral("outlined ") + p.join(QLatin1Char(' ')));
+    }
     void FrameRect(int x1, int y1, int x2, int y2) override
     {
         Add(QStringLiteral("frame %1,%2 %3,%4").arg(x1).arg(y1).arg(x2).arg(y2));

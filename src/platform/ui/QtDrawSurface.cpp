@@ -2,6 +2,7 @@
 
 #include "ProgramFont.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
 
@@ -86,5 +87,31 @@ void QtDrawSurface::FrameRect(int x1, int y1, int x2, int y2)
     m_painter.save();
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+    m_painter.restore();
+}
+
+int QtDrawSurface::TextWidth(const QString& text, int height)
+{
+    return QFontMetrics(ProgramFont(height)).horizontalAdvance(text);
+}
+
+void QtDrawSurface::Circle(int cx, int cy, int radius, Color fill)
+{
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setPen(QPen(Qt::black, 1));
+    m_painter.setBrush(ToQt(fill));
+    m_painter.drawEllipse(QPoint(cx, cy), radius, radius);
+    m_painter.restore();
+}
+
+void QtDrawSurface::Polygon(const std::vector<Point>& points, Color fill)
+{
+    QPolygon polygon;
+    for (const Point& p : points)
+        polygon << QPoint(p.x, p.y);
+    m_painter.save();
+    m_painter.setBrush(ToQt(fill));
+    m_painter.drawPolygon(polygon);
     m_painter.restore();
 }

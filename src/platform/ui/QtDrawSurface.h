@@ -20,6 +20,9 @@ public:
     void TextBox(int x1, int y1, int x2, int y2, const QString& text, int height, Align align,
                  Color color) override;
     void FrameRect(int x1, int y1, int x2, int y2) override;
+    int TextWidth(const QString& text, int height) override;
+    void Circle(int cx, int cy, int radius, Color fill) override;
+    void Polygon(const std::vector<Point>& points, Color fill) override;
 
 private:
     QPainter& m_painter;
