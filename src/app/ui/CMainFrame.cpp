@@ -9,6 +9,7 @@
 #include "CFoodDBView.h"
 #include "CFoodDBViewDetails.h"
 #include "CGraphForm.h"
+#include "COptionPropertySheet.h"
 #include "CProfilesDlg.h"
 #include "CViewPlaceholder.h"
 #include "CViewProfile.h"
@@ -417,6 +418,9 @@ void CMainFrame::OnCommand(int id)
     case 32871:
         RestoreNutrientDatabase();
         return;
+    case 32795:
+        Options();
+        return;
     default:
         break;
     }
@@ -447,15 +451,22 @@ void CMainFrame::BringToFront()
 
 void CMainFrame::NewProfile()
 {
+    // The day in view belongs to the profile being left: it is kept before the switch.
+    FinishCurrentView();
     if (m_services.doc.NewProfile() == 0)
         return;
+    m_services.doc.UpdateAllViews();
     ShowView(101);
 }
 
 void CMainFrame::OpenProfile()
 {
     CProfilesDlg dialog(m_services.doc, this);
-    if (dialog.exec() == QDialog::Accepted && m_services.doc.OpenProfile(dialog.ChosenProfile()))
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The day in view belongs to the profile being left: it is kept before the switch.
+    FinishCurrentView();
+    if (m_services.doc.OpenProfile(dialog.ChosenProfile()))
         ShowView(101);
 }
 
@@ -471,6 +482,25 @@ void CMainFrame::DeleteProfile()
     // No view may hold the diary being deleted.
     ShowView(CViewSplashScreen::kTemplate);
     m_services.doc.DeleteProfile(dialog.ChosenProfile());
+}
+
+void CMainFrame::Options()
+{
+    COptionPropertySheet sheet(m_services.doc.Profile(), m_services.messages, this);
+    // What the view holds is kept in the units it was typed in, before the measures may change.
+    FinishCurrentView();
+    sheet.exec();
+    // OK or Cancel: the profile is written (Cancel changed nothing) and the measures follow it.
+    m_services.doc.SaveProfile();
+    m_services.doc.UpdateAllViews();
+    if (m_viewType == kDiary)
+        ShowView(101); // laid out anew, with the command buttons of the companion option
+}
+
+void CMainFrame::FinishCurrentView()
+{
+    if (m_view)
+        m_view->FinishView();
 }
 
 void CMainFrame::DeleteNutrientDatabase()

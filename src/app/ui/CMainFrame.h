@@ -79,6 +79,8 @@ private:
     void NewProfile();
     void OpenProfile();
     void DeleteProfile();
+    void Options();
+    void FinishCurrentView();
     void DeleteNutrientDatabase();
     BackupRestore Backups();
     void BackupAll();

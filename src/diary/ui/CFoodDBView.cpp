@@ -146,9 +146,12 @@ void CFoodDBView::LoadDay()
     CFoodDBDoc& doc = m_services.doc;
     doc.OpenDay();
     m_weight->setText(FormatFixed(KgToDisplay(doc.Day().weight), 5, 1));
-    for (int k = 0; k < 4; ++k)
+    m_loadedWeight = m_weight->text();
+    for (int k = 0; k < 4; ++k) {
         m_params[k]->setText(doc.Profile().paramNames[k].isEmpty() ? QString()
                                                                    : FormatFixed(doc.Day().params[k], 5, 1));
+        m_loadedParams[k] = m_params[k]->text();
+    }
 }
 
 void CFoodDBView::Redraw()
@@ -231,10 +234,21 @@ void CFoodDBView::SaveDay()
     CFoodDBDoc& doc = m_services.doc;
     if (!doc.HasOpenProfile() || !m_initialised)
         return;
+    // A field left as it was shown keeps the stored value: the text is rounded to one decimal
+    // (and maybe in other units), so reading it back would change a weight nobody touched.
     std::array<double, 4> params{};
-    for (int k = 0; k < 4; ++k)
-        params[k] = NumberText::ToDouble(m_params[k]->text());
-    doc.SaveDay(DisplayToKg(NumberText::ToDouble(m_weight->text())), params);
+    for (int k = 0; k < 4; ++k) {
+        if (doc.Profile().paramNames[k].isEmpty())
+            params[k] = 0; // hidden and empty
+        else if (m_params[k]->text() == m_loadedParams[k])
+            params[k] = doc.Day().params[k];
+        else
+            params[k] = NumberText::ToDouble(m_params[k]->text());
+    }
+    const double weight = m_weight->text() == m_loadedWeight
+                              ? doc.Day().weight
+                              : DisplayToKg(NumberText::ToDouble(m_weight->text()));
+    doc.SaveDay(weight, params);
     doc.Profile().columnOrder = ColumnOrderText();
     doc.SaveProfile();
 }

@@ -64,5 +64,8 @@ private:
     std::array<CColorEdit*, DiaryScreen::kSummaryLines> m_second{};
     std::array<DiaryScreen::SummaryLine, DiaryScreen::kSummaryLines> m_lines;
     CDatePicker* m_picker = nullptr;
+    // The texts as loaded, to tell a field the user changed from one left alone.
+    QString m_loadedWeight;
+    std::array<QString, 4> m_loadedParams;
     bool m_initialised = false;
 };

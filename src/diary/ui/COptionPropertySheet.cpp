@@ -1,0 +1,327 @@
+#include "COptionPropertySheet.h"
+
+#include "CTransparentStatic.h"
+#include "DialogData.h"
+#include "HelpLauncher.h"
+#include "NumberFormat.h"
+#include "ProgramFont.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+int DluX(int x)
+{
+    return (x * 3 + 1) / 2;
+}
+int DluY(int y)
+{
+    return (y * 13 + 4) / 8;
+}
+
+QRadioButton* Radio(QWidget* page, int id, const QString& text, int x, int y, int w = 200)
+{
+    auto* r = new QRadioButton(text, page);
+    r->setProperty("id", id);
+    r->setGeometry(x, y, w, 20);
+    return r;
+}
+
+CTransparentStatic* Caption(QWidget* page, const QString& text, int x, int y, int w = 220)
+{
+    auto* l = new CTransparentStatic(text, page);
+    l->SetFont(13);
+    l->setGeometry(x, y, w, 18);
+    return l;
+}
+
+// The summary-line choices in list order, with the value stored for each.
+const std::pair<const char*, int> kLineItems[] = {
+    {"", 0},
+    {"Calorie intake", 1},
+    {"Calories required", 2},
+    {"Calorie expenditure", 3},
+    {"Calorie budget", 15},
+    {"Calorie intake/Required calories", 4},
+    {"Protein/Protein energy percentage", 5},
+    {"Fat/Fat energy percentage", 6},
+    {"Saturates/Saturates energy percentage", 7},
+    {"Monounsaturates/Monounsaturates energy percentage", 8},
+    {"Polyunsaturates/Polyunsaturates energy percentage", 9},
+    {"Carbohydrate/Carbohydrate energy percentage", 10},
+    {"Alcohol/Alcohol energy percentage", 11},
+    {"Sodium", 12},
+    {"Cholesterol", 13},
+    {"Fiber", 14},
+};
+
+struct Check
+{
+    int id;
+    const char* label;
+    int x; // dialog units
+    int y;
+};
+// In bit order 1..16.
+const Check kChecks[COptionPropertySheet::kRequirementChecks] = {
+    {1072, "Energy intake > recommended", 10, 20},
+    {1089, "Protein > g", 10, 35},
+    {1132, "Protein > %", 10, 45},
+    {1087, "Protein < %", 10, 55},
+    {1080, "Fat > g", 10, 65},
+    {1088, "Fat > %", 10, 75},
+    {1134, "Saturates > %", 10, 85},
+    {1135, "Monounsat < %", 10, 95},
+    {1136, "Polyunsat < %", 10, 105},
+    {1090, "Cabohydrate > g", 10, 115},
+    {1137, "Cabohydrate > %", 10, 125},
+    {1138, "Cabohydrate < %", 10, 135},
+    {1091, "Alcohol > g", 80, 35},
+    {1139, "Alcohol > %", 80, 45},
+    {1083, "Sodium > mg", 80, 55},
+    {1084, "Cholesterol > mg", 80, 65},
+};
+
+} // namespace
+
+COptionPropertySheet::COptionPropertySheet(ProfileRecord& profile, IMessageBox& messages, QWidget* parent)
+    : QDialog(parent), m_profile(profile), m_messages(messages)
+{
+    setWindowTitle(QStringLiteral("Options"));
+    setFixedSize(240, 320);
+    setFont(ProgramFont(11));
+    m_pages = new QTabWidget(this);
+    m_pages->setUsesScrollButtons(true);
+    m_pages->addTab(GeneralPage(), QStringLiteral("General"));
+    m_pages->addTab(AdvancedPage(), QStringLiteral("Advanced"));
+    m_pages->addTab(DisplayPage(), QStringLiteral("Display"));
+    m_pages->addTab(RequirementsPage(true), QStringLiteral("Warnings"));
+    m_pages->addTab(RequirementsPage(false), QStringLiteral("Filters"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setProperty("id", 1);
+    buttons->button(QDialogButtonBox::Cancel)->setProperty("id", 2);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 4);
+    layout->addWidget(m_pages);
+    layout->addWidget(buttons);
+}
+
+QWidget* COptionPropertySheet::GeneralPage()
+{
+    auto* page = new QWidget;
+    page->setProperty("id", 209);
+    Caption(page, QStringLiteral("Measures:"), 6, 6);
+    m_metric = Radio(page, 1100, QStringLiteral("Metrics"), 16, 26);
+    QRadioButton* us = Radio(page, 1101, QStringLiteral("US"), 16, 46);
+    Caption(page, QStringLiteral("Date format:"), 6, 74);
+    m_dayMonth = Radio(page, 1129, QStringLiteral("dd-mm-yyyy"), 16, 94);
+    QRadioButton* monthDay = Radio(page, 1130, QStringLiteral("mm-dd-yyyy"), 16, 114);
+    // Each pair is a group of its own.
+    for (auto [a, b] : {std::pair{m_metric, us}, std::pair{m_dayMonth, monthDay}}) {
+        auto* group = new QButtonGroup(page);
+        group->addButton(a);
+        group->addButton(b);
+    }
+    m_showMealProperties = new QCheckBox(QStringLiteral("Show meals property on create"), page);
+    m_showMealProperties->setProperty("id", 1057);
+    m_showMealProperties->setGeometry(6, 146, 220, 20);
+    m_metric->setChecked(m_profile.Has(CProfileTable::kMetric));
+    us->setChecked(!m_profile.Has(CProfileTable::kMetric));
+    m_dayMonth->setChecked(m_profile.Has(CProfileTable::kDayMonthYear));
+    monthDay->setChecked(!m_profile.Has(CProfileTable::kDayMonthYear));
+    m_showMealProperties->setChecked(m_profile.Has(CProfileTable::kShowMealProperties));
+    return page;
+}
+
+QWidget* COptionPropertySheet::AdvancedPage()
+{
+    auto* page = new QWidget;
+    page->setProperty("id", 278);
+    Caption(page, QStringLiteral("Filter and warning modes:"), 6, 4);
+    m_planning = Radio(page, 1045, QStringLiteral("Planning mode"), 16, 22);
+    QRadioButton* realTime = Radio(page, 1046, QStringLiteral("Real time mode"), 16, 40);
+    auto* modes = new QButtonGroup(page);
+    modes->addButton(m_planning);
+    modes->addButton(realTime);
+    Caption(page, QStringLiteral("Method calculating required calories:"), 6, 66);
+    m_harrisBenedict = Radio(page, 1182, QStringLiteral("Harris-Benedict formula"), 16, 84);
+    m_actualIntake = Radio(page, 1183, QStringLiteral("Based on actual food intake"), 16, 102);
+    m_userCalories = Radio(page, 1208, QStringLiteral("Specified by user"), 16, 120);
+    auto* methods = new QButtonGroup(page);
+    for (QRadioButton* r : {m_harrisBenedict, m_actualIntake, m_userCalories})
+        methods->addButton(r);
+    auto* label = Caption(page, QStringLiteral("Required calories:"), 30, 142, 110);
+    label->setProperty("id", 1209);
+    m_calories = new QLineEdit(page);
+    m_calories->setProperty("id", 1005);
+    m_calories->setGeometry(140, 142, 50, 20);
+    Caption(page, QStringLiteral("kcal"), 194, 142, 30);
+    Caption(page, QStringLiteral("Ravelin"), 6, 172);
+    m_companion = new QCheckBox(QStringLiteral("Use exercises from Ravelin"), page);
+    m_companion->setProperty("id", 1058);
+    m_companion->setGeometry(16, 190, 210, 20);
+
+    const ProfileRecord& p = m_profile;
+    if (p.userCalories > 0) {
+        m_userCalories->setChecked(true);
+        m_calories->setEnabled(true);
+        m_calories->setText(FormatGeneral(p.userCalories));
+    } else {
+        m_calories->setEnabled(false);
+        m_calories->setText(QStringLiteral("0"));
+        (p.Has(CProfileTable::kCaloriesFromIntake) ? m_actualIntake : m_harrisBenedict)->setChecked(true);
+    }
+    m_planning->setChecked(p.Has(CProfileTable::kPlanning));
+    realTime->setChecked(!p.Has(CProfileTable::kPlanning));
+    m_companion->setChecked(p.Has(CProfileTable::kCompanionExercises));
+    for (QRadioButton* r : {m_harrisBenedict, m_actualIntake})
+        connect(r, &QRadioButton::clicked, this, [this] {
+            m_calories->setEnabled(false);
+            m_calories->setText(QStringLiteral("0"));
+        });
+    connect(m_userCalories, &QRadioButton::clicked, this, [this] {
+        m_calories->setEnabled(true);
+        m_calories->setText(FormatGeneral(RoundTo(m_profile.userCalories, 0)));
+    });
+    return page;
+}
+
+QWidget* COptionPropertySheet::DisplayPage()
+{
+    auto* page = new QWidget;
+    page->setProperty("id", 251);
+    Caption(page, QStringLiteral("Diary view:"), 6, 2);
+    const int lineIds[] = {1184, 1055, 1056, 1057, 1058};
+    for (int i = 0; i < ProfileRecord::kSummaryLines; ++i) {
+        m_lines[i] = new QComboBox(page);
+        m_lines[i]->setProperty("id", lineIds[i]);
+        m_lines[i]->setGeometry(6, 20 + 22 * i, 220, 20);
+        for (const auto& [text, value] : kLineItems)
+            m_lines[i]->addItem(QString::fromLatin1(text), value);
+        m_lines[i]->setCurrentIndex(qMax(0, m_lines[i]->findData(m_profile.summaryLines[i])));
+    }
+    Caption(page, QStringLiteral("User Defined Parameters:"), 6, 134, 150);
+    Caption(page, QStringLiteral("Unit:"), 160, 134, 60);
+    const int nameIds[] = {1172, 1052, 1053, 1054};
+    const int unitIds[] = {1118, 1119, 1120, 1121};
+    const QStringList names = {QString(),
+                               QStringLiteral("Pulse"),
+                               QStringLiteral("BP sys"),
+                               QStringLiteral("BP dia"),
+                               QStringLiteral("BodyFat"),
+                               QStringLiteral("TBW"),
+                               QStringLiteral("LBM"),
+                               QStringLiteral("Glucose"),
+                               QStringLiteral("Sleep"),
+                               QStringLiteral("Insulin")};
+    const QStringList units = {QString(),
+                               QStringLiteral("b/min"),
+                               QStringLiteral("in"),
+                               QStringLiteral("%"),
+                               QStringLiteral("kg"),
+                               QStringLiteral("lbs"),
+                               QStringLiteral("mg/dL"),
+                               QStringLiteral("Hrs"),
+                               QStringLiteral("Units")};
+    for (int k = 0; k < ProfileRecord::kParams; ++k) {
+        for (auto [boxes, ids, items, texts, x, w] :
+             {std::tuple{&m_paramNames, nameIds, &names, &m_profile.paramNames, 6, 150},
+              std::tuple{&m_paramUnits, unitIds, &units, &m_profile.paramUnits, 160, 66}}) {
+            auto* box = new QComboBox(page);
+            box->setProperty("id", ids[k]);
+            box->setEditable(true);
+            box->addItems(*items);
+            box->setGeometry(x, 152 + 22 * k, w, 20);
+            // A stored text that is no suggestion is shown as it is.
+            box->setCurrentText((*texts)[k]);
+            (*boxes)[k] = box;
+        }
+    }
+    return page;
+}
+
+QWidget* COptionPropertySheet::RequirementsPage(bool warnings)
+{
+    auto* page = new QWidget;
+    page->setProperty("id", warnings ? 187 : 185);
+    const quint32 mask = warnings ? m_profile.warningsMask : m_profile.filtersMask;
+    auto& boxes = m_checks[warnings ? 0 : 1];
+    boxes[0] = new QCheckBox(
+        warnings ? QStringLiteral("Warnings enabled") : QStringLiteral("Filters enabled"), page);
+    boxes[0]->setProperty("id", warnings ? 1085 : 1057);
+    boxes[0]->setGeometry(DluX(5), DluY(5), 200, 18);
+    boxes[0]->setChecked(mask & 1u);
+    for (int bit = 1; bit <= kRequirementChecks; ++bit) {
+        const Check& c = kChecks[bit - 1];
+        auto* box = new QCheckBox(QString::fromLatin1(c.label), page);
+        box->setProperty("id", c.id);
+        box->setFont(ProgramFont(10));
+        box->setGeometry(DluX(c.x), DluY(c.y), c.x < 80 ? DluX(70) : DluX(72), 16);
+        box->setChecked(mask & (1u << bit));
+        boxes[static_cast<size_t>(bit)] = box;
+    }
+    return page;
+}
+
+void COptionPropertySheet::accept()
+{
+    // Everything is read and checked first: a refused number changes nothing.
+    double calories = 0;
+    if (m_userCalories->isChecked() && !DialogData::Number(m_messages, m_calories, 0, 999999, &calories)) {
+        m_pages->setCurrentIndex(1);
+        return;
+    }
+    ProfileRecord& p = m_profile;
+    // General
+    p.Set(CProfileTable::kMetric, m_metric->isChecked());
+    p.Set(CProfileTable::kDayMonthYear, m_dayMonth->isChecked());
+    p.Set(CProfileTable::kShowMealProperties, m_showMealProperties->isChecked());
+    // Advanced
+    if (m_harrisBenedict->isChecked()) {
+        p.Set(CProfileTable::kCaloriesFromIntake, false);
+        p.userCalories = 0;
+    } else if (m_actualIntake->isChecked()) {
+        p.Set(CProfileTable::kCaloriesFromIntake, true);
+        p.userCalories = 0;
+    } else {
+        p.userCalories = calories;
+    }
+    p.Set(CProfileTable::kPlanning, m_planning->isChecked());
+    p.Set(CProfileTable::kCompanionExercises, m_companion->isChecked());
+    // Display
+    for (int i = 0; i < ProfileRecord::kSummaryLines; ++i)
+        p.summaryLines[i] = m_lines[i]->currentData().toInt();
+    for (int k = 0; k < ProfileRecord::kParams; ++k) {
+        p.paramNames[k] = m_paramNames[k]->currentText();
+        p.paramUnits[k] = m_paramUnits[k]->currentText();
+    }
+    // Warnings and Filters: the mask is rebuilt from the boxes.
+    for (int page = 0; page < 2; ++page) {
+        quint32 mask = m_checks[page][0]->isChecked() ? 1u : 0u;
+        for (int bit = 1; bit <= kRequirementChecks; ++bit)
+            if (m_checks[page][static_cast<size_t>(bit)]->isChecked())
+                mask |= 1u << bit;
+        (page == 0 ? p.warningsMask : p.filtersMask) = mask;
+    }
+    QDialog::accept();
+}
+
+void COptionPropertySheet::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        HelpLauncher::OpenHelp(QStringLiteral("#options_settings"));
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
