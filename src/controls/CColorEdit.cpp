@@ -26,6 +26,11 @@ void CColorEdit::SetLocked(bool locked)
 {
     m_locked = locked;
     setReadOnly(locked);
+    // Locked fields look locked whether focused or not.
+    if (locked)
+        SetColors(kLocked, kLocked);
+    else
+        SetColors(kEditable, kEditableFocused);
 }
 
 void CColorEdit::Repaint()

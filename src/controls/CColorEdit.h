@@ -22,6 +22,7 @@ public:
     explicit CColorEdit(QWidget* parent = nullptr);
 
     void SetColors(const Colors& unfocused, const Colors& focused);
+    // Locking also gives the locked colours; unlocking the editable ones.
     void SetLocked(bool locked);
     bool IsLocked() const { return m_locked; }
     // The pair in use now.

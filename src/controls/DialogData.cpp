@@ -35,4 +35,10 @@ bool Integer(IMessageBox& messages, QLineEdit* field, qint64 min, qint64 max, qi
     return true;
 }
 
+bool ConfirmCancel(IMessageBox& messages)
+{
+    return messages.Ask(QStringLiteral("Are you sure you want to cancel dialog. Changes will be lost."),
+                        IMessageBox::Icon::Warning);
+}
+
 } // namespace DialogData

@@ -12,4 +12,7 @@ namespace DialogData {
 bool Number(IMessageBox& messages, QLineEdit* field, double min, double max, double* value);
 bool Integer(IMessageBox& messages, QLineEdit* field, qint64 min, qint64 max, qint64* value);
 
+// The question before a dialog that edits the profile is cancelled; true to leave it.
+bool ConfirmCancel(IMessageBox& messages);
+
 } // namespace DialogData

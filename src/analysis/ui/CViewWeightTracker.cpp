@@ -18,7 +18,6 @@ CColorEdit* ReadOnlyField(QWidget* parent, int id, int x, int y, int w)
     auto* e = new CColorEdit(parent);
     e->setProperty("id", id);
     e->SetLocked(true);
-    e->SetColors(CColorEdit::kLocked, CColorEdit::kLocked);
     e->setFrame(false);
     e->setGeometry(x, y, w, 18);
     return e;

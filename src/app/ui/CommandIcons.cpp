@@ -186,7 +186,9 @@ QIcon ForCommand(int id)
     }
 }
 
-QIcon ForRow(int icon)
+namespace {
+
+QIcon RenderRow(int icon)
 {
     switch (icon) {
     case 0:
@@ -202,6 +204,15 @@ QIcon ForRow(int icon)
             Runner(p, kOrange);
         });
     }
+}
+
+} // namespace
+
+QIcon ForRow(int icon)
+{
+    // Every redraw of the diary asks for these: they are drawn once.
+    static const QIcon icons[3] = {RenderRow(0), RenderRow(1), RenderRow(2)};
+    return icons[icon >= 0 && icon < 3 ? icon : 2];
 }
 
 } // namespace CommandIcons

@@ -55,7 +55,6 @@ CFoodDBView::CFoodDBView(AppServices& services, QWidget* parent) : CFormView(ser
         m_second[i]->setGeometry(DluRect(53, y, 22, 12));
         for (CColorEdit* e : {m_first[i], m_second[i]}) {
             e->SetLocked(true);
-            e->SetColors(CColorEdit::kLocked, CColorEdit::kLocked);
             e->setAlignment(Qt::AlignRight);
             e->setFocusPolicy(Qt::NoFocus);
             e->setFrame(false);

@@ -94,8 +94,7 @@ void CMealsPatternDlg::accept()
 
 void CMealsPatternDlg::reject()
 {
-    if (!m_messages.Ask(QStringLiteral("Are you sure you want to cancel dialog. Changes will be lost."),
-                        IMessageBox::Icon::Warning))
+    if (!DialogData::ConfirmCancel(m_messages))
         return;
     QDialog::reject();
 }

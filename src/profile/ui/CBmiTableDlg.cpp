@@ -41,7 +41,6 @@ CBmiTableDlg::CBmiTableDlg(double heightM, QWidget* parent)
         auto* edit = new CColorEdit(this);
         edit->setProperty("id", r.editId);
         edit->SetLocked(true);
-        edit->SetColors(CColorEdit::kLocked, CColorEdit::kLocked);
         edit->setAlignment(Qt::AlignRight);
         edit->setGeometry(148, y, 52, 20);
         edit->setText(FormatFixed(RoundTo(KgToDisplay(WeightForBmi(heightM, r.bmi)), 1), 0, 1));

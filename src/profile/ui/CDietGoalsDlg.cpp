@@ -124,8 +124,7 @@ void CDietGoalsDlg::accept()
 
 void CDietGoalsDlg::reject()
 {
-    if (!m_messages.Ask(QStringLiteral("Are you sure you want to cancel dialog. Changes will be lost."),
-                        IMessageBox::Icon::Warning))
+    if (!DialogData::ConfirmCancel(m_messages))
         return;
     CFullScreenDialog::reject();
 }

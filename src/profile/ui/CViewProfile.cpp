@@ -39,7 +39,6 @@ CColorEdit* Field(QWidget* parent, int id, int x, int y, int w, bool locked = fa
     e->setGeometry(x, y, w, 20);
     if (locked) {
         e->SetLocked(true);
-        e->SetColors(CColorEdit::kLocked, CColorEdit::kLocked);
         e->setFocusPolicy(Qt::NoFocus);
     }
     return e;
