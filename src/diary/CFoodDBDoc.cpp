@@ -100,9 +100,9 @@ quint32 CFoodDBDoc::NewProfile()
 
 void CFoodDBDoc::ClearOpenMarks()
 {
-    int n = 0;
-    for (RecordOid o = m_profiles.First(); o && n < kMaxOpenMarksCleared; o = m_profiles.Next(), ++n) {
-        if (!m_profiles.Load())
+    // Every profile: a mark left behind would open the wrong profile at the next start.
+    for (RecordOid o = m_profiles.First(); o; o = m_profiles.Next()) {
+        if (!m_profiles.Load() || !Profile().Has(CProfileTable::kOpen))
             continue;
         Profile().Set(CProfileTable::kOpen, false);
         m_profiles.Save();

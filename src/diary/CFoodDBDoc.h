@@ -28,7 +28,6 @@ class CFoodDBDoc
 {
 public:
     static constexpr int kMaxRecentFoods = CLruFoodsTable::kMaxRecords;
-    static constexpr int kMaxOpenMarksCleared = 64;
 
     // The serving a new meal starts with.
     struct Serving

@@ -20,6 +20,7 @@ public:
     BmiChart(double heightCm, double currentWeightKg);
 
     double IdealWeight() const { return m_ideal; }
+    double CurrentWeightKg() const { return m_currentKg; }
     // Weight (display units) and height (cm) of grid position i.
     double WeightAt(int i) const { return m_w0 + i * m_weightStep; }
     double HeightAt(int i) const { return m_h0 + i * m_heightStep; }

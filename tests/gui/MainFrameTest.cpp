@@ -3,6 +3,7 @@
 #include "CFoodTable.h"
 #include "CFormView.h"
 #include "CInternationalSettingsDlg.h"
+#include "CProfilePropertySheet.h"
 #include "CProfilesDlg.h"
 #include "DialogData.h"
 #include "GuiFixture.h"
@@ -49,14 +50,23 @@ TEST_P(FirstStartTest, AsksForSettingsThenShowsTheDiary)
         EXPECT_TRUE(Control<QRadioButton>(dialog, 1101)->isChecked());
         EXPECT_TRUE(Control<QRadioButton>(dialog, 1130)->isChecked());
         Shot(dialog, QStringLiteral("international-settings"));
-        if (!finish) {
+        if (finish) {
+            Control<QRadioButton>(dialog, 1100)->click();
+            Control<QRadioButton>(dialog, 1129)->click();
+            EXPECT_FALSE(Control<QRadioButton>(dialog, 1101)->isChecked());
+            dialog->accept();
+        } else {
             dialog->reject();
-            return;
         }
-        Control<QRadioButton>(dialog, 1100)->click();
-        Control<QRadioButton>(dialog, 1129)->click();
-        EXPECT_FALSE(Control<QRadioButton>(dialog, 1101)->isChecked());
-        dialog->accept();
+        // Then the profile wizard, in the measures just chosen.
+        OnNextModal([finish](QWidget* w) {
+            auto* sheet = qobject_cast<CProfilePropertySheet*>(w);
+            ASSERT_TRUE(sheet);
+            EXPECT_EQ(Control<QLabel>(sheet, 1107)->text(),
+                      finish ? QStringLiteral("cm") : QStringLiteral("in"));
+            Control<QLineEdit>(sheet, 1005)->setText(QStringLiteral("Mia"));
+            sheet->close();
+        });
     });
     Start();
     EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kDiary);
@@ -65,6 +75,7 @@ TEST_P(FirstStartTest, AsksForSettingsThenShowsTheDiary)
     profiles.First();
     profiles.Load();
     EXPECT_TRUE(profiles.Buffer().Has(CProfileTable::kOpen));
+    EXPECT_EQ(profiles.Buffer().name, QStringLiteral("Mia"));
     EXPECT_EQ(profiles.Buffer().Has(CProfileTable::kMetric), finish);
     EXPECT_EQ(profiles.Buffer().Has(CProfileTable::kDayMonthYear), finish);
     EXPECT_EQ(IsMetric(), finish);
@@ -283,7 +294,8 @@ TEST_F(GuiTest, OpenProfileAndNewProfile)
     EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kDiary);
     EXPECT_EQ(Doc().Profile().id, anna);
 
-    Frame().RunCommand(32775); // New profile
+    OnNextModal([](QWidget* w) { w->close(); }); // the new profile's settings
+    Frame().RunCommand(32775);                   // New profile
     EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kDiary);
     EXPECT_EQ(Doc().Profile().id, 3u);
     EXPECT_TRUE(Doc().Profile().Has(CProfileTable::kOpen));

@@ -10,6 +10,7 @@
 #include "CFoodDBViewDetails.h"
 #include "CGraphForm.h"
 #include "COptionPropertySheet.h"
+#include "CProfilePropertySheet.h"
 #include "CProfilesDlg.h"
 #include "CViewPlaceholder.h"
 #include "CViewProfile.h"
@@ -421,6 +422,17 @@ void CMainFrame::OnCommand(int id)
     case 32795:
         Options();
         return;
+    case 32877:
+        if (!m_services.doc.HasOpenProfile()) {
+            m_services.messages.Tell(QStringLiteral("Please open a profile first."),
+                                     IMessageBox::Icon::Information);
+            return;
+        }
+        // What the view holds is kept before the sheet changes the profile under it.
+        FinishCurrentView();
+        ProfileSettings();
+        m_services.doc.UpdateAllViews();
+        return;
     default:
         break;
     }
@@ -455,8 +467,15 @@ void CMainFrame::NewProfile()
     FinishCurrentView();
     if (m_services.doc.NewProfile() == 0)
         return;
-    m_services.doc.UpdateAllViews();
+    ProfileSettings();
     ShowView(101);
+}
+
+void CMainFrame::ProfileSettings()
+{
+    CProfilePropertySheet sheet(QStringLiteral("Profile Settings"), m_services.doc, m_services.messages,
+                                this);
+    sheet.exec();
 }
 
 void CMainFrame::OpenProfile()

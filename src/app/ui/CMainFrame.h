@@ -60,6 +60,8 @@ public:
     // The drop-down arrow of a command button.
     void DropDown(int commandId);
     void BringToFront();
+    // The "Profile Settings" sheet on the open profile, which it writes when it closes.
+    void ProfileSettings();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -70,8 +70,7 @@ void CNutritionApp::SelectStartProfile()
         return;
     CInternationalSettingsDlg settings(&doc.Profile().flags, m_frame.get());
     settings.exec();
-    // Kept at once, so the choice survives whatever comes next.
-    doc.SaveProfile();
+    m_frame->ProfileSettings();
     m_frame->ShowView(101);
 }
 

@@ -51,8 +51,8 @@ void CMealPropertiesDlg::accept()
     QtMessageBox messages(this);
     double servings = 0;
     double grams = 0;
-    if (!DialogData::Number(messages, m_servings, 0, 999999, &servings) ||
-        !DialogData::Number(messages, m_grams, 0, 999999, &grams))
+    if (!DialogData::Number(messages, m_servings, 0, DialogData::kMaxNumber, &servings) ||
+        !DialogData::Number(messages, m_grams, 0, DialogData::kMaxNumber, &grams))
         return;
     m_values.servings = servings;
     m_values.grams = grams;

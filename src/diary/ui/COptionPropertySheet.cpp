@@ -278,7 +278,8 @@ void COptionPropertySheet::accept()
 {
     // Everything is read and checked first: a refused number changes nothing.
     double calories = 0;
-    if (m_userCalories->isChecked() && !DialogData::Number(m_messages, m_calories, 0, 999999, &calories)) {
+    if (m_userCalories->isChecked() &&
+        !DialogData::Number(m_messages, m_calories, 0, DialogData::kMaxNumber, &calories)) {
         m_pages->setCurrentIndex(1);
         return;
     }

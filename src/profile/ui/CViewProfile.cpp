@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr double kMaxNumber = 999999;
-
 CTransparentStatic* Label(QWidget* parent, const QString& text, int x, int y, int w)
 {
     auto* l = new CTransparentStatic(text, parent);
@@ -159,10 +157,10 @@ bool CViewProfile::Apply()
     double weekly = 0;
     // Every field is checked before anything is stored.
     if (!DialogData::Integer(box, m_age, -32768, 32767, &age) ||
-        !DialogData::Number(box, m_height, 0, kMaxNumber, &height) ||
-        !DialogData::Number(box, m_startWeight, 0, kMaxNumber, &start) ||
-        !DialogData::Number(box, m_targetWeight, 0, kMaxNumber, &target) ||
-        !DialogData::Number(box, m_weeklyLoss, -kMaxNumber, kMaxNumber, &weekly))
+        !DialogData::Number(box, m_height, 0, DialogData::kMaxNumber, &height) ||
+        !DialogData::Number(box, m_startWeight, 0, DialogData::kMaxNumber, &start) ||
+        !DialogData::Number(box, m_targetWeight, 0, DialogData::kMaxNumber, &target) ||
+        !DialogData::Number(box, m_weeklyLoss, -DialogData::kMaxNumber, DialogData::kMaxNumber, &weekly))
         return false;
     CFoodDBDoc& doc = m_services.doc;
     CProfileTable& table = doc.Profiles();
@@ -190,7 +188,7 @@ bool CViewProfile::OnCommand(int id)
     case 32797: {
         // The height as typed, in metres.
         double height = 0;
-        if (!DialogData::Number(m_services.messages, m_height, 0, kMaxNumber, &height))
+        if (!DialogData::Number(m_services.messages, m_height, 0, DialogData::kMaxNumber, &height))
             return true;
         CBmiTableDlg dialog(DisplayToCm(height) * 0.01, window());
         dialog.exec();

@@ -1,0 +1,120 @@
+#include "CProfilePage.h"
+
+#include "CFoodDBDoc.h"
+#include "CTransparentStatic.h"
+#include "LocalDateTime.h"
+#include "ProgramFont.h"
+
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kWidth = 240;
+constexpr int kHeight = 320;
+
+} // namespace
+
+CProfilePage::CProfilePage(CFoodDBDoc& doc, IMessageBox& messages, const QString& title, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_messages(messages)
+{
+    setFixedSize(kWidth, kHeight);
+    setFont(ProgramFont(11));
+    auto* line = new CTransparentStatic(title, this);
+    line->setProperty("id", 1146);
+    line->MakeTitle();
+    line->setGeometry(6, 4, kWidth - 12, 16);
+}
+
+CTransparentStatic* CProfilePage::Text(int id, const QString& text, int y, int height)
+{
+    auto* t = new CTransparentStatic(text, this);
+    t->setProperty("id", id);
+    t->SetFont(13);
+    t->SetTextColor(QColor(128, 128, 128));
+    t->setWordWrap(true);
+    t->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    t->setGeometry(6, y, kWidth - 12, height);
+    return t;
+}
+
+CTransparentStatic* CProfilePage::Label(const QString& text, int x, int y, int width)
+{
+    auto* l = new CTransparentStatic(text, this);
+    l->SetFont(13);
+    l->setGeometry(x, y + 2, width, 18);
+    return l;
+}
+
+QLineEdit* CProfilePage::Field(int id, int x, int y, int width)
+{
+    auto* e = new QLineEdit(this);
+    e->setProperty("id", id);
+    e->setGeometry(x, y, width, 22);
+    return e;
+}
+
+QPushButton* CProfilePage::Button(int id, const QString& text, int x, int y, int width)
+{
+    auto* b = new QPushButton(text, this);
+    b->setProperty("id", id);
+    b->setGeometry(x, y, width, 24);
+    return b;
+}
+
+void CProfilePage::AddPageButtons(int buttons)
+{
+    if (buttons & kPrevious)
+        connect(Button(1194, QStringLiteral("<- Previous"), 6, kHeight - 30, 76), &QPushButton::clicked, this,
+                &CProfilePage::previousPage);
+    if (buttons & kNext) {
+        QPushButton* next = Button(1013, QStringLiteral("Next ->"), kWidth - 82, kHeight - 30, 76);
+        next->setDefault(true);
+        connect(next, &QPushButton::clicked, this, &CProfilePage::nextPage);
+    }
+    if (buttons & kFinish) {
+        QPushButton* finish = Button(1206, QStringLiteral("Finish"), kWidth - 82, kHeight - 30, 76);
+        finish->setDefault(true);
+        connect(finish, &QPushButton::clicked, this, &CProfilePage::finish);
+    }
+}
+
+QDateEdit* CProfilePage::DatePicker(int id)
+{
+    auto* picker = new QDateEdit(this);
+    picker->setProperty("id", id);
+    picker->setCalendarPopup(true);
+    picker->setLocale(QLocale::c());
+    picker->setGeometry(82, 80, 88, 22);
+    return picker;
+}
+
+void CProfilePage::ShowDate(QDateEdit* picker, FileTime date)
+{
+    picker->setDisplayFormat(m_doc.Profile().Has(CProfileTable::kDayMonthYear)
+                                 ? QStringLiteral("dd-MM-yyyy")
+                                 : QStringLiteral("MM-dd-yyyy"));
+    const LocalDateTime t = date.ToLocal();
+    picker->setDate(QDate(t.year, t.month, t.day));
+}
+
+FileTime CProfilePage::PickedDate(const QDateEdit* picker)
+{
+    const QDate d = picker->date();
+    return FileTime::FromDate(d.year(), d.month(), d.day());
+}
+
+QString CProfilePage::WeightUnit() const
+{
+    return m_doc.Profile().Has(CProfileTable::kMetric) ? QStringLiteral("kg") : QStringLiteral("lbs");
+}
+
+void CProfilePage::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    QPainter p(this);
+    p.setPen(Qt::black);
+    p.drawLine(0, kSeparatorY, kWidth, kSeparatorY);
+}

@@ -1,0 +1,57 @@
+#include "CPropPgProfile1.h"
+
+#include "CFoodDBDoc.h"
+#include "CTransparentStatic.h"
+#include "DialogData.h"
+#include "NumberFormat.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+CPropPgProfile1::CPropPgProfile1(CFoodDBDoc& doc, IMessageBox& messages, QWidget* parent)
+    : CProfilePage(doc, messages, QStringLiteral("Personal settings"), parent)
+{
+    Text(1198, QStringLiteral("Please enter your name, height, age and gender. "), 30, 34);
+    Label(QStringLiteral("Name:"), 6, 72, 50);
+    m_name = Field(1005, 60, 72, 174);
+    m_name->setMaxLength(64);
+    Label(QStringLiteral("Height:"), 6, 100, 50);
+    m_height = Field(1195, 60, 100, 60);
+    m_heightUnit = Label(QString(), 124, 100, 30);
+    m_heightUnit->setProperty("id", 1107);
+    Label(QStringLiteral("Age:"), 6, 128, 50);
+    m_age = Field(1022, 60, 128, 40);
+    m_male = new QRadioButton(QStringLiteral("Male"), this);
+    m_male->setProperty("id", 1045);
+    m_male->setGeometry(60, 158, 70, 20);
+    m_female = new QRadioButton(QStringLiteral("Female"), this);
+    m_female->setProperty("id", 1046);
+    m_female->setGeometry(136, 158, 80, 20);
+    Text(1199, QStringLiteral("When finished tap Next to proceed. "), 200, 34);
+    AddPageButtons(kNext);
+}
+
+void CPropPgProfile1::OnSetActive()
+{
+    const ProfileRecord& p = m_doc.Profile();
+    m_name->setText(p.name);
+    m_age->setText(QString::number(p.age));
+    m_height->setText(FormatGeneral(m_doc.Profiles().HeightForDisplay()));
+    (p.gender == 1 ? m_male : m_female)->setChecked(true);
+    m_heightUnit->setText(p.Has(CProfileTable::kMetric) ? QStringLiteral("cm") : QStringLiteral("in"));
+}
+
+bool CPropPgProfile1::OnKillActive()
+{
+    double height = 0;
+    qint64 age = 0;
+    if (!DialogData::Number(m_messages, m_height, 0, DialogData::kMaxNumber, &height) ||
+        !DialogData::Integer(m_messages, m_age, -32768, 32767, &age))
+        return false;
+    ProfileRecord& p = m_doc.Profile();
+    p.name = m_name->text();
+    p.age = static_cast<qint16>(age);
+    m_doc.Profiles().SetHeightFromDisplay(height);
+    p.gender = m_male->isChecked() ? 1 : 0;
+    return true;
+}

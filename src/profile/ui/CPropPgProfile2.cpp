@@ -1,0 +1,38 @@
+#include "CPropPgProfile2.h"
+
+#include "CFoodDBDoc.h"
+#include "CTransparentStatic.h"
+#include "DialogData.h"
+#include "NumberFormat.h"
+
+#include <QLineEdit>
+
+CPropPgProfile2::CPropPgProfile2(CFoodDBDoc& doc, IMessageBox& messages, QWidget* parent)
+    : CProfilePage(doc, messages, QStringLiteral("Diet plan - Start"), parent)
+{
+    Text(1198, QStringLiteral("Please enter the start date of your diet and your start weight."), 30, 44);
+    Label(QStringLiteral("Start date:"), 6, 80, 74);
+    m_date = DatePicker(1196);
+    Label(QStringLiteral("Start weight:"), 6, 110, 74);
+    m_weight = Field(1197, 82, 110, 60);
+    m_unit = Label(QString(), 146, 110, 30);
+    m_unit->setProperty("id", 1104);
+    AddPageButtons(kPrevious | kNext);
+}
+
+void CPropPgProfile2::OnSetActive()
+{
+    ShowDate(m_date, m_doc.Profile().startDate);
+    m_weight->setText(FormatGeneral(m_doc.Profiles().StartWeightForDisplay()));
+    m_unit->setText(WeightUnit());
+}
+
+bool CPropPgProfile2::OnKillActive()
+{
+    double weight = 0;
+    if (!DialogData::Number(m_messages, m_weight, 0, DialogData::kMaxNumber, &weight))
+        return false;
+    m_doc.Profile().startDate = PickedDate(m_date);
+    m_doc.Profiles().SetStartWeightFromDisplay(weight);
+    return true;
+}
