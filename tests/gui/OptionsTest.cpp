@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabWidget>
 
 namespace {
 
@@ -50,7 +51,12 @@ TEST_F(OptionsTest, DisplayChoicesReachTheDiary)
         Control<QComboBox>(sheet, 1052)->setCurrentText(QStringLiteral("Mood"));
         Control<QComboBox>(sheet, 1119)->setCurrentText(QStringLiteral("points"));
         Control<QCheckBox>(sheet, 1085)->setChecked(true);
-        Shot(sheet, QStringLiteral("options"));
+        const int shown = sheet->Pages()->currentIndex();
+        for (int i = 0; i < sheet->Pages()->count(); ++i) {
+            sheet->Pages()->setCurrentIndex(i);
+            Shot(sheet, QStringLiteral("options-%1").arg(sheet->Pages()->tabText(i).toLower()));
+        }
+        sheet->Pages()->setCurrentIndex(shown);
     });
     const ProfileRecord p = Stored();
     EXPECT_EQ(p.summaryLines[1], 15);

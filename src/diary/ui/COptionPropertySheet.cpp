@@ -6,6 +6,8 @@
 #include "NumberFormat.h"
 #include "ProgramFont.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -267,7 +269,10 @@ QWidget* COptionPropertySheet::RequirementsPage(bool warnings)
         auto* box = new QCheckBox(QString::fromLatin1(c.label), page);
         box->setProperty("id", c.id);
         box->setFont(ProgramFont(10));
-        box->setGeometry(DluX(c.x), DluY(c.y), c.x < 80 ? DluX(70) : DluX(72), 16);
+        // A check alone on its row may use the whole row.
+        const bool alone = std::none_of(std::begin(kChecks), std::end(kChecks),
+                                        [&c](const Check& o) { return o.y == c.y && o.x != c.x; });
+        box->setGeometry(DluX(c.x), DluY(c.y), alone ? 220 - DluX(c.x) : c.x < 80 ? DluX(70) : DluX(72), 16);
         box->setChecked(mask & (1u << bit));
         boxes[static_cast<size_t>(bit)] = box;
     }
