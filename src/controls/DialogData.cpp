@@ -3,6 +3,7 @@
 #include "DataExchange.h"
 #include "IMessageBox.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 
 namespace DialogData {
@@ -33,6 +34,16 @@ bool Integer(IMessageBox& messages, QLineEdit* field, qint64 min, qint64 max, qi
                                static_cast<double>(max), &message))
         return Refuse(messages, field, message);
     return true;
+}
+
+void SelectOrAppend(QComboBox* list, const QString& text)
+{
+    int i = list->findText(text, Qt::MatchExactly);
+    if (i < 0) {
+        list->addItem(text);
+        i = list->count() - 1;
+    }
+    list->setCurrentIndex(i);
 }
 
 bool ConfirmCancel(IMessageBox& messages)

@@ -3,6 +3,7 @@
 #include <QString>
 
 class IMessageBox;
+class QComboBox;
 class QLineEdit;
 
 // Reads numeric fields of a dialog the way every dialog does: a refused text is told with its
@@ -14,6 +15,9 @@ constexpr double kMaxNumber = 999999;
 
 bool Number(IMessageBox& messages, QLineEdit* field, double min, double max, double* value);
 bool Integer(IMessageBox& messages, QLineEdit* field, qint64 min, qint64 max, qint64* value);
+
+// Selects the list item with exactly this text, adding it at the end when there is none.
+void SelectOrAppend(QComboBox* list, const QString& text);
 
 // The question before a dialog that edits the profile is cancelled; true to leave it.
 bool ConfirmCancel(IMessageBox& messages);

@@ -298,6 +298,24 @@ void CFoodDBDoc::AddMeal()
     UpdateAllViews();
 }
 
+quint32 CFoodDBDoc::AddMealFromRecent(quint32 foodId)
+{
+    m_recent.Reopen(CDbTable::kIdProp);
+    quint32 id = 0;
+    if (m_recent.FindId(foodId) && m_recent.Load()) {
+        RecentFoodRecord& r = m_recent.Buffer();
+        r.lastUse = m_clock.NowFileTime();
+        const RecentFoodRecord used = r;
+        m_recent.Save();
+        id = AddMealEntry(foodId, used.weight, used.servings, used.servingName, used.lastUse);
+        if (id != 0 && Profile().Has(CProfileTable::kShowMealProperties))
+            EditEntry(id, used.name);
+        UpdateAllViews();
+    }
+    m_recent.Reopen(CLruFoodsTable::kLastUseProp);
+    return id;
+}
+
 void CFoodDBDoc::AddExercise()
 {
     quint32 activity = 0;

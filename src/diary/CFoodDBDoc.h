@@ -90,6 +90,9 @@ public:
     // ---- changes ----
     void AddMeal();
     void AddExercise();
+    // A meal of a recently used food with the amount of its last use, at the current time;
+    // returns the new entry's id, 0 when the food is not among the recent ones.
+    quint32 AddMealFromRecent(quint32 foodId);
     void EditEntry(quint32 entryId, const QString& name);
     void DeleteEntry(quint32 entryId);
     void NoteRecentFood(quint32 foodId, const QString& foodName, double grams, const QString& servingName,

@@ -55,4 +55,18 @@ bool ToNumberInRange(const QString& text, double min, double max, double* value,
     return ToNumber(text, value, message) && InRange(*value, min, max, message);
 }
 
+quint32 LeadingCount(const QString& text)
+{
+    const QString t = text.trimmed();
+    qint64 n = 0;
+    for (QChar c : t) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            break;
+        n = n * 10 + (c.unicode() - '0');
+        if (n > 0xFFFFFFFFLL)
+            return 0;
+    }
+    return static_cast<quint32>(n);
+}
+
 } // namespace DataExchange

@@ -11,5 +11,8 @@ bool ToInteger(const QString& text, qint64* value, QString* message);
 bool InRange(double value, double min, double max, QString* message);
 // A number in [min, max] at once.
 bool ToNumberInRange(const QString& text, double min, double max, double* value, QString* message);
+// The digits a text starts with (after blanks), as a count: no digits give 0, and so does a
+// count too large for 32 bits.
+quint32 LeadingCount(const QString& text);
 
 } // namespace DataExchange

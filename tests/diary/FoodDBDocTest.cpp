@@ -306,6 +306,36 @@ TEST_F(FoodDBDocTest, RecentFoodsKeepOneRecordPerFoodAndAtMostFifty)
     EXPECT_EQ(Recent(2).foodId, 2u);
 }
 
+TEST_F(FoodDBDocTest, MealFromARecentFoodTakesItsLastAmount)
+{
+    ShowDay(kToday);
+    m_doc->NoteRecentFood(1, QStringLiteral("Rye bread"), 100, QStringLiteral("slice"), 2.5);
+    m_clock.Set({2026, 12, 9, 18, 30, 0, 0});
+    EXPECT_EQ(m_doc->AddMealFromRecent(7), 0u); // not a recent food: nothing
+    EXPECT_TRUE(Entries().empty());
+    const int updates = m_view.updates;
+    const quint32 id = m_doc->AddMealFromRecent(1);
+    ASSERT_NE(id, 0u);
+    ASSERT_EQ(Entries().size(), 1u);
+    const EntryRecord e = Entries()[0];
+    EXPECT_EQ(e.id, id);
+    EXPECT_EQ(e.foodId, 1u);
+    EXPECT_EQ(e.weight, 100);
+    EXPECT_EQ(e.servings, 2.5);
+    EXPECT_EQ(e.servingName, QStringLiteral("slice"));
+    EXPECT_EQ(e.time, m_clock.NowFileTime());
+    EXPECT_EQ(Recent(1).lastUse, m_clock.NowFileTime());
+    EXPECT_GT(m_view.updates, updates);
+    EXPECT_TRUE(m_mealDialog.captions.isEmpty());
+
+    // With "show the properties on create" the new entry is edited at once.
+    m_doc->Profile().Set(CProfileTable::kShowMealProperties, true);
+    m_doc->AddMealFromRecent(1);
+    EXPECT_EQ(m_mealDialog.captions, QStringList{QStringLiteral("Meal properties")});
+    EXPECT_EQ(m_mealDialog.shown.name, QStringLiteral("Rye bread"));
+    EXPECT_EQ(Entries().size(), 2u);
+}
+
 TEST_F(FoodDBDocTest, EditingAndDeletingEntries)
 {
     ShowDay(kToday);

@@ -40,3 +40,12 @@ TEST(DataExchange, NumbersIntegersAndRanges)
     EXPECT_FALSE(DataExchange::InRange(0.05, 0.1, 2.5, &message));
     EXPECT_EQ(message, QStringLiteral("Please enter a number between 0.1 and 2.5."));
 }
+
+TEST(DataExchange, LeadingCounts)
+{
+    const std::pair<const char*, quint32> cases[] = {
+        {"120", 120}, {" 45 min", 45}, {"7.5", 7}, {"abc", 0}, {"", 0}, {"-5", 0}, {"99999999999", 0},
+    };
+    for (const auto& [text, count] : cases)
+        EXPECT_EQ(DataExchange::LeadingCount(QString::fromLatin1(text)), count) << text;
+}

@@ -65,6 +65,11 @@ protected:
         return *m_app;
     }
     CMainFrame& Frame() { return *m_app->Frame(); }
+    // The fixed clock the environment was opened with.
+    FixedClock& TestClock()
+    {
+        return const_cast<FixedClock&>(static_cast<const FixedClock&>(m_env->TheClock()));
+    }
     CFoodDBDoc& Doc() { return m_app->Doc(); }
 
     // Runs an action on the next modal dialog once it is showing.

@@ -36,10 +36,10 @@ void CFullScreenDialog::AddButtons(const QString& okText, bool withCancel)
         auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
         cancel->setProperty("id", 2);
         connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-        cancel->setGeometry(kWidth - 70, kHeight - 30, 64, 24);
-        ok->setGeometry(kWidth - 140, kHeight - 30, 64, 24);
+        cancel->setGeometry(kWidth - 70, height() - 30, 64, 24);
+        ok->setGeometry(kWidth - 140, height() - 30, 64, 24);
     } else {
-        ok->setGeometry(kWidth - 70, kHeight - 30, 64, 24);
+        ok->setGeometry(kWidth - 70, height() - 30, 64, 24);
     }
 }
 

@@ -19,7 +19,8 @@ public:
                       int templateId, QWidget* parent = nullptr);
 
     CTransparentStatic* TitleLine() const { return m_title; }
-    // The OK (id 1) and Cancel (id 2) buttons at the bottom right; cancel may be left out.
+    // The OK (id 1) and Cancel (id 2) buttons at the bottom right of the dialog as high as it is
+    // now; cancel may be left out.
     void AddButtons(const QString& okText = QStringLiteral("OK"), bool withCancel = true);
 
 protected:

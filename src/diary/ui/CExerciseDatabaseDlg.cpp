@@ -2,42 +2,54 @@
 
 #include "ActivityTable.h"
 #include "CTransparentStatic.h"
-#include "DialogData.h"
-#include "QtMessageBox.h"
+#include "DataExchange.h"
 
 #include <QComboBox>
-#include <QListWidget>
+#include <QHeaderView>
+#include <QTreeWidget>
 
 CExerciseDatabaseDlg::CExerciseDatabaseDlg(QWidget* parent)
     : CFullScreenDialog(QStringLiteral("Exercise database"), QStringLiteral("Exercise database"),
                         QStringLiteral("#exercise_database"), kTemplate, parent)
 {
-    m_activities = new QListWidget(this);
-    m_activities->setGeometry(6, kSeparatorY + 4, 228, 200);
-    for (int i = 0; i < kActivityCount; ++i) {
-        auto* item = new QListWidgetItem(ActivityName(static_cast<quint32>(i)), m_activities);
-        item->setData(Qt::UserRole, i);
-    }
-    auto* label = new CTransparentStatic(QStringLiteral("Time spent (minutes):"), this);
-    label->setGeometry(6, kSeparatorY + 212, 140, 20);
+    auto* label = new CTransparentStatic(QStringLiteral("Time spent:"), this);
+    label->SetFont(13);
+    label->setGeometry(6, 30, 72, 18);
     m_time = new QComboBox(this);
+    m_time->setProperty("id", 1140);
     m_time->setEditable(true);
     m_time->addItems(TimeSpentChoices());
-    m_time->setGeometry(150, kSeparatorY + 210, 84, 22);
-    connect(m_activities, &QListWidget::itemDoubleClicked, this, &CExerciseDatabaseDlg::accept);
+    m_time->setCurrentIndex(0);
+    m_time->setGeometry(80, 28, 60, 22);
+    auto* unit = new CTransparentStatic(QStringLiteral("Minutes"), this);
+    unit->SetFont(13);
+    unit->setGeometry(146, 30, 70, 18);
+
+    m_activities = new QTreeWidget(this);
+    m_activities->setProperty("id", 1034);
+    m_activities->setGeometry(0, 55, kWidth, 214);
+    m_activities->setRootIsDecorated(false);
+    m_activities->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_activities->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_activities->setHeaderLabels({QStringLiteral("Exersise")});
+    m_activities->setColumnWidth(0, m_activities->contentsRect().width() - 24);
+    for (quint32 i = 0; i < static_cast<quint32>(kActivityCount); ++i) {
+        auto* row = new QTreeWidgetItem(m_activities, {ActivityName(i)});
+        row->setData(0, Qt::UserRole, i);
+    }
+    m_activities->sortItems(0, Qt::AscendingOrder);
+    connect(m_activities, &QTreeWidget::itemDoubleClicked, this, &CExerciseDatabaseDlg::accept);
     AddButtons();
 }
 
 void CExerciseDatabaseDlg::accept()
 {
-    QListWidgetItem* item = m_activities->currentItem();
-    if (!item)
+    const QList<QTreeWidgetItem*> chosen = m_activities->selectedItems();
+    if (chosen.isEmpty()) {
+        reject(); // no activity: nothing is made
         return;
-    qint64 minutes = 0;
-    QtMessageBox messages(this);
-    if (!DialogData::Integer(messages, m_time->lineEdit(), 0, 1440, &minutes))
-        return;
-    m_activity = item->data(Qt::UserRole).toUInt();
-    m_minutes = static_cast<quint32>(minutes);
+    }
+    m_activity = chosen.first()->data(0, Qt::UserRole).toUInt();
+    m_minutes = DataExchange::LeadingCount(m_time->currentText());
     CFullScreenDialog::accept();
 }

@@ -3,9 +3,9 @@
 #include "CFullScreenDialog.h"
 
 class QComboBox;
-class QListWidget;
+class QTreeWidget;
 
-// "Exercise database": an activity from the fixed table and the minutes spent.
+// "Exercise database": an activity from the fixed table, listed by name, and the minutes spent.
 class CExerciseDatabaseDlg : public CFullScreenDialog
 {
     Q_OBJECT
@@ -14,12 +14,14 @@ public:
     static constexpr int kTemplate = 235;
 
     explicit CExerciseDatabaseDlg(QWidget* parent = nullptr);
+
     quint32 Activity() const { return m_activity; }
     quint32 Minutes() const { return m_minutes; }
+    QTreeWidget* Activities() const { return m_activities; }
     void accept() override;
 
 private:
-    QListWidget* m_activities;
+    QTreeWidget* m_activities;
     QComboBox* m_time;
     quint32 m_activity = 0;
     quint32 m_minutes = 0;

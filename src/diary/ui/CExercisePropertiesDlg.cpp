@@ -2,52 +2,47 @@
 
 #include "ActivityTable.h"
 #include "CTransparentStatic.h"
-#include "DialogData.h"
-#include "QtMessageBox.h"
+#include "DataExchange.h"
 
 #include <QComboBox>
-#include <QTimeEdit>
+#include <QLineEdit>
 
 CExercisePropertiesDlg::CExercisePropertiesDlg(const QString& activityName, quint32 minutes, int hour,
                                                int minute, QWidget* parent)
     : CFullScreenDialog(QStringLiteral("Exercise properties"), QStringLiteral("Exercise properties"),
                         QStringLiteral("#exercise_database"), kTemplate, parent),
-      m_minutes(minutes)
+      m_minutes(minutes), m_hour(hour), m_minute(minute)
 {
-    auto* name = new CTransparentStatic(activityName, this);
-    name->setWordWrap(true);
-    name->setGeometry(8, kSeparatorY + 6, 224, 32);
-    auto* label = new CTransparentStatic(QStringLiteral("Time spent (minutes):"), this);
-    label->setGeometry(8, kSeparatorY + 46, 140, 20);
+    auto* name = new QLineEdit(activityName, this);
+    name->setProperty("id", 1142);
+    name->setReadOnly(true);
+    name->setGeometry(6, 30, kWidth - 12, 22);
+    auto* label = new CTransparentStatic(QStringLiteral("Time spent:"), this);
+    label->SetFont(13);
+    label->setGeometry(6, 64, 90, 18);
     m_time = new QComboBox(this);
+    m_time->setProperty("id", 1140);
     m_time->setEditable(true);
     m_time->addItems(TimeSpentChoices());
-    m_time->setCurrentText(QString::number(minutes));
-    m_time->setGeometry(150, kSeparatorY + 44, 82, 22);
-    auto* at = new CTransparentStatic(QStringLiteral("Time:"), this);
-    at->setGeometry(8, kSeparatorY + 80, 140, 20);
-    m_clock = new QTimeEdit(QTime(hour, minute), this);
-    m_clock->setDisplayFormat(QStringLiteral("HH:mm"));
-    m_clock->setGeometry(150, kSeparatorY + 78, 82, 22);
+    // The entry's minutes as typed; a list item is chosen only when it says exactly that.
+    const QString text = QString::number(minutes);
+    m_time->setCurrentIndex(m_time->findText(text, Qt::MatchExactly));
+    m_time->setEditText(text);
+    m_time->setGeometry(100, 62, 56, 22);
+    auto* unit = new CTransparentStatic(QStringLiteral("Minutes"), this);
+    unit->SetFont(13);
+    unit->setGeometry(164, 64, 70, 18);
+    m_timeOfDay = std::make_unique<TimeOfDayFields>(this, 96, hour, minute);
     AddButtons();
+    m_time->setFocus();
 }
 
-int CExercisePropertiesDlg::Hour() const
-{
-    return m_clock->time().hour();
-}
-
-int CExercisePropertiesDlg::Minute() const
-{
-    return m_clock->time().minute();
-}
+CExercisePropertiesDlg::~CExercisePropertiesDlg() = default;
 
 void CExercisePropertiesDlg::accept()
 {
-    qint64 minutes = 0;
-    QtMessageBox messages(this);
-    if (!DialogData::Integer(messages, m_time->lineEdit(), 0, 1440, &minutes))
-        return;
-    m_minutes = static_cast<quint32>(minutes);
+    m_hour = m_timeOfDay->Hour();
+    m_minute = m_timeOfDay->Minute();
+    m_minutes = DataExchange::LeadingCount(m_time->currentText());
     CFullScreenDialog::accept();
 }

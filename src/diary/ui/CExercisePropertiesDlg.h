@@ -1,11 +1,13 @@
 #pragma once
 
 #include "CFullScreenDialog.h"
+#include "TimeOfDayFields.h"
+
+#include <memory>
 
 class QComboBox;
-class QTimeEdit;
 
-// "Exercise properties": the minutes and the time of an exercise entry.
+// "Exercise properties": the minutes and the time of day of an exercise entry.
 class CExercisePropertiesDlg : public CFullScreenDialog
 {
     Q_OBJECT
@@ -15,13 +17,17 @@ public:
 
     CExercisePropertiesDlg(const QString& activityName, quint32 minutes, int hour, int minute,
                            QWidget* parent = nullptr);
+    ~CExercisePropertiesDlg() override;
+
     quint32 Minutes() const { return m_minutes; }
-    int Hour() const;
-    int Minute() const;
+    int Hour() const { return m_hour; }
+    int Minute() const { return m_minute; }
     void accept() override;
 
 private:
     QComboBox* m_time;
-    QTimeEdit* m_clock;
+    std::unique_ptr<TimeOfDayFields> m_timeOfDay;
     quint32 m_minutes;
+    int m_hour;
+    int m_minute;
 };

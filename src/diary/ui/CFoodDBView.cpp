@@ -3,6 +3,7 @@
 #include "CColorEdit.h"
 #include "CDatePicker.h"
 #include "CFoodDBDoc.h"
+#include "CRecentFoodsDlg.h"
 #include "CStripedListCtrl.h"
 #include "CWarningsDlg.h"
 #include "CommandIcons.h"
@@ -369,9 +370,18 @@ bool CFoodDBView::OnCommand(int id)
     }
 }
 
-void CFoodDBView::OnDropDown(int)
+void CFoodDBView::OnDropDown(int commandId)
 {
-    // New meal from the recently used foods comes with the meal entry screens.
+    if (commandId != 32812)
+        return;
+    // New meal from a recently used food, ending as New meal does.
+    CFoodDBDoc& doc = m_services.doc;
+    CRecentFoodsDlg dialog(doc.Diary().Store(), window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    SaveDay();
+    doc.AddMealFromRecent(dialog.ChosenFood());
+    AfterChange(true);
 }
 
 void CFoodDBView::paintEvent(QPaintEvent* event)

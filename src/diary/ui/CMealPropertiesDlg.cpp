@@ -1,62 +1,107 @@
 #include "CMealPropertiesDlg.h"
 
+#include "CMeasuresTable.h"
 #include "CTransparentStatic.h"
-#include "DataExchange.h"
 #include "DialogData.h"
-#include "IMessageBox.h"
 #include "NumberFormat.h"
-#include "QtMessageBox.h"
 
+#include <QComboBox>
 #include <QLineEdit>
-#include <QTimeEdit>
+
+namespace {
+
+const char* const kServings[] = {"0.25", "0.50", "0.75", "1.00", "1.25", "1.50",
+                                 "1.75", "2.00", "2.50", "3.00", "4.00", "5.00"};
+
+CTransparentStatic* Caption(QWidget* parent, const QString& text, int x, int y, int w)
+{
+    auto* l = new CTransparentStatic(text, parent);
+    l->SetFont(13);
+    l->setGeometry(x, y + 2, w, 18);
+    return l;
+}
+
+} // namespace
 
 CMealPropertiesDlg::CMealPropertiesDlg(const QString& caption, const IMealPropertiesDialog::Values& values,
+                                       bool timeControls, RecordStore& store, IMessageBox& messages,
                                        QWidget* parent)
-    : CFullScreenDialog(caption, caption, QString(), kTemplate, parent), m_values(values)
+    : CFullScreenDialog(caption, caption, QString(), kTemplate, parent), m_values(values), m_store(store),
+      m_messages(messages)
 {
-    auto* name = new CTransparentStatic(values.name, this);
-    name->setWordWrap(true);
-    name->setGeometry(8, kSeparatorY + 6, 224, 32);
-    const double servingGrams = values.servings != 0 ? values.grams / values.servings : values.grams;
-    auto* servingLabel = new CTransparentStatic(
-        QStringLiteral("Servings of %1 (%2 g):")
-            .arg(values.servingName.isEmpty() ? QStringLiteral("serving") : values.servingName,
-                 FormatGeneral(servingGrams)),
-        this);
-    servingLabel->setWordWrap(true);
-    servingLabel->setGeometry(8, kSeparatorY + 44, 224, 30);
-    m_servings = new QLineEdit(FormatGeneral(values.servings), this);
-    m_servings->setGeometry(8, kSeparatorY + 76, 80, 22);
-    auto* gramsLabel = new CTransparentStatic(QStringLiteral("Grams:"), this);
-    gramsLabel->setGeometry(8, kSeparatorY + 106, 224, 16);
-    m_grams = new QLineEdit(FormatGeneral(values.grams), this);
-    m_grams->setGeometry(8, kSeparatorY + 124, 80, 22);
-    auto* timeLabel = new CTransparentStatic(QStringLiteral("Time:"), this);
-    timeLabel->setGeometry(8, kSeparatorY + 154, 224, 16);
-    m_time = new QTimeEdit(QTime(values.hour, values.minute), this);
-    m_time->setDisplayFormat(QStringLiteral("HH:mm"));
-    m_time->setGeometry(8, kSeparatorY + 172, 80, 22);
-    // Servings set the grams by the serving's weight.
-    connect(m_servings, &QLineEdit::textEdited, this, [this, servingGrams](const QString& text) {
-        double servings = 0;
-        QString ignored;
-        if (DataExchange::ToNumber(text, &servings, &ignored))
-            m_grams->setText(FormatGeneral(servings * servingGrams));
-    });
+    auto* name = new QLineEdit(values.name, this);
+    name->setProperty("id", 1005);
+    name->setReadOnly(true);
+    name->setGeometry(6, 30, kWidth - 12, 22);
+
+    Caption(this, QStringLiteral("Serving size:"), 6, 60, 86);
+    m_servingSize = new QComboBox(this);
+    m_servingSize->setProperty("id", 1121);
+    m_servingSize->setEditable(true);
+    m_servingSize->setGeometry(96, 60, kWidth - 102, 22);
+    CMeasuresTable sizes(store);
+    for (RecordOid o = sizes.FirstOfFood(values.foodId); o; o = sizes.NextOfFood(values.foodId))
+        if (sizes.Load())
+            m_servingSize->addItem(sizes.Buffer().description, sizes.Buffer().id);
+    m_servingSize->setCurrentIndex(m_servingSize->findText(values.servingName, Qt::MatchExactly));
+    m_servingSize->setEditText(values.servingName);
+
+    Caption(this, QStringLiteral("Weight"), 6, 88, 86);
+    m_weight = new QLineEdit(this);
+    m_weight->setProperty("id", 1006);
+    m_weight->setGeometry(96, 88, 80, 22);
+    Caption(this, QStringLiteral("g"), 180, 88, 20);
+
+    Caption(this, QStringLiteral("Number of servings:"), 6, 116, 126);
+    m_servings = new QComboBox(this);
+    m_servings->setProperty("id", 1119);
+    for (const char* s : kServings)
+        m_servings->addItem(QString::fromLatin1(s));
+    m_servings->setCurrentIndex(m_servings->findText(QStringLiteral("1.00")));
+    m_servings->setGeometry(136, 116, 64, 22);
+    double perServing = 0;
+    if (values.servings > 0) {
+        int i = 0;
+        while (i < m_servings->count() && m_servings->itemText(i).toDouble() != values.servings)
+            ++i;
+        if (i == m_servings->count())
+            m_servings->addItem(FormatGeneral(values.servings, 32));
+        m_servings->setCurrentIndex(i);
+        perServing = values.grams / values.servings;
+    }
+    m_weight->setText(FormatGeneral(perServing));
+
+    m_timeOfDay = std::make_unique<TimeOfDayFields>(this, 148, values.hour, values.minute);
+    if (!timeControls) {
+        m_timeOfDay->SetVisible(false);
+        setFixedSize(kWidth, kHeight - kTimeControlsHeight);
+    }
+    connect(m_servingSize, &QComboBox::activated, this, &CMealPropertiesDlg::ServingSizeChosen);
     AddButtons();
+    m_weight->setFocus();
+}
+
+CMealPropertiesDlg::~CMealPropertiesDlg() = default;
+
+void CMealPropertiesDlg::ServingSizeChosen(int index)
+{
+    if (index < 0)
+        return;
+    // Read anew: the list holds only names and ids.
+    CMeasuresTable sizes(m_store);
+    const quint32 id = m_servingSize->itemData(index).toUInt();
+    m_weight->setText(FormatGeneral(sizes.ServingWeight(id)));
 }
 
 void CMealPropertiesDlg::accept()
 {
-    QtMessageBox messages(this);
-    double servings = 0;
-    double grams = 0;
-    if (!DialogData::Number(messages, m_servings, 0, DialogData::kMaxNumber, &servings) ||
-        !DialogData::Number(messages, m_grams, 0, DialogData::kMaxNumber, &grams))
+    double perServing = 0;
+    if (!DialogData::Number(m_messages, m_weight, 0, DialogData::kMaxNumber, &perServing))
         return;
-    m_values.servings = servings;
-    m_values.grams = grams;
-    m_values.hour = m_time->time().hour();
-    m_values.minute = m_time->time().minute();
+    m_values.hour = m_timeOfDay->Hour();
+    m_values.minute = m_timeOfDay->Minute();
+    m_values.servingName = m_servingSize->currentText();
+    m_values.servings = m_servings->currentText().toDouble();
+    m_values.grams = perServing * m_values.servings;
     CFullScreenDialog::accept();
 }

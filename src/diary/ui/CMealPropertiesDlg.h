@@ -2,26 +2,40 @@
 
 #include "CFullScreenDialog.h"
 #include "IMealPropertiesDialog.h"
+#include "TimeOfDayFields.h"
 
+#include <memory>
+
+class IMessageBox;
+class QComboBox;
 class QLineEdit;
-class QTimeEdit;
+class RecordStore;
 
-// The amount and time of a meal: servings of its serving size, or grams.
+// The amount and time of a meal: a number of servings of a serving size of the food, or plain
+// grams. As "Food Serving Size" it sets an ingredient's amount, without the time of day.
 class CMealPropertiesDlg : public CFullScreenDialog
 {
     Q_OBJECT
 
 public:
     static constexpr int kTemplate = 212;
+    static constexpr int kTimeControlsHeight = 64;
 
-    CMealPropertiesDlg(const QString& caption, const IMealPropertiesDialog::Values& values,
-                       QWidget* parent = nullptr);
+    CMealPropertiesDlg(const QString& caption, const IMealPropertiesDialog::Values& values, bool timeControls,
+                       RecordStore& store, IMessageBox& messages, QWidget* parent = nullptr);
+    ~CMealPropertiesDlg() override;
+
     const IMealPropertiesDialog::Values& Result() const { return m_values; }
     void accept() override;
 
 private:
+    void ServingSizeChosen(int index);
+
     IMealPropertiesDialog::Values m_values;
-    QLineEdit* m_servings;
-    QLineEdit* m_grams;
-    QTimeEdit* m_time;
+    RecordStore& m_store;
+    IMessageBox& m_messages;
+    QComboBox* m_servingSize;
+    QLineEdit* m_weight;
+    QComboBox* m_servings;
+    std::unique_ptr<TimeOfDayFields> m_timeOfDay;
 };

@@ -37,7 +37,7 @@ bool DiaryDialogs::ChooseFood(bool filtered, Choice* choice)
 
 bool DiaryDialogs::Run(const QString& caption, IMealPropertiesDialog::Values* values)
 {
-    CMealPropertiesDlg dialog(caption, *values, m_parent);
+    CMealPropertiesDlg dialog(caption, *values, true, m_doc.Diary().Store(), m_messages, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     *values = dialog.Result();

@@ -1,0 +1,55 @@
+#include "TimeOfDayFields.h"
+
+#include "ActivityTable.h"
+#include "CTransparentStatic.h"
+#include "DialogData.h"
+
+#include <QComboBox>
+
+namespace {
+
+CTransparentStatic* Caption(QWidget* parent, int id, const QString& text, int x, int y, int w)
+{
+    auto* l = new CTransparentStatic(text, parent);
+    l->setProperty("id", id);
+    l->SetFont(13);
+    l->setGeometry(x, y, w, 18);
+    return l;
+}
+
+QComboBox* List(QWidget* parent, int id, const QStringList& items, int value, int x, int y)
+{
+    auto* c = new QComboBox(parent);
+    c->setProperty("id", id);
+    c->addItems(items);
+    c->setGeometry(x, y, 56, 22);
+    DialogData::SelectOrAppend(c, QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')));
+    return c;
+}
+
+} // namespace
+
+TimeOfDayFields::TimeOfDayFields(QWidget* parent, int y, int hour, int minute)
+{
+    m_widgets[0] = Caption(parent, 1124, QStringLiteral("Time on day:"), 6, y + 20, 90);
+    m_widgets[1] = Caption(parent, 1125, QStringLiteral("Hour"), 100, y, 56);
+    m_widgets[2] = Caption(parent, 1126, QStringLiteral("Minutes"), 164, y, 64);
+    m_widgets[3] = m_hour = List(parent, 1118, HourChoices(), hour, 100, y + 18);
+    m_widgets[4] = m_minute = List(parent, 1123, MinuteChoices(), minute, 164, y + 18);
+}
+
+int TimeOfDayFields::Hour() const
+{
+    return m_hour->currentText().toInt();
+}
+
+int TimeOfDayFields::Minute() const
+{
+    return m_minute->currentText().toInt();
+}
+
+void TimeOfDayFields::SetVisible(bool visible)
+{
+    for (QWidget* w : m_widgets)
+        w->setVisible(visible);
+}
