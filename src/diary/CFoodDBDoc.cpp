@@ -401,12 +401,13 @@ quint32 CFoodDBDoc::CheckRequirements(quint32 mask, const NutrientValues& amount
     return Requirements::Check(mask, amounts, {Profile(), m_calorieFigure, m_fraction});
 }
 
-bool CFoodDBDoc::FoodFitsFilters(quint32 foodId)
+bool CFoodDBDoc::FoodFitsFilters(const FoodRecord& food)
 {
-    FoodData food;
-    m_foodRecords.LoadFood(foodId, &food);
-    const double serving = m_measures.ServingWeight(food.defaultServingId);
+    // One serving on top of the day, by the food's stored values; a default serving size that
+    // is gone weighs nothing.
+    const double serving = food.defaultServingId == 0 ? food.referenceWeight
+                                                       : m_measures.ServingWeight(food.defaultServingId);
     NutrientValues amounts = m_totals;
-    AddScaledFood(amounts, food.values, serving > 0 ? serving : food.referenceWeight);
+    AddScaledFood(amounts, food.values, serving);
     return CheckRequirements(Profile().filtersMask, amounts) == 0;
 }

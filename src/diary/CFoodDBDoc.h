@@ -109,7 +109,7 @@ public:
     double MealsPatternFraction(int hour) const;
     quint32 CheckRequirements(quint32 mask, const NutrientValues& amounts) const;
     // Whether a food's default serving, added to the day, breaks none of the selected filters.
-    bool FoodFitsFilters(quint32 foodId);
+    bool FoodFitsFilters(const FoodRecord& food);
     double WeightOnDay(FileTime day) { return m_plan.WeightOnDay(Profile(), day); }
     double StoredWeightOnDay(FileTime day) { return m_plan.StoredWeightOnDay(Profile(), day); }
     double RequiredCaloriesOn(FileTime day) { return m_plan.RequiredCalories(Profile(), day); }

@@ -1,6 +1,8 @@
 #include "FoodTree.h"
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 FoodTree::FoodTree(RecordStore& store) : m_tree(store), m_foods(store) {}
 
@@ -71,9 +73,7 @@ std::vector<FolderRecord> FoodTree::Children(quint32 parentId)
         if (m_tree.Load() && m_tree.Buffer().id != 0)
             out.push_back(m_tree.Buffer());
     }
-    std::stable_sort(out.begin(), out.end(), [](const FolderRecord& a, const FolderRecord& b) {
-        return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(out.begin(), out.end(), LabelBefore);
     return out;
 }
 
@@ -133,20 +133,36 @@ qint64 FoodTree::FindSubFolder(const QString& firstLevel, const QString& secondL
     return top < 0 ? -1 : FindChild(static_cast<quint32>(top), secondLevel);
 }
 
-std::optional<quint32> FoodTree::NextFolder(quint32 id)
+std::vector<quint32> FoodTree::DepthFirst()
 {
-    const std::vector<FolderRecord> children = Children(id);
-    if (!children.empty())
-        return children.front().id;
-    quint32 at = id;
-    for (int step = 0; step < 64 && at != kRoot; ++step) {
-        const quint32 parent = ParentOf(at);
-        const std::vector<FolderRecord> siblings = Children(parent);
-        auto it =
-            std::find_if(siblings.begin(), siblings.end(), [&](const FolderRecord& f) { return f.id == at; });
-        if (it != siblings.end() && ++it != siblings.end())
-            return it->id;
-        at = parent;
+    // One read of the table: the walk itself touches no record.
+    std::map<quint32, std::vector<FolderRecord>> children;
+    m_tree.ForEachRecord([&](const FolderRecord& f) {
+        if (f.id != 0)
+            children[f.parentId].push_back(f);
+        return true;
+    });
+    for (auto& [parent, list] : children)
+        std::stable_sort(list.begin(), list.end(), LabelBefore);
+    std::vector<quint32> order;
+    std::set<quint32> seen;
+    std::vector<quint32> pending{kRoot};
+    while (!pending.empty()) {
+        const quint32 id = pending.back();
+        pending.pop_back();
+        if (!seen.insert(id).second)
+            continue; // a damaged tree that loops is walked once
+        order.push_back(id);
+        const auto it = children.find(id);
+        if (it != children.end())
+            for (auto c = it->second.rbegin(); c != it->second.rend(); ++c)
+                pending.push_back(c->id);
     }
-    return std::nullopt;
+    return order;
+}
+
+bool FoodTree::LabelBefore(const FolderRecord& a, const FolderRecord& b)
+{
+    const int c = QString::compare(a.name, b.name, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a.id < b.id;
 }

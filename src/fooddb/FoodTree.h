@@ -42,8 +42,10 @@ public:
     qint64 FindTopFolder(const QString& name);
     qint64 FindSubFolder(const QString& firstLevel, const QString& secondLevel);
 
-    // The folder after this one in depth-first order from Root (children by label); none at the end.
-    std::optional<quint32> NextFolder(quint32 id);
+    // Every folder in depth-first order from Root (Root first, children by label).
+    std::vector<quint32> DepthFirst();
+    // The order of folders under one parent.
+    static bool LabelBefore(const FolderRecord& a, const FolderRecord& b);
 
     CTreeTable& Table() { return m_tree; }
     CFoodTable& Foods() { return m_foods; }

@@ -401,6 +401,9 @@ sqlite3_stmt* RecordStore::Statement(Query q, int slot, int findSlot)
     case Query::FindFirstNonNull:
         sql = head + findFrom + " WHERE db = ?1" + nonNull + find + asc;
         break;
+    case Query::FindAll:
+        sql = head + findFrom + " WHERE db = ?1" + find + scanOrder;
+        break;
     case Query::ScanFrom:
         sql = scanHead + scanOrder;
         break;
@@ -791,6 +794,33 @@ void RecordStore::ForEachRecord(DbHandle& h, const std::function<bool(const std:
     Reset reset(st);
     sqlite3_bind_int64(st, 1, h.m_dbId);
     std::vector<PropVal> props;
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        if (PropCodec::Decode(sqlite3_column_blob(st, 2), sqlite3_column_bytes(st, 2), &props) &&
+            !visit(props))
+            return;
+    }
+}
+
+void RecordStore::ForEachEqual(DbHandle& h, const PropVal& value,
+                               const std::function<bool(const std::vector<PropVal>&)>& visit)
+{
+    if (!h.IsOpen())
+        return;
+    const int findSlot = SlotOf(h, value.Id(), value.Type());
+    std::vector<PropVal> props;
+    if (findSlot < 0) {
+        // No index: the cursor's own walk, which moves it.
+        for (RecordOid o = FindFirstEqual(h, value); o; o = FindNextEqual(h, value))
+            if (ReadProps(h, &props) && !visit(props))
+                return;
+        return;
+    }
+    sqlite3_stmt* st = Statement(Query::FindAll, h.m_slot, findSlot);
+    if (!st)
+        return;
+    Reset reset(st);
+    sqlite3_bind_int64(st, 1, h.m_dbId);
+    BindProp(st, 4, value);
     while (sqlite3_step(st) == SQLITE_ROW) {
         if (PropCodec::Decode(sqlite3_column_blob(st, 2), sqlite3_column_bytes(st, 2), &props) &&
             !visit(props))

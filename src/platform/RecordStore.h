@@ -82,6 +82,10 @@ public:
     // Every record of the handle's database in its order, in one pass that leaves the cursor
     // alone; the visitor returns false to stop. For checks that read a whole table.
     void ForEachRecord(DbHandle& h, const std::function<bool(const std::vector<PropVal>&)>& visit);
+    // The same for the records with a property of this value (all of them in one pass when a
+    // sort order covers the property).
+    void ForEachEqual(DbHandle& h, const PropVal& value,
+                      const std::function<bool(const std::vector<PropVal>&)>& visit);
 
     // All properties of the current record, or those of ids that exist.
     bool ReadProps(const DbHandle& h, std::vector<PropVal>* out, const std::vector<quint16>* ids = nullptr);
@@ -141,6 +145,7 @@ private:
         FindAfter,      // next after (key, oid) with k(find) = ?
         FindAfterFromNull,
         FindFirstNonNull,
+        FindAll,  // every record with k(find) = ?, in order
         ScanFrom, // records in order from the start, with props
         ScanAfter,
         ScanAfterFromNull,

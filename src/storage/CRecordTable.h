@@ -26,6 +26,25 @@ public:
     // to choose and the cursor is not moved.
     RecordOid Insert() { return Write(RecordStore::WriteTarget::New, Props()); }
 
+    // Every record with a property of this value, read into the buffer in turn; the cursor stays
+    // where it is. The visitor returns false to stop.
+    template <typename Visit> void ForEachEqual(const PropVal& value, Visit visit)
+    {
+        m_store.ForEachEqual(m_handle, value, [&](const std::vector<PropVal>& props) {
+            FromProps(RecordReader(props));
+            return visit(m_rec);
+        });
+    }
+
+    // Every record in the handle's order, the same way.
+    template <typename Visit> void ForEachRecord(Visit visit)
+    {
+        m_store.ForEachRecord(m_handle, [&](const std::vector<PropVal>& props) {
+            FromProps(RecordReader(props));
+            return visit(m_rec);
+        });
+    }
+
     Record& Buffer() { return m_rec; }
     const Record& Buffer() const { return m_rec; }
 

@@ -72,10 +72,7 @@ TEST_F(FoodTreeTest, FoldersFoundByNameAndWalkedDepthFirst)
     EXPECT_EQ(folder->originId, 2u);
 
     // Root, then children by label: Fruit (Dried, Fresh), Nuts, Vegetables.
-    std::vector<quint32> order;
-    for (std::optional<quint32> f = Tree().NextFolder(0); f; f = Tree().NextFolder(*f))
-        order.push_back(*f);
-    EXPECT_EQ(order, (std::vector<quint32>{1, 3, 2, 5, 4}));
+    EXPECT_EQ(Tree().DepthFirst(), (std::vector<quint32>{0, 1, 3, 2, 5, 4}));
 }
 
 TEST_F(FoodTreeTest, NewFoodIdsStartAboveImportedOnes)

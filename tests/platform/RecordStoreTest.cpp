@@ -170,6 +170,24 @@ TEST_F(RecordStoreTest, FindsByValueOnAnyProperty)
     // The type is part of the value.
     EXPECT_EQ(Store().FindFirstEqual(h, PropVal::I4(202, 10)), 0u);
     EXPECT_EQ(Store().FindFirstEqual(h, PropVal::UI4(202, 99)), 0u);
+
+    // All of them in one pass: by an index in the handle's order, and without one.
+    const auto all = [&](const PropVal& v) {
+        std::vector<quint32> ids;
+        Store().ForEachEqual(h, v, [&](const std::vector<PropVal>& props) {
+            for (const PropVal& p : props)
+                if (p.Id() == 101)
+                    ids.push_back(static_cast<quint32>(p.ToInt()));
+            return true;
+        });
+        return ids;
+    };
+    Store().GoToIndex(h, 0, false);
+    const RecordOid before = Store().CurrentRecord(h);
+    EXPECT_EQ(all(group), (std::vector<quint32>{1, 3, 5}));
+    EXPECT_EQ(Store().CurrentRecord(h), before); // the indexed pass leaves the cursor
+    EXPECT_EQ(all(y), (std::vector<quint32>{4, 3, 2}));
+    EXPECT_TRUE(all(PropVal::UI4(202, 99)).empty());
 }
 
 TEST_F(RecordStoreTest, NewRecordsAreSeenAtOnceAndCursorsSurviveOtherWrites)

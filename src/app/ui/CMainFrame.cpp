@@ -9,6 +9,7 @@
 #include "CFoodDBView.h"
 #include "CFoodDBViewDetails.h"
 #include "CGraphForm.h"
+#include "CNutrientDBDlg.h"
 #include "COptionPropertySheet.h"
 #include "CProfilePropertySheet.h"
 #include "CProfilesDlg.h"
@@ -23,6 +24,7 @@
 #include "ProgramFont.h"
 
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
@@ -410,6 +412,9 @@ void CMainFrame::OnCommand(int id)
     case 32872:
         DeleteNutrientDatabase();
         return;
+    case 32787:
+        ImportNutrientDatabase();
+        return;
     case 32855:
         BackupAll();
         return;
@@ -531,6 +536,29 @@ void CMainFrame::DeleteNutrientDatabase()
     NutrientImport(m_services.env.Store(), &m_services.messages, &m_services.waitCursor)
         .RecreateNutrientDatabases();
     m_services.messages.Tell(QStringLiteral("Nutrient Database deleted!"), IMessageBox::Icon::Information);
+    m_services.doc.UpdateAllViews();
+}
+
+void CMainFrame::ImportNutrientDatabase()
+{
+    QFileDialog dialog(this, QStringLiteral("Import Nutrient Database"),
+                       m_services.env.Folders().DocumentsDir(), QStringLiteral("All Files (*.*) (*.csv)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    if (!m_services.messages.Ask(QStringLiteral("New entries will be appended to Nutrient Database. Existing "
+                                                "entries will be updated. Continue?"),
+                                 IMessageBox::Icon::None))
+        return;
+    FinishCurrentView();
+    CNutrientDBDlg::RunParameters run;
+    run.importFile = dialog.selectedFiles().first();
+    CNutrientDBDlg browser(m_services.doc, m_services.env.Folders(), m_services.messages,
+                           m_services.waitCursor, run, this);
+    browser.exec();
     m_services.doc.UpdateAllViews();
 }
 

@@ -84,6 +84,7 @@ private:
     void Options();
     void FinishCurrentView();
     void DeleteNutrientDatabase();
+    void ImportNutrientDatabase();
     BackupRestore Backups();
     void BackupAll();
     void RestoreAll();

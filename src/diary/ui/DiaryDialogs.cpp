@@ -6,7 +6,6 @@
 #include "CMealPropertiesDlg.h"
 #include "CNutrientDBDlg.h"
 #include "DataFolders.h"
-#include "NutrientImport.h"
 
 DiaryDialogs::DiaryDialogs(CFoodDBDoc& doc, const DataFolders& folders, IMessageBox& messages,
                            IWaitCursor& waitCursor)
@@ -24,14 +23,13 @@ void DiaryDialogs::Install()
 
 bool DiaryDialogs::ChooseFood(bool filtered, Choice* choice)
 {
-    // An empty nutrient database gets the default one before the first choice.
-    if (m_doc.Foods().Count() == 0)
-        NutrientImport(m_doc.Diary().Store(), &m_messages, &m_waitCursor).ImportDefaultDatabase(m_folders);
-    CNutrientDBDlg dialog(m_doc, filtered, m_parent);
+    CNutrientDBDlg::RunParameters run;
+    run.filter = filtered;
+    CNutrientDBDlg dialog(m_doc, m_folders, m_messages, m_waitCursor, run, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    choice->foodId = dialog.ChosenFood();
-    choice->name = dialog.ChosenName();
+    choice->foodId = dialog.Chosen().foodId;
+    choice->name = dialog.Chosen().name;
     return true;
 }
 

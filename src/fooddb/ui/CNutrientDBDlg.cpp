@@ -1,55 +1,319 @@
 #include "CNutrientDBDlg.h"
 
 #include "CFoodDBDoc.h"
+#include "CFoodTreeCtrl.h"
+#include "CSearchDlg.h"
+#include "CTransparentStatic.h"
+#include "FoodIcons.h"
+#include "FoodSearch.h"
+#include "IWaitCursor.h"
+#include "NutrientImport.h"
+#include "WaitCursorScope.h"
 
-#include <QLineEdit>
-#include <QListWidget>
+#include <QAction>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QToolBar>
+#include <QTreeWidget>
 
-#include <algorithm>
+namespace {
 
-CNutrientDBDlg::CNutrientDBDlg(CFoodDBDoc& doc, bool filtered, QWidget* parent)
+constexpr int kListTop = 128;
+constexpr int kListHeight = 141;
+constexpr int kBarTop = kListTop + kListHeight + 1;
+
+} // namespace
+
+CNutrientDBDlg::CNutrientDBDlg(CFoodDBDoc& doc, const DataFolders& folders, IMessageBox& messages,
+                               IWaitCursor& waitCursor, const RunParameters& run, QWidget* parent)
     : CFullScreenDialog(QStringLiteral("Nutrient database"), QStringLiteral("Nutrient database"),
-                        QStringLiteral("#nutrition_database"), kTemplate, parent)
+                        run.componentMode ? QStringLiteral("#nutrition_database")
+                                          : QStringLiteral("#edit_nutrition_database"),
+                        kTemplate, parent),
+      m_doc(doc), m_messages(messages), m_waitCursor(waitCursor), m_run(run), m_filter(run.filter),
+      m_editor(doc.Diary().Store(), &messages, &waitCursor), m_foodList(doc.Diary().Store())
 {
-    m_search = new QLineEdit(this);
-    m_search->setPlaceholderText(QStringLiteral("Search"));
-    m_search->setGeometry(6, kSeparatorY + 4, 228, 22);
-    m_list = new QListWidget(this);
-    m_list->setGeometry(6, kSeparatorY + 30, 228, kHeight - kSeparatorY - 68);
-    m_list->setUniformItemSizes(true);
+    RecordStore& store = doc.Diary().Store();
+    TitleLine()->setGeometry(6, 4, 150, 16);
+    m_searchButton = new QPushButton(QStringLiteral("Search"), this);
+    m_searchButton->setProperty("id", 1011);
+    m_searchButton->setAutoDefault(false);
+    m_nextButton = new QPushButton(QStringLiteral("Next"), this);
+    m_nextButton->setProperty("id", 1013);
+    m_nextButton->setAutoDefault(false);
+    connect(m_searchButton, &QPushButton::clicked, this, &CNutrientDBDlg::Search);
+    connect(m_nextButton, &QPushButton::clicked, this, &CNutrientDBDlg::SearchStep);
 
-    // A table of our own: the document's food cursor stays where its dialogs left it.
-    CFoodTable foods(doc.Diary().Store());
-    std::vector<std::pair<QString, quint32>> all;
-    for (RecordOid o = foods.First(); o; o = foods.Next())
-        if (foods.Load())
-            all.emplace_back(foods.Buffer().name, foods.Buffer().id);
-    std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
-        return QString::compare(a.first, b.first, Qt::CaseInsensitive) < 0;
-    });
-    for (const auto& [name, id] : all) {
-        if (filtered && !doc.FoodFitsFilters(id))
-            continue;
-        auto* item = new QListWidgetItem(name, m_list);
-        item->setData(Qt::UserRole, id);
-    }
-    connect(m_search, &QLineEdit::textChanged, this, &CNutrientDBDlg::Narrow);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &CNutrientDBDlg::accept);
+    m_tree = new CFoodTreeCtrl(store, this);
+    m_tree->setProperty("id", 1020);
+    m_tree->setGeometry(0, 25, kWidth, 100);
+    m_list = new QTreeWidget(this);
+    m_list->setProperty("id", 1021);
+    m_list->setGeometry(0, kListTop, kWidth, kListHeight);
+    m_list->setHeaderHidden(true);
+    m_list->setHeaderLabels({QStringLiteral("Food describtion")});
+    m_list->setColumnWidth(0, 640);
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setIconSize(QSize(16, 16));
+    m_tree->installEventFilter(this);
+    m_list->installEventFilter(this);
+
+    // A file to import, or the default database into an empty one.
+    NutrientImport import(store, &messages, &waitCursor);
+    if (!run.importFile.isEmpty())
+        import.ImportNutrientFile(run.importFile, false);
+    else if (doc.Foods().Count() == 0)
+        import.ImportDefaultDatabase(folders);
+    m_tree->Build();
+
+    CreateCommandBar();
     AddButtons();
+    for (int id : {1, 2})
+        for (QPushButton* b : findChildren<QPushButton*>())
+            if (b->property("id").toInt() == id)
+                b->setGeometry(b->x(), kBarTop + 25, b->width(), 22);
+    PlaceSearchButtons(false);
+
+    connect(m_tree, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (!m_searching)
+            FillFoodList();
+    });
+    connect(m_tree, &CFoodTreeCtrl::labelEdited, this,
+            [this](quint32 id, const QString& text) { m_editor.FinishLabelEdit(id, text); });
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &CNutrientDBDlg::accept);
+    FillFoodList();
+    m_tree->setFocus();
 }
 
-void CNutrientDBDlg::Narrow(const QString& text)
+CNutrientDBDlg::~CNutrientDBDlg() = default;
+
+void CNutrientDBDlg::CreateCommandBar()
 {
-    for (int i = 0; i < m_list->count(); ++i)
-        m_list->item(i)->setHidden(!m_list->item(i)->text().contains(text, Qt::CaseInsensitive));
+    m_commandBar = new QToolBar(this);
+    m_commandBar->setIconSize(QSize(16, 16));
+    m_commandBar->setGeometry(0, kBarTop, kWidth, 24);
+    const auto add = [this](int id, const QString& text) {
+        QAction* a = m_commandBar->addAction(FoodIcons::ForCommand(id), text);
+        a->setToolTip(text);
+        a->setData(id);
+        m_commands.insert(id, a);
+        connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        return a;
+    };
+    if (m_run.componentMode) {
+        QAction* filter = add(32849, QStringLiteral("What can I eat today?"));
+        filter->setCheckable(true);
+        filter->setChecked(m_filter);
+        return;
+    }
+    add(32813, QStringLiteral("New Folder"));
+    add(32814, QStringLiteral("Delete food/folder"));
+    add(32815, QStringLiteral("Food/folder properties"));
+    m_commandBar->addSeparator();
+    add(32816, QStringLiteral("Cut"));
+    add(32851, QStringLiteral("Copy"));
+    add(32817, QStringLiteral("Paste"));
+}
+
+void CNutrientDBDlg::PlaceSearchButtons(bool searching)
+{
+    m_nextButton->setVisible(searching);
+    m_nextButton->setGeometry(kWidth - 46, 1, 44, 21);
+    m_searchButton->setGeometry(searching ? kWidth - 100 : kWidth - 56, 1, 52, 21);
+}
+
+void CNutrientDBDlg::OnCommand(int id)
+{
+    switch (id) {
+    case 32849:
+        m_filter = !m_filter;
+        m_commands.value(32849)->setChecked(m_filter);
+        FillFoodList();
+        break;
+    case 32813:
+        NewFolder();
+        break;
+    case 32814:
+        Delete();
+        break;
+    case 32815:
+        if (m_pane == FoodEditor::Pane::Tree && !m_tree->selectedItems().isEmpty())
+            m_tree->StartLabelEdit(m_tree->selectedItems().first());
+        break;
+    case 32816:
+        Cut();
+        break;
+    case 32851:
+        Copy();
+        break;
+    case 32817:
+        Paste();
+        break;
+    default:
+        break;
+    }
+}
+
+std::vector<FoodListRow> CNutrientDBDlg::RowsOf(quint32 folderId)
+{
+    if (!m_filter)
+        return m_foodList.Rows(folderId);
+    return m_foodList.Rows(folderId, [this](const FoodRecord& food) { return m_doc.FoodFitsFilters(food); });
+}
+
+void CNutrientDBDlg::FillFoodList()
+{
+    m_list->clear();
+    const quint32 folder = m_tree->SelectedFolder().value_or(FoodTree::kRoot);
+    QList<QTreeWidgetItem*> items;
+    for (const FoodListRow& row : RowsOf(folder)) {
+        auto* item = new QTreeWidgetItem({row.name});
+        item->setIcon(0, FoodIcons::ForFood(row.picture));
+        item->setData(0, Qt::UserRole, row.id);
+        item->setData(0, kPictureRole, static_cast<int>(row.picture));
+        items << item;
+    }
+    m_list->addTopLevelItems(items);
+}
+
+std::vector<quint32> CNutrientDBDlg::SelectedFoods() const
+{
+    std::vector<quint32> ids;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
+        if (m_list->topLevelItem(i)->isSelected())
+            ids.push_back(m_list->topLevelItem(i)->data(0, Qt::UserRole).toUInt());
+    return ids;
 }
 
 void CNutrientDBDlg::accept()
 {
-    QListWidgetItem* item = m_list->currentItem();
-    if (!item || item->isHidden())
-        return; // no food chosen: the dialog stays
-    m_foodId = item->data(Qt::UserRole).toUInt();
-    m_name = item->text();
+    const std::vector<quint32> chosen = SelectedFoods();
+    if (chosen.empty()) {
+        reject(); // nothing chosen: as cancelled
+        return;
+    }
+    m_result.foodId = chosen.front();
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
+        if (m_list->topLevelItem(i)->data(0, Qt::UserRole).toUInt() == m_result.foodId) {
+            m_result.name = m_list->topLevelItem(i)->text(0);
+            break;
+        }
+    const CFoodDBDoc::Serving serving = m_doc.DefaultServing(m_result.foodId);
+    m_result.servingName = serving.name;
+    m_result.servingGrams = serving.grams;
     CFullScreenDialog::accept();
+}
+
+void CNutrientDBDlg::Search()
+{
+    CSearchDlg dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_search = std::make_unique<FoodSearch>(m_doc.Diary().Store(), dialog.Terms(),
+                                            [this](quint32 folder) { return RowsOf(folder); });
+    PlaceSearchButtons(true);
+    SearchStep();
+}
+
+void CNutrientDBDlg::SearchStep()
+{
+    if (!m_search)
+        return;
+    std::optional<FoodSearch::Match> match;
+    {
+        WaitCursorScope wait(&m_waitCursor);
+        m_searching = true;
+        m_tree->setUpdatesEnabled(false);
+        match = m_search->Next();
+        if (match) {
+            m_tree->SelectFolder(match->folderId);
+            FillFoodList();
+            m_list->clearSelection();
+            if (QTreeWidgetItem* row = m_list->topLevelItem(match->row)) {
+                m_list->setCurrentItem(row);
+                row->setSelected(true);
+                m_list->scrollToItem(row);
+            }
+            m_list->setFocus();
+        }
+        m_searching = false;
+        m_tree->setUpdatesEnabled(true);
+    }
+    if (!match) {
+        m_search.reset();
+        PlaceSearchButtons(false);
+        m_messages.Tell(QStringLiteral("Search has reached the end of the Nutrient Database."),
+                        IMessageBox::Icon::None);
+    }
+}
+
+void CNutrientDBDlg::NewFolder()
+{
+    const std::optional<quint32> selected = m_tree->SelectedFolder();
+    const std::optional<quint32> id = m_editor.NewFolder(selected);
+    if (!id)
+        return;
+    QTreeWidgetItem* item =
+        m_tree->AddFolderItem(selected.value_or(FoodTree::kRoot), *id, QStringLiteral("New folder"));
+    if (!item)
+        return;
+    m_tree->setCurrentItem(item);
+    m_tree->StartLabelEdit(item);
+}
+
+void CNutrientDBDlg::Delete()
+{
+    if (m_pane == FoodEditor::Pane::Tree) {
+        const std::optional<quint32> selected = m_tree->SelectedFolder();
+        if (m_editor.DeleteFolder(selected))
+            m_tree->RemoveFolderItem(*selected);
+        return;
+    }
+    const std::vector<quint32> foods = SelectedFoods();
+    if (!foods.empty() && m_editor.DeleteFoods(foods))
+        FillFoodList();
+}
+
+void CNutrientDBDlg::Cut()
+{
+    m_editor.Cut(m_pane, m_tree->SelectedFolder(), SelectedFoods());
+    m_tree->SetCut(m_editor.PendingFolderCut());
+}
+
+void CNutrientDBDlg::Copy()
+{
+    m_editor.Copy(m_pane, SelectedFoods());
+    m_tree->SetCut(std::nullopt);
+}
+
+void CNutrientDBDlg::Paste()
+{
+    const std::optional<quint32> target = m_tree->SelectedFolder();
+    const std::optional<quint32> moved = m_editor.Paste(target);
+    m_tree->SetCut(std::nullopt);
+    if (moved)
+        m_tree->FolderMoved(*moved, target.value_or(FoodTree::kRoot));
+    FillFoodList();
+}
+
+bool CNutrientDBDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == m_tree)
+            m_pane = FoodEditor::Pane::Tree;
+        else if (watched == m_list)
+            m_pane = FoodEditor::Pane::List;
+    }
+    return CFullScreenDialog::eventFilter(watched, event);
+}
+
+void CNutrientDBDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Enter only ends a folder name being typed, which the editor takes itself.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return;
+    CFullScreenDialog::keyPressEvent(event);
 }

@@ -1,32 +1,101 @@
 #pragma once
 
 #include "CFullScreenDialog.h"
+#include "FoodEditor.h"
+#include "FoodList.h"
+
+#include <QMap>
+
+#include <memory>
+#include <optional>
+#include <vector>
 
 class CFoodDBDoc;
-class QLineEdit;
-class QListWidget;
+class CFoodTreeCtrl;
+class DataFolders;
+class FoodSearch;
+class IWaitCursor;
+class QAction;
+class QPushButton;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
 
-// "Nutrient database" in its choosing form: every food by name, narrowed by the typed text,
-// and, when filtered, only the foods that still fit the day.
+// "Nutrient database": the folders on top, the foods of the chosen folder below. It chooses a
+// food for a meal or for a composite food, edits folders and foods, searches by name and
+// imports a food file; OK hands back the chosen food with its default serving.
 class CNutrientDBDlg : public CFullScreenDialog
 {
     Q_OBJECT
 
 public:
     static constexpr int kTemplate = 161;
+    // A food row's picture, beside its id.
+    static constexpr int kPictureRole = Qt::UserRole + 1;
 
-    CNutrientDBDlg(CFoodDBDoc& doc, bool filtered, QWidget* parent = nullptr);
+    struct RunParameters
+    {
+        bool componentMode = false;
+        bool filter = false; // only the foods that still fit the day
+        QString importFile;  // import mode when set
+    };
+    struct Result
+    {
+        quint32 foodId = 0;
+        QString name;
+        QString servingName;
+        double servingGrams = 0.0;
+    };
 
-    quint32 ChosenFood() const { return m_foodId; }
-    QString ChosenName() const { return m_name; }
-    QListWidget* Foods() const { return m_list; }
+    CNutrientDBDlg(CFoodDBDoc& doc, const DataFolders& folders, IMessageBox& messages,
+                   IWaitCursor& waitCursor, const RunParameters& run, QWidget* parent = nullptr);
+    ~CNutrientDBDlg() override;
+
+    const Result& Chosen() const { return m_result; }
+    CFoodTreeCtrl* Tree() const { return m_tree; }
+    QTreeWidget* Foods() const { return m_list; }
+    QAction* Command(int id) const { return m_commands.value(id); }
+    QPushButton* SearchButton() const { return m_searchButton; }
+    QPushButton* NextButton() const { return m_nextButton; }
+    FoodEditor::Pane FocusedPane() const { return m_pane; }
+    bool FilterOn() const { return m_filter; }
+
+    void FillFoodList();
+    void Search();
+    void SearchStep();
     void accept() override;
 
-private:
-    void Narrow(const QString& text);
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
-    QLineEdit* m_search;
-    QListWidget* m_list;
-    quint32 m_foodId = 0;
-    QString m_name;
+private:
+    void CreateCommandBar();
+    void OnCommand(int id);
+    std::vector<FoodListRow> RowsOf(quint32 folderId);
+    std::vector<quint32> SelectedFoods() const;
+    void PlaceSearchButtons(bool searching);
+    void NewFolder();
+    void Delete();
+    void Cut();
+    void Copy();
+    void Paste();
+
+    CFoodDBDoc& m_doc;
+    IMessageBox& m_messages;
+    IWaitCursor& m_waitCursor;
+    RunParameters m_run;
+    bool m_filter;
+    FoodEditor m_editor;
+    FoodList m_foodList;
+    CFoodTreeCtrl* m_tree;
+    QTreeWidget* m_list;
+    QToolBar* m_commandBar = nullptr;
+    QMap<int, QAction*> m_commands;
+    QPushButton* m_searchButton;
+    QPushButton* m_nextButton;
+    FoodEditor::Pane m_pane = FoodEditor::Pane::Tree;
+    std::unique_ptr<FoodSearch> m_search;
+    bool m_searching = false;
+    Result m_result;
 };

@@ -1,0 +1,93 @@
+// The nutrient database browser on the default database: the largest folder's list with the
+// filter on, and one search step that runs from Root to the last food.
+#include "BenchHomes.h"
+#include "FoodList.h"
+#include "FoodSearch.h"
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+
+namespace {
+
+struct Browser : Home
+{
+    FixedClock clock{LocalDateTime{2026, 12, 9, 20, 0, 0, 0}};
+    std::unique_ptr<CFoodDBDoc> doc;
+    quint32 largestFolder = 0;
+    size_t largestCount = 0;
+    FoodListRow lastFood;
+
+    Browser()
+    {
+        NutrientImport(*store, nullptr, nullptr).ImportDefaultDatabase(folders);
+        doc = std::make_unique<CFoodDBDoc>(*store, clock);
+        doc->NewProfile();
+        // Every filter on, so each food goes through every check.
+        doc->Profile().filtersMask = 0x1FFFF;
+        doc->SaveProfile();
+        doc->SetCurrentDate(clock.Today());
+        doc->OpenDay();
+        doc->ComputeDay(doc->Day().id);
+
+        std::map<quint32, size_t> counts;
+        CFoodTable foods(*store);
+        for (RecordOid o = foods.First(); o; o = foods.Next())
+            if (foods.Load())
+                ++counts[foods.Buffer().folderId];
+        for (const auto& [folder, count] : counts)
+            if (count > largestCount) {
+                largestFolder = folder;
+                largestCount = count;
+            }
+        // The last food in the search's order: the last row of the last folder holding foods.
+        FoodTree tree(*store);
+        FoodList list(*store);
+        for (quint32 f : tree.DepthFirst()) {
+            const std::vector<FoodListRow> rows = list.Rows(f);
+            if (!rows.empty())
+                lastFood = rows.back();
+        }
+    }
+
+    bool Fits(const FoodRecord& food) { return doc->FoodFitsFilters(food); }
+};
+
+Browser& TheBrowser()
+{
+    static Browser browser;
+    return browser;
+}
+
+void BM_FoodListLargestFolderFiltered(benchmark::State& state)
+{
+    Browser& b = TheBrowser();
+    FoodList list(*b.store);
+    size_t shown = 0;
+    for (auto _ : state) {
+        const auto rows = list.Rows(b.largestFolder, [&b](const FoodRecord& f) { return b.Fits(f); });
+        shown = rows.size();
+        benchmark::DoNotOptimize(rows.data());
+    }
+    state.counters["foods"] = static_cast<double>(b.largestCount);
+    state.counters["shown"] = static_cast<double>(shown);
+}
+BENCHMARK(BM_FoodListLargestFolderFiltered)->Unit(benchmark::kMillisecond);
+
+void BM_SearchStepRootToLastFood(benchmark::State& state)
+{
+    Browser& b = TheBrowser();
+    FoodList list(*b.store);
+    const auto rowsOf = [&list](quint32 folder) { return list.Rows(folder); };
+    for (auto _ : state) {
+        FoodSearch search(*b.store, {b.lastFood.name, QString(), QString()}, rowsOf);
+        const auto match = search.Next();
+        if (!match || match->foodId != b.lastFood.id) {
+            state.SkipWithError("the step did not end at the last food");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_SearchStepRootToLastFood)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,28 @@
+#include "CSearchDlg.h"
+
+#include "CTransparentStatic.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+CSearchDlg::CSearchDlg(QWidget* parent)
+    : CFullScreenDialog(QStringLiteral("Search"), QStringLiteral("Search"), QString(), kTemplate, parent)
+{
+    const char* const captions[] = {"Search food where food name contains:", "and", "and"};
+    for (int i = 0; i < 3; ++i) {
+        const int y = 32 + i * 52;
+        auto* caption = new CTransparentStatic(QString::fromLatin1(captions[i]), this);
+        caption->SetFont(13);
+        caption->setGeometry(6, y, kWidth - 12, 18);
+        m_terms[static_cast<size_t>(i)] = new QLineEdit(this);
+        m_terms[static_cast<size_t>(i)]->setProperty("id", 1005 + i);
+        m_terms[static_cast<size_t>(i)]->setGeometry(6, y + 20, kWidth - 12, 22);
+    }
+    AddButtons(QStringLiteral("Search"));
+    m_terms[0]->setFocus();
+}
+
+std::array<QString, 3> CSearchDlg::Terms() const
+{
+    return {m_terms[0]->text(), m_terms[1]->text(), m_terms[2]->text()};
+}
