@@ -110,7 +110,7 @@ TEST_F(NutrientDatabaseTest, TreeListAndCommandBars)
     EXPECT_EQ(d->Foods()->geometry(), QRect(0, 128, 240, 141));
     EXPECT_FALSE(d->NextButton()->isVisible());
     EXPECT_EQ(d->FocusedPane(), FoodEditor::Pane::Tree);
-    for (int id : {32813, 32814, 32815, 32816, 32851, 32817})
+    for (int id : {32812, 32813, 32814, 32815, 32816, 32851, 32817})
         EXPECT_NE(d->Command(id), nullptr) << id;
     EXPECT_EQ(d->Command(32849), nullptr);
     EXPECT_EQ(Rows(*d), QStringList{QStringLiteral("Juicy pears")});
@@ -137,6 +137,7 @@ TEST_F(NutrientDatabaseTest, TreeListAndCommandBars)
 
     auto component = Open(true, true);
     EXPECT_TRUE(component->Command(32849)->isChecked());
+    EXPECT_NE(component->Command(32876), nullptr);
     EXPECT_EQ(component->Command(32813), nullptr);
 }
 

@@ -1,6 +1,7 @@
 #include "CNutrientDBDlg.h"
 
 #include "CFoodDBDoc.h"
+#include "CFoodPropertiesDlg.h"
 #include "CFoodTreeCtrl.h"
 #include "CSearchDlg.h"
 #include "CTransparentStatic.h"
@@ -31,8 +32,9 @@ CNutrientDBDlg::CNutrientDBDlg(CFoodDBDoc& doc, const DataFolders& folders, IMes
                         run.componentMode ? QStringLiteral("#nutrition_database")
                                           : QStringLiteral("#edit_nutrition_database"),
                         kTemplate, parent),
-      m_doc(doc), m_messages(messages), m_waitCursor(waitCursor), m_run(run), m_filter(run.filter),
-      m_editor(doc.Diary().Store(), &messages, &waitCursor), m_foodList(doc.Diary().Store())
+      m_doc(doc), m_folders(folders), m_messages(messages), m_waitCursor(waitCursor), m_run(run),
+      m_filter(run.filter), m_editor(doc.Diary().Store(), &messages, &waitCursor),
+      m_foodList(doc.Diary().Store())
 {
     RecordStore& store = doc.Diary().Store();
     TitleLine()->setGeometry(6, 4, 150, 16);
@@ -104,11 +106,13 @@ void CNutrientDBDlg::CreateCommandBar()
         return a;
     };
     if (m_run.componentMode) {
+        add(32876, QStringLiteral("New food"));
         QAction* filter = add(32849, QStringLiteral("What can I eat today?"));
         filter->setCheckable(true);
         filter->setChecked(m_filter);
         return;
     }
+    add(32812, QStringLiteral("New Food"));
     add(32813, QStringLiteral("New Folder"));
     add(32814, QStringLiteral("Delete food/folder"));
     add(32815, QStringLiteral("Food/folder properties"));
@@ -133,6 +137,10 @@ void CNutrientDBDlg::OnCommand(int id)
         m_commands.value(32849)->setChecked(m_filter);
         FillFoodList();
         break;
+    case 32812:
+    case 32876:
+        FoodProperties(std::nullopt);
+        break;
     case 32813:
         NewFolder();
         break;
@@ -140,8 +148,12 @@ void CNutrientDBDlg::OnCommand(int id)
         Delete();
         break;
     case 32815:
-        if (m_pane == FoodEditor::Pane::Tree && !m_tree->selectedItems().isEmpty())
-            m_tree->StartLabelEdit(m_tree->selectedItems().first());
+        if (m_pane == FoodEditor::Pane::Tree) {
+            if (!m_tree->selectedItems().isEmpty())
+                m_tree->StartLabelEdit(m_tree->selectedItems().first());
+        } else if (const std::vector<quint32> foods = SelectedFoods(); !foods.empty()) {
+            FoodProperties(foods.front());
+        }
         break;
     case 32816:
         Cut();
@@ -248,6 +260,16 @@ void CNutrientDBDlg::SearchStep()
         m_messages.Tell(QStringLiteral("Search has reached the end of the Nutrient Database."),
                         IMessageBox::Icon::None);
     }
+}
+
+void CNutrientDBDlg::FoodProperties(std::optional<quint32> foodId)
+{
+    CFoodPropertiesDlg dialog(m_doc, m_folders, m_messages, m_waitCursor, foodId,
+                              m_tree->SelectedFolder().value_or(FoodTree::kRoot), this);
+    if (!dialog.Loaded())
+        return;
+    dialog.exec();
+    FillFoodList();
 }
 
 void CNutrientDBDlg::NewFolder()

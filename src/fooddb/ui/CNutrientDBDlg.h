@@ -75,6 +75,8 @@ private:
     std::vector<FoodListRow> RowsOf(quint32 folderId);
     std::vector<quint32> SelectedFoods() const;
     void PlaceSearchButtons(bool searching);
+    // The food's properties, or a new food's in the selected folder.
+    void FoodProperties(std::optional<quint32> foodId);
     void NewFolder();
     void Delete();
     void Cut();
@@ -82,6 +84,7 @@ private:
     void Paste();
 
     CFoodDBDoc& m_doc;
+    const DataFolders& m_folders;
     IMessageBox& m_messages;
     IWaitCursor& m_waitCursor;
     RunParameters m_run;

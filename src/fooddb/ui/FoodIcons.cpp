@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <cmath>
 #include <functional>
 
 namespace FoodIcons {
@@ -188,6 +189,39 @@ QIcon ForCommand(int id)
             p.drawLine(QPointF(9, 4), QPointF(11, 6.5));
             p.drawLine(QPointF(11, 6.5), QPointF(15, 1.5));
         });
+    case 32846: // Set default serving size
+        return Icon([](QPainter& p) {
+            QPainterPath star;
+            for (int i = 0; i < 10; ++i) {
+                const double r = i % 2 == 0 ? 7 : 3;
+                const double a = -M_PI / 2 + i * M_PI / 5;
+                const QPointF pt(8 + r * std::cos(a), 8.5 + r * std::sin(a));
+                i == 0 ? star.moveTo(pt) : star.lineTo(pt);
+            }
+            star.closeSubpath();
+            p.setPen(QPen(kFolderDark, 0.8));
+            p.setBrush(kBanana);
+            p.drawPath(star);
+        });
+    case 32842: // Serving sizes
+        return Icon([](QPainter& p) {
+            p.setPen(QPen(kNavy, 1));
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(2.5, 4.5, 9, 10));
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(9.5, 6.5, 5, 6), -90 * 16, 180 * 16);
+            p.fillRect(QRectF(3, 8, 8, 6), QColor(120, 170, 230));
+        });
+    case 32824: // Details
+        return Icon([](QPainter& p) {
+            Sheet(p, 3, 2);
+            p.setPen(QPen(kNavy, 1.4));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QPointF(11, 10), 3, 3);
+            p.drawLine(QPointF(13, 12), QPointF(15.5, 14.5));
+        });
+    case 32821: // Apply
+        return CommandIcons::ForCommand(32806);
     default:
         return CommandIcons::ForCommand(id);
     }
