@@ -1,5 +1,6 @@
 #include "CColorEdit.h"
 #include "CFoodDBView.h"
+#include "CFoodLabelDlg.h"
 #include "CFoodTreeCtrl.h"
 #include "CMealPropertiesDlg.h"
 #include "CMeasuresTable.h"
@@ -163,6 +164,30 @@ TEST_F(NutrientDatabaseTest, OkHandsBackTheDefaultServing)
     auto none = Open();
     none->accept(); // nothing chosen: as cancelled
     EXPECT_EQ(none->result(), QDialog::Rejected);
+}
+
+TEST_F(NutrientDatabaseTest, HoldingARowShowsItsLabelUntilTheNextTap)
+{
+    auto d = Open();
+    Choose(*d, 3);
+    SelectRow(*d, QStringLiteral("Apple Juice, canned"));
+    QTreeWidgetItem* orange = d->Foods()->topLevelItem(1);
+    QString shown;
+    bool closedByTap = false;
+    OnNextModal([&](QWidget* w) {
+        auto* label = qobject_cast<CFoodLabelDlg*>(w);
+        ASSERT_TRUE(label);
+        shown = label->Label().Name();
+        EXPECT_EQ(label->Label().Serving(), QStringLiteral("cup"));
+        Shot(label, QStringLiteral("food-label"));
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(120, 150));
+        closedByTap = !label->isVisible();
+    });
+    emit d->Foods()->customContextMenuRequested(d->Foods()->visualItemRect(orange).center());
+    EXPECT_EQ(shown, QStringLiteral("Orange juice"));
+    EXPECT_TRUE(closedByTap);
+    ASSERT_EQ(d->Foods()->selectedItems().size(), 1);
+    EXPECT_EQ(d->Foods()->selectedItems().first(), orange);
 }
 
 TEST_F(NutrientDatabaseTest, SearchFindsInTreeOrderAndEnds)

@@ -1,6 +1,7 @@
 #include "CNutrientDBDlg.h"
 
 #include "CFoodDBDoc.h"
+#include "CFoodLabelDlg.h"
 #include "CFoodPropertiesDlg.h"
 #include "CFoodTreeCtrl.h"
 #include "CSearchDlg.h"
@@ -86,6 +87,10 @@ CNutrientDBDlg::CNutrientDBDlg(CFoodDBDoc& doc, const DataFolders& folders, IMes
     connect(m_tree, &CFoodTreeCtrl::labelEdited, this,
             [this](quint32 id, const QString& text) { m_editor.FinishLabelEdit(id, text); });
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &CNutrientDBDlg::accept);
+    // Press and hold (a right click on a desktop) shows the food's label.
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { ShowFoodLabel(m_list->itemAt(at)); });
     FillFoodList();
     m_tree->setFocus();
 }
@@ -260,6 +265,18 @@ void CNutrientDBDlg::SearchStep()
         m_messages.Tell(QStringLiteral("Search has reached the end of the Nutrient Database."),
                         IMessageBox::Icon::None);
     }
+}
+
+void CNutrientDBDlg::ShowFoodLabel(QTreeWidgetItem* row)
+{
+    if (!row)
+        return;
+    // The row held becomes the only one selected.
+    m_list->clearSelection();
+    m_list->setCurrentItem(row);
+    row->setSelected(true);
+    CFoodLabelDlg label(m_doc.Diary().Store(), row->data(0, Qt::UserRole).toUInt(), this);
+    label.exec();
 }
 
 void CNutrientDBDlg::FoodProperties(std::optional<quint32> foodId)

@@ -61,6 +61,7 @@ public:
     bool FilterOn() const { return m_filter; }
 
     void FillFoodList();
+    void ShowFoodLabel(QTreeWidgetItem* row);
     void Search();
     void SearchStep();
     void accept() override;
