@@ -10,28 +10,27 @@ namespace CommandIcons {
 
 namespace {
 
-using Draw = std::function<void(QPainter&)>;
-
 const QColor kNavy(0, 0, 128);
 const QColor kGreen(40, 140, 60);
 const QColor kRed(200, 30, 30);
 const QColor kOrange(230, 120, 20);
 
+QPixmap Render(int width, int height, int scale, const Draw& draw)
+{
+    QPixmap pm(width * scale, height * scale);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+    draw(p);
+    p.end();
+    pm.setDevicePixelRatio(scale);
+    return pm;
+}
+
 QIcon Render(int width, int height, const Draw& draw)
 {
-    QIcon icon;
-    for (int scale = 1; scale <= 4; ++scale) {
-        QPixmap pm(width * scale, height * scale);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(scale, scale);
-        draw(p);
-        p.end();
-        pm.setDevicePixelRatio(scale);
-        icon.addPixmap(pm);
-    }
-    return icon;
+    return Drawn(width, height, draw);
 }
 
 void Calendar(QPainter& p, const QString& label)
@@ -89,6 +88,17 @@ void Runner(QPainter& p, const QColor& color)
 }
 
 } // namespace
+
+QIcon Drawn(int width, int height, const Draw& draw, const Draw& selected)
+{
+    QIcon icon;
+    for (int scale = 1; scale <= 4; ++scale) {
+        icon.addPixmap(Render(width, height, scale, draw), QIcon::Normal);
+        if (selected)
+            icon.addPixmap(Render(width, height, scale, selected), QIcon::Selected);
+    }
+    return icon;
+}
 
 QIcon ForCommand(int id)
 {

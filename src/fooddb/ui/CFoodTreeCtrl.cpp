@@ -20,6 +20,8 @@ CFoodTreeCtrl::CFoodTreeCtrl(RecordStore& store, QWidget* parent) : QTreeWidget(
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIndentation(14);
     setIconSize(QSize(16, 16));
+    // No open and close buttons: the tap on the row does it.
+    setStyleSheet(QStringLiteral("QTreeView::branch { image: none; border-image: none; }"));
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { ToggleFolder(item); });
 }
 

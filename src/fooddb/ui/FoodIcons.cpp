@@ -13,7 +13,7 @@ namespace FoodIcons {
 
 namespace {
 
-using Draw = std::function<void(QPainter&)>;
+using CommandIcons::Draw;
 
 const QColor kNavy(0, 0, 128);
 const QColor kFolder(236, 196, 90);
@@ -22,28 +22,9 @@ const QColor kBanana(245, 205, 40);
 const QColor kGrape(120, 50, 150);
 const QColor kRed(200, 30, 30);
 
-QPixmap Render(int scale, const Draw& draw)
-{
-    QPixmap pm(16 * scale, 16 * scale);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
-    draw(p);
-    p.end();
-    pm.setDevicePixelRatio(scale);
-    return pm;
-}
-
 QIcon Icon(const Draw& draw, const Draw& selected = {})
 {
-    QIcon icon;
-    for (int scale = 1; scale <= 4; ++scale) {
-        icon.addPixmap(Render(scale, draw), QIcon::Normal);
-        if (selected)
-            icon.addPixmap(Render(scale, selected), QIcon::Selected);
-    }
-    return icon;
+    return CommandIcons::Drawn(16, 16, draw, selected);
 }
 
 void ClosedFolder(QPainter& p)
