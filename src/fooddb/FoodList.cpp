@@ -6,17 +6,12 @@
 
 FoodList::FoodList(RecordStore& store) : m_foods(store) {}
 
-template <typename Visit> void FoodList::ForEachFood(quint32 folderId, Visit visit)
-{
-    // One read of the file for the whole folder, the visitor's own look-ups included.
-    RecordStore::Snapshot snapshot(m_foods.Store());
-    m_foods.ForEachEqual(PropVal::UI4(CFoodTable::kFolderProp, folderId), visit);
-}
-
 std::vector<FoodListRow> FoodList::Rows(quint32 folderId, const Filter& fits)
 {
     std::vector<FoodListRow> rows;
-    ForEachFood(folderId, [&](const FoodRecord& food) {
+    // One read of the file for the whole folder, the filter's own look-ups included.
+    RecordStore::Snapshot snapshot(m_foods.Store());
+    m_foods.ForEachEqual(PropVal::UI4(CFoodTable::kFolderProp, folderId), [&](const FoodRecord& food) {
         if (!fits || fits(food))
             rows.push_back({food.id, food.name, Picture(food)});
         return true;

@@ -46,7 +46,5 @@ public:
     static bool NameMatches(const QString& name, const std::array<QString, 3>& terms);
 
 private:
-    template <typename Visit> void ForEachFood(quint32 folderId, Visit visit);
-
     CFoodTable m_foods;
 };

@@ -18,11 +18,11 @@ std::optional<FoodSearch::Match> FoodSearch::Next()
         const quint32 folder = m_folders[m_at];
         if (!withMatches.count(folder))
             continue;
-        const std::vector<FoodListRow> rows = m_rowsOf(folder);
-        for (int i = m_row + 1; i < static_cast<int>(rows.size()); ++i) {
-            if (FoodList::NameMatches(rows[static_cast<size_t>(i)].name, m_terms)) {
+        m_rows = m_rowsOf(folder);
+        for (int i = m_row + 1; i < static_cast<int>(m_rows.size()); ++i) {
+            if (FoodList::NameMatches(m_rows[static_cast<size_t>(i)].name, m_terms)) {
                 m_row = i;
-                return Match{folder, i, rows[static_cast<size_t>(i)].id};
+                return Match{folder, i, m_rows[static_cast<size_t>(i)].id};
             }
         }
     }

@@ -24,6 +24,8 @@ public:
 
     // The match after the current one; none at the end of the database, which ends the search.
     std::optional<Match> Next();
+    // The list of the folder of the last match, as rowsOf gave it.
+    const std::vector<FoodListRow>& Rows() const { return m_rows; }
 
 private:
     FoodTree m_tree;
@@ -31,6 +33,7 @@ private:
     std::array<QString, 3> m_terms;
     RowsOf m_rowsOf;
     std::vector<quint32> m_folders; // the walk, read at the first step
+    std::vector<FoodListRow> m_rows;
     size_t m_at = 0;
     int m_row = -1;
     bool m_started = false;

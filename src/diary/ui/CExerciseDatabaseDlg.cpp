@@ -12,18 +12,14 @@ CExerciseDatabaseDlg::CExerciseDatabaseDlg(QWidget* parent)
     : CFullScreenDialog(QStringLiteral("Exercise database"), QStringLiteral("Exercise database"),
                         QStringLiteral("#exercise_database"), kTemplate, parent)
 {
-    auto* label = new CTransparentStatic(QStringLiteral("Time spent:"), this);
-    label->SetFont(13);
-    label->setGeometry(6, 30, 72, 18);
+    CTransparentStatic::Caption(this, QStringLiteral("Time spent:"), 6, 30, 72);
     m_time = new QComboBox(this);
     m_time->setProperty("id", 1140);
     m_time->setEditable(true);
     m_time->addItems(TimeSpentChoices());
     m_time->setCurrentIndex(0);
     m_time->setGeometry(80, 28, 60, 22);
-    auto* unit = new CTransparentStatic(QStringLiteral("Minutes"), this);
-    unit->SetFont(13);
-    unit->setGeometry(146, 30, 70, 18);
+    CTransparentStatic::Caption(this, QStringLiteral("Minutes"), 146, 30, 70);
 
     m_activities = new QTreeWidget(this);
     m_activities->setProperty("id", 1034);

@@ -17,9 +17,7 @@ CExercisePropertiesDlg::CExercisePropertiesDlg(const QString& activityName, quin
     name->setProperty("id", 1142);
     name->setReadOnly(true);
     name->setGeometry(6, 30, kWidth - 12, 22);
-    auto* label = new CTransparentStatic(QStringLiteral("Time spent:"), this);
-    label->SetFont(13);
-    label->setGeometry(6, 64, 90, 18);
+    CTransparentStatic::Caption(this, QStringLiteral("Time spent:"), 6, 64, 90);
     m_time = new QComboBox(this);
     m_time->setProperty("id", 1140);
     m_time->setEditable(true);
@@ -29,9 +27,7 @@ CExercisePropertiesDlg::CExercisePropertiesDlg(const QString& activityName, quin
     m_time->setCurrentIndex(m_time->findText(text, Qt::MatchExactly));
     m_time->setEditText(text);
     m_time->setGeometry(100, 62, 56, 22);
-    auto* unit = new CTransparentStatic(QStringLiteral("Minutes"), this);
-    unit->SetFont(13);
-    unit->setGeometry(164, 64, 70, 18);
+    CTransparentStatic::Caption(this, QStringLiteral("Minutes"), 164, 64, 70);
     m_timeOfDay = std::make_unique<TimeOfDayFields>(this, 96, hour, minute);
     AddButtons();
     m_time->setFocus();

@@ -13,12 +13,10 @@ namespace {
 const char* const kServings[] = {"0.25", "0.50", "0.75", "1.00", "1.25", "1.50",
                                  "1.75", "2.00", "2.50", "3.00", "4.00", "5.00"};
 
+// Captions sit two pixels below their field's top.
 CTransparentStatic* Caption(QWidget* parent, const QString& text, int x, int y, int w)
 {
-    auto* l = new CTransparentStatic(text, parent);
-    l->SetFont(13);
-    l->setGeometry(x, y + 2, w, 18);
-    return l;
+    return CTransparentStatic::Caption(parent, text, x, y + 2, w);
 }
 
 } // namespace

@@ -40,10 +40,7 @@ QRadioButton* Radio(QWidget* page, int id, const QString& text, int x, int y, in
 
 CTransparentStatic* Caption(QWidget* page, const QString& text, int x, int y, int w = 220)
 {
-    auto* l = new CTransparentStatic(text, page);
-    l->SetFont(13);
-    l->setGeometry(x, y, w, 18);
-    return l;
+    return CTransparentStatic::Caption(page, text, x, y, w);
 }
 
 // The summary-line choices in list order, with the value stored for each.

@@ -8,15 +8,6 @@
 
 namespace {
 
-CTransparentStatic* Caption(QWidget* parent, int id, const QString& text, int x, int y, int w)
-{
-    auto* l = new CTransparentStatic(text, parent);
-    l->setProperty("id", id);
-    l->SetFont(13);
-    l->setGeometry(x, y, w, 18);
-    return l;
-}
-
 QComboBox* List(QWidget* parent, int id, const QStringList& items, int value, int x, int y)
 {
     auto* c = new QComboBox(parent);
@@ -31,9 +22,9 @@ QComboBox* List(QWidget* parent, int id, const QStringList& items, int value, in
 
 TimeOfDayFields::TimeOfDayFields(QWidget* parent, int y, int hour, int minute)
 {
-    m_widgets[0] = Caption(parent, 1124, QStringLiteral("Time on day:"), 6, y + 20, 90);
-    m_widgets[1] = Caption(parent, 1125, QStringLiteral("Hour"), 100, y, 56);
-    m_widgets[2] = Caption(parent, 1126, QStringLiteral("Minutes"), 164, y, 64);
+    m_widgets[0] = CTransparentStatic::Caption(parent, QStringLiteral("Time on day:"), 6, y + 20, 90, 1124);
+    m_widgets[1] = CTransparentStatic::Caption(parent, QStringLiteral("Hour"), 100, y, 56, 1125);
+    m_widgets[2] = CTransparentStatic::Caption(parent, QStringLiteral("Minutes"), 164, y, 64, 1126);
     m_widgets[3] = m_hour = List(parent, 1118, HourChoices(), hour, 100, y + 18);
     m_widgets[4] = m_minute = List(parent, 1123, MinuteChoices(), minute, 164, y + 18);
 }

@@ -183,10 +183,14 @@ std::vector<FoodListRow> CNutrientDBDlg::RowsOf(quint32 folderId)
 
 void CNutrientDBDlg::FillFoodList()
 {
+    ShowRows(RowsOf(m_tree->SelectedFolder().value_or(FoodTree::kRoot)));
+}
+
+void CNutrientDBDlg::ShowRows(const std::vector<FoodListRow>& rows)
+{
     m_list->clear();
-    const quint32 folder = m_tree->SelectedFolder().value_or(FoodTree::kRoot);
     QList<QTreeWidgetItem*> items;
-    for (const FoodListRow& row : RowsOf(folder)) {
+    for (const FoodListRow& row : rows) {
         auto* item = new QTreeWidgetItem({row.name});
         item->setIcon(0, FoodIcons::ForFood(row.picture));
         item->setData(0, Qt::UserRole, row.id);
@@ -207,17 +211,16 @@ std::vector<quint32> CNutrientDBDlg::SelectedFoods() const
 
 void CNutrientDBDlg::accept()
 {
-    const std::vector<quint32> chosen = SelectedFoods();
-    if (chosen.empty()) {
+    QTreeWidgetItem* chosen = nullptr;
+    for (int i = 0; i < m_list->topLevelItemCount() && !chosen; ++i)
+        if (m_list->topLevelItem(i)->isSelected())
+            chosen = m_list->topLevelItem(i);
+    if (!chosen) {
         reject(); // nothing chosen: as cancelled
         return;
     }
-    m_result.foodId = chosen.front();
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
-        if (m_list->topLevelItem(i)->data(0, Qt::UserRole).toUInt() == m_result.foodId) {
-            m_result.name = m_list->topLevelItem(i)->text(0);
-            break;
-        }
+    m_result.foodId = chosen->data(0, Qt::UserRole).toUInt();
+    m_result.name = chosen->text(0);
     const CFoodDBDoc::Serving serving = m_doc.DefaultServing(m_result.foodId);
     m_result.servingName = serving.name;
     m_result.servingGrams = serving.grams;
@@ -247,7 +250,7 @@ void CNutrientDBDlg::SearchStep()
         match = m_search->Next();
         if (match) {
             m_tree->SelectFolder(match->folderId);
-            FillFoodList();
+            ShowRows(m_search->Rows()); // the list the match was found in
             m_list->clearSelection();
             if (QTreeWidgetItem* row = m_list->topLevelItem(match->row)) {
                 m_list->setCurrentItem(row);

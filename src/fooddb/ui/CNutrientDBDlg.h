@@ -74,6 +74,7 @@ private:
     void CreateCommandBar();
     void OnCommand(int id);
     std::vector<FoodListRow> RowsOf(quint32 folderId);
+    void ShowRows(const std::vector<FoodListRow>& rows);
     std::vector<quint32> SelectedFoods() const;
     void PlaceSearchButtons(bool searching);
     // The food's properties, or a new food's in the selected folder.

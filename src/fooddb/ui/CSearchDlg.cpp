@@ -11,9 +11,7 @@ CSearchDlg::CSearchDlg(QWidget* parent)
     const char* const captions[] = {"Search food where food name contains:", "and", "and"};
     for (int i = 0; i < 3; ++i) {
         const int y = 32 + i * 52;
-        auto* caption = new CTransparentStatic(QString::fromLatin1(captions[i]), this);
-        caption->SetFont(13);
-        caption->setGeometry(6, y, kWidth - 12, 18);
+        CTransparentStatic::Caption(this, QString::fromLatin1(captions[i]), 6, y, kWidth - 12);
         m_terms[static_cast<size_t>(i)] = new QLineEdit(this);
         m_terms[static_cast<size_t>(i)]->setProperty("id", 1005 + i);
         m_terms[static_cast<size_t>(i)]->setGeometry(6, y + 20, kWidth - 12, 22);

@@ -17,15 +17,11 @@ CServingSizePropertiesDlg::CServingSizePropertiesDlg(const QString& description,
     m_descriptionField = new QLineEdit(description, this);
     m_descriptionField->setProperty("id", 1120);
     m_descriptionField->setGeometry(6, 32, kWidth - 12, 22);
-    auto* label = new CTransparentStatic(QStringLiteral("Weight:"), this);
-    label->SetFont(13);
-    label->setGeometry(6, 66, 56, 18);
+    CTransparentStatic::Caption(this, QStringLiteral("Weight:"), 6, 66, 56);
     m_weightField = new QLineEdit(FormatGeneral(weight), this);
     m_weightField->setProperty("id", 1006);
     m_weightField->setGeometry(64, 64, 80, 22);
-    auto* unit = new CTransparentStatic(QStringLiteral("g"), this);
-    unit->SetFont(13);
-    unit->setGeometry(148, 66, 20, 18);
+    CTransparentStatic::Caption(this, QStringLiteral("g"), 148, 66, 20);
     AddButtons();
     m_descriptionField->setFocus();
 }

@@ -10,10 +10,7 @@ namespace FoodFields {
 
 CTransparentStatic* Caption(QWidget* parent, const QString& text, int x, int y, int width)
 {
-    auto* l = new CTransparentStatic(text, parent);
-    l->SetFont(13);
-    l->setGeometry(x, y + 1, width, 18);
-    return l;
+    return CTransparentStatic::Caption(parent, text, x, y + 1, width);
 }
 
 CColorEdit* Field(QWidget* parent, int id, int x, int y, int width)

@@ -33,7 +33,7 @@ CTransparentStatic* CProfilePage::Text(int id, const QString& text, int y, int h
     auto* t = new CTransparentStatic(text, this);
     t->setProperty("id", id);
     t->SetFont(13);
-    t->SetTextColor(QColor(128, 128, 128));
+    t->MakeExplanation();
     t->setWordWrap(true);
     t->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     t->setGeometry(6, y, kWidth - 12, height);
@@ -42,10 +42,7 @@ CTransparentStatic* CProfilePage::Text(int id, const QString& text, int y, int h
 
 CTransparentStatic* CProfilePage::Label(const QString& text, int x, int y, int width)
 {
-    auto* l = new CTransparentStatic(text, this);
-    l->SetFont(13);
-    l->setGeometry(x, y + 2, width, 18);
-    return l;
+    return CTransparentStatic::Caption(this, text, x, y + 2, width);
 }
 
 QLineEdit* CProfilePage::Field(int id, int x, int y, int width)

@@ -24,10 +24,7 @@ namespace {
 
 CTransparentStatic* Label(QWidget* parent, const QString& text, int x, int y, int w)
 {
-    auto* l = new CTransparentStatic(text, parent);
-    l->SetFont(13);
-    l->setGeometry(x, y + 2, w, 18);
-    return l;
+    return CTransparentStatic::Caption(parent, text, x, y + 2, w);
 }
 
 CColorEdit* Field(QWidget* parent, int id, int x, int y, int w, bool locked = false)
