@@ -11,7 +11,13 @@
 #include "IMessageBox.h"
 #include "WaitCursorScope.h"
 
+#include <QFile>
+#include <QStringList>
+
 #include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -62,50 +68,135 @@ QString BackupRestore::FilePath(const QString& fileName) const
     return m_folder + QLatin1Char('/') + fileName;
 }
 
+namespace {
+
+QString NewFile(const QString& path)
+{
+    return path + QStringLiteral(".new");
+}
+
+QString OldFile(const QString& path)
+{
+    return path + QStringLiteral(".old");
+}
+
+// Puts the seven new files in place of the old set, all or none: the old files are kept aside
+// by a second name until every new one is in place. A link at a file's name is replaced, never
+// written through.
+bool ReplaceSet(const QStringList& targets)
+{
+    auto name = [](const QString& path) { return QFile::encodeName(path); };
+    // Old files get a second name (a hard link, so the set stays whole under its own names
+    // should the program stop here; a plain rename where links are not possible).
+    QStringList keptAside;
+    bool ok = true;
+    for (const QString& t : targets) {
+        ::unlink(name(OldFile(t)).constData());
+        struct stat info = {};
+        if (::lstat(name(t).constData(), &info) != 0)
+            continue; // nothing there yet
+        if (::link(name(t).constData(), name(OldFile(t)).constData()) != 0 &&
+            ::rename(name(t).constData(), name(OldFile(t)).constData()) != 0) {
+            ok = false;
+            break;
+        }
+        keptAside << t;
+    }
+    QStringList placed;
+    for (const QString& t : targets) {
+        if (!ok)
+            break;
+        // rename() replaces a link at the name by the file, never writing through it.
+        ok = ::rename(name(NewFile(t)).constData(), name(t).constData()) == 0;
+        if (ok)
+            placed << t;
+    }
+    if (!ok) {
+        for (const QString& t : targets) {
+            if (keptAside.contains(t))
+                ::rename(name(OldFile(t)).constData(), name(t).constData());
+            else if (placed.contains(t))
+                ::unlink(name(t).constData());
+        }
+    }
+    for (const QString& t : targets) {
+        ::unlink(name(OldFile(t)).constData());
+        ::unlink(name(NewFile(t)).constData());
+    }
+    return ok;
+}
+
+} // namespace
+
 bool BackupRestore::BackupAll()
 {
     Tables tables(m_store, m_clock);
     bool ok = true;
     {
         WaitCursorScope wait(m_waitCursor);
-        for (const Tables::Entry& e : tables.All()) {
-            if (!e.table->BackupTo(FilePath(QString::fromLatin1(e.file)), m_messages)) {
-                ok = false;
-                break;
+        QStringList targets;
+        {
+            // One state of the store for all seven files, written beside the old set.
+            RecordStore::Snapshot snapshot(m_store);
+            for (const Tables::Entry& e : tables.All()) {
+                const QString target = FilePath(QString::fromLatin1(e.file));
+                targets << target;
+                QFile::remove(NewFile(target)); // a link left there is not written through
+                if (!e.table->BackupTo(NewFile(target), m_messages) || m_store.HasReadFailure()) {
+                    ok = false;
+                    break;
+                }
             }
         }
+        // Each new file must read back whole before the old set is given up.
+        for (int i = 0; ok && i < targets.size(); ++i) {
+            qint64 records = 0;
+            QString error;
+            ok = BackupFile::Check(NewFile(targets[i]), &records, &error);
+        }
+        if (ok)
+            ok = ReplaceSet(targets);
+        else
+            for (const QString& t : targets)
+                QFile::remove(NewFile(t));
     }
-    if (m_messages)
+    if (m_messages) {
+        if (m_store.HasReadFailure())
+            m_messages->Tell(m_store.FailureText(), IMessageBox::Icon::Stop);
         m_messages->Tell(
             ok ? QStringLiteral("Backup is finished!")
                : QStringLiteral("Error performing backup! Do not restore data before a backup is "
                                 "performed successfully!"),
             IMessageBox::Icon::None);
+    }
     return ok;
 }
 
 bool BackupRestore::Restore(bool all, const QString& failure)
 {
     Tables tables(m_store, m_clock);
-    std::vector<std::pair<CDbTable*, std::vector<BackupFile::Record>>> contents;
+    std::vector<std::pair<CDbTable*, QString>> files;
     QString error;
     bool ok = true;
     {
         WaitCursorScope wait(m_waitCursor);
+        // Every file is checked before anything changes, then read a second time as its records
+        // are written, so that no file is ever held in memory whole.
         for (const Tables::Entry& e : tables.All()) {
             if (!all && !e.nutrient)
                 continue;
-            std::vector<BackupFile::Record> records;
-            if (!BackupFile::Read(FilePath(QString::fromLatin1(e.file)), &records, &error)) {
+            const QString path = FilePath(QString::fromLatin1(e.file));
+            qint64 records = 0;
+            if (!BackupFile::Check(path, &records, &error)) {
                 ok = false;
                 break;
             }
-            contents.emplace_back(e.table, std::move(records));
+            files.emplace_back(e.table, path);
         }
         if (ok) {
             RecordStore::Batch batch(m_store);
-            for (const auto& [table, records] : contents) {
-                if (!BackupFile::Replace(*table, records)) {
+            for (const auto& [table, path] : files) {
+                if (!BackupFile::ReplaceFrom(*table, path, &error)) {
                     batch.Abandon();
                     break;
                 }
@@ -116,6 +207,8 @@ bool BackupRestore::Restore(bool all, const QString& failure)
     if (m_messages) {
         if (!error.isEmpty())
             m_messages->Tell(error, IMessageBox::Icon::None);
+        else if (!ok && m_store.HasFailed())
+            m_messages->Tell(m_store.FailureText(), IMessageBox::Icon::Stop);
         m_messages->Tell(ok ? QStringLiteral("Restore is finished!") : failure, IMessageBox::Icon::None);
     }
     return ok;

@@ -5,6 +5,7 @@
 #include "CFoodDBDoc.h"
 #include "CliArguments.h"
 #include "ConsoleMessageBox.h"
+#include "DataExchange.h"
 #include "DatabaseConversion.h"
 #include "DateRules.h"
 #include "DiaryScreen.h"
@@ -19,8 +20,10 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -148,6 +151,13 @@ int ProfileCommand(CFoodDBDoc& doc, RecordStore& store, const Clock& clock, cons
     if (verb == QLatin1String("new")) {
         if (p.size() != 3 || p[2].trimmed().isEmpty())
             return Usage(QStringLiteral("profile new takes one name."));
+        if (p[2].size() > ProfileRecord::kMaxNameLength)
+            return Usage(QStringLiteral("a profile name has at most %1 characters.")
+                             .arg(ProfileRecord::kMaxNameLength));
+        if (std::any_of(p[2].begin(), p[2].end(),
+                        [](QChar c) { return c.category() == QChar::Other_Control; }))
+            return Usage(
+                QStringLiteral("a profile name cannot hold line ends, tabs or other control characters."));
         const quint32 id = doc.NewProfile();
         if (id == 0)
             return Fail(QStringLiteral("The profile could not be written."));
@@ -188,14 +198,19 @@ int MealAdd(CFoodDBDoc& doc, const CliArguments& args)
     quint32 foodId = 0;
     if (!args.Has(QStringLiteral("food")) || !ParseCount(args.Value(QStringLiteral("food")), &foodId))
         return Usage(QStringLiteral("--food must be a food id."));
+    // The ranges of the meal's dialog: larger figures would only make the day's sums overflow.
     double servings = 1.0;
     if (args.Has(QStringLiteral("servings")) &&
-        (!ParseNumber(args.Value(QStringLiteral("servings")), &servings) || servings <= 0))
-        return Usage(QStringLiteral("--servings must be a number above 0."));
+        (!ParseNumber(args.Value(QStringLiteral("servings")), &servings) || servings <= 0 ||
+         servings > DataExchange::kMaxNumber))
+        return Usage(QStringLiteral("--servings must be a number above 0 and at most %1.")
+                         .arg(DataExchange::kMaxNumber));
     double grams = 0.0;
     const bool gramsGiven = args.Has(QStringLiteral("grams"));
-    if (gramsGiven && (!ParseNumber(args.Value(QStringLiteral("grams")), &grams) || grams < 0))
-        return Usage(QStringLiteral("--grams must be a number of grams, 0 or more."));
+    if (gramsGiven && (!ParseNumber(args.Value(QStringLiteral("grams")), &grams) || grams < 0 ||
+                       grams > DataExchange::kMaxNumber))
+        return Usage(
+            QStringLiteral("--grams must be a number of grams from 0 to %1.").arg(DataExchange::kMaxNumber));
 
     FoodData food;
     if (!doc.LoadFood(foodId, &food))
@@ -245,8 +260,10 @@ int ExerciseAdd(CFoodDBDoc& doc, const CliArguments& args)
         return Usage(
             QStringLiteral("--activity must be an activity index from 0 to %1.").arg(kActivityCount - 1));
     quint32 minutes = 0;
-    if (!args.Has(QStringLiteral("minutes")) || !ParseCount(args.Value(QStringLiteral("minutes")), &minutes))
-        return Usage(QStringLiteral("--minutes must be a whole number of minutes."));
+    if (!args.Has(QStringLiteral("minutes")) ||
+        !ParseCount(args.Value(QStringLiteral("minutes")), &minutes) || minutes > DataExchange::kMaxNumber)
+        return Usage(QStringLiteral("--minutes must be a whole number of minutes from 0 to %1.")
+                         .arg(DataExchange::kMaxNumber));
     doc.SetCurrentDate(when.date);
     doc.OpenDay();
     const quint32 id = doc.AddExerciseEntry(activity, minutes, when.time);
@@ -268,8 +285,9 @@ int WeightSet(CFoodDBDoc& doc, const CliArguments& args)
         return Usage(QStringLiteral("weight set takes the weight in kg, from 0 to below 1000."));
     doc.SetCurrentDate(when.date);
     doc.OpenDay();
-    doc.ComputeDay(doc.Day().id);
     doc.SaveDay(kg, doc.Day().params);
+    // The day's expenditure depends on the weight just stored.
+    RefreshDay(doc);
     return 0;
 }
 
@@ -378,6 +396,23 @@ int DayShow(CFoodDBDoc& doc, const CliArguments& args)
     return 0;
 }
 
+// A command that changes the data file first makes sure it can; afterwards any failure SQLite met
+// turns its result into a failure, so nothing is reported done that is not on disk. A command
+// that only reads fails on a read failure alone: a read-only file still shows its diary.
+int Guarded(RecordStore& store, bool writes, const std::function<int()>& command)
+{
+    if (writes) {
+        QString message;
+        if (!store.CanWrite(&message))
+            return Fail(message);
+    }
+    store.ClearFailure();
+    const int code = command();
+    if (writes ? store.HasFailed() : store.HasReadFailure())
+        return Fail(store.FailureText());
+    return code;
+}
+
 // The data commands, which need no open profile.
 int DataCommand(AppEnvironment& env, const QStringList& p)
 {
@@ -390,7 +425,12 @@ int DataCommand(AppEnvironment& env, const QStringList& p)
         const NutrientImport::Result r = import.ImportNutrientFile(p[1], false);
         if (!r.opened)
             return kFailure;
+        if (!r.stored)
+            return kFailure; // the store's failure is told by the caller
         Out() << r.added << " foods added, " << r.updated << " updated, " << r.skipped << " skipped\n";
+        Out().flush();
+        if (!r.error.isEmpty())
+            return Fail(r.error);
         return 0;
     }
     if (p.size() != 1)
@@ -433,7 +473,8 @@ int main(int argc, char** argv)
         std::unique_ptr<AppEnvironment> env = AppEnvironment::Open(&error);
         if (!env)
             return Fail(error);
-        return DataCommand(*env, p);
+        const bool writes = p[0] != QLatin1String("backup") && p[0] != QLatin1String("check");
+        return Guarded(env->Store(), writes, [&] { return DataCommand(*env, p); });
     }
     const bool oneWord = p[0] == QLatin1String("report") || p[0] == QLatin1String("export-report");
     const QString command = oneWord ? p[0] : p[0] + QLatin1Char(' ') + p.value(1);
@@ -463,21 +504,27 @@ int main(int argc, char** argv)
     std::unique_ptr<AppEnvironment> env = AppEnvironment::Open(&error);
     if (!env)
         return Fail(error);
+    static const QStringList writing = {QStringLiteral("profile new"), QStringLiteral("profile open"),
+                                        QStringLiteral("meal add"), QStringLiteral("exercise add"),
+                                        QStringLiteral("weight set")};
     CFoodDBDoc doc(env->Store(), env->TheClock());
-    if (p[0] == QLatin1String("profile"))
-        return ProfileCommand(doc, env->Store(), env->TheClock(), args);
-    if (!doc.OpenMarkedProfile())
-        return Fail(QStringLiteral("No profile is open: make one with \"profile new NAME\" or open one with "
-                                   "\"profile open ID\"."));
-    if (command == QLatin1String("meal add"))
-        return MealAdd(doc, args);
-    if (command == QLatin1String("exercise add"))
-        return ExerciseAdd(doc, args);
-    if (command == QLatin1String("weight set"))
-        return WeightSet(doc, args);
-    if (command == QLatin1String("report"))
-        return Report(doc, args);
-    if (command == QLatin1String("export-report"))
-        return ExportReportCommand(doc, args);
-    return DayShow(doc, args);
+    return Guarded(env->Store(), writing.contains(command), [&] {
+        if (p[0] == QLatin1String("profile"))
+            return ProfileCommand(doc, env->Store(), env->TheClock(), args);
+        if (!doc.OpenMarkedProfile())
+            return Fail(
+                QStringLiteral("No profile is open: make one with \"profile new NAME\" or open one with "
+                               "\"profile open ID\"."));
+        if (command == QLatin1String("meal add"))
+            return MealAdd(doc, args);
+        if (command == QLatin1String("exercise add"))
+            return ExerciseAdd(doc, args);
+        if (command == QLatin1String("weight set"))
+            return WeightSet(doc, args);
+        if (command == QLatin1String("report"))
+            return Report(doc, args);
+        if (command == QLatin1String("export-report"))
+            return ExportReportCommand(doc, args);
+        return DayShow(doc, args);
+    });
 }

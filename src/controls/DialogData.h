@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataExchange.h"
+
 #include <QString>
 
 class IMessageBox;
@@ -10,8 +12,7 @@ class QLineEdit;
 // message, the field gets the focus with its text selected, and the dialog stays open.
 namespace DialogData {
 
-// The largest figure a number field takes.
-constexpr double kMaxNumber = 999999;
+constexpr double kMaxNumber = DataExchange::kMaxNumber;
 
 bool Number(IMessageBox& messages, QLineEdit* field, double min, double max, double* value);
 bool Integer(IMessageBox& messages, QLineEdit* field, qint64 min, qint64 max, qint64* value);

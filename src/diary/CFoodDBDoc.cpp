@@ -155,20 +155,40 @@ void CFoodDBDoc::ShowCurrentDate(IDatePicker& picker) const
 void CFoodDBDoc::OpenDay()
 {
     const quint32 profile = Profile().id;
+    // Looked up and made under one write lock: another writer cannot make the same day between.
+    RecordStore::Batch batch(m_store);
     if (m_diary.FindDay(m_currentDate, profile))
         return;
-    if (!m_diary.NewRecord())
+    if (!m_diary.NewRecord()) {
+        batch.Abandon();
         return;
+    }
     DayRecord& day = m_diary.Buffer();
     day.date = m_currentDate;
     day.profileId = profile;
     // A new day takes what the companion already recorded for it, so the first save keeps it.
     m_diary.MergeCompanionFigures();
-    m_diary.Save();
+    if (!m_diary.Save())
+        batch.Abandon();
+    if (!batch.Commit())
+        m_diary.FindDay(m_currentDate, profile); // nothing made: the cursor leaves the rolled-back record
+}
+
+bool CFoodDBDoc::RefreshIfChangedElsewhere()
+{
+    if (!m_profileOpen || m_store.DataVersion() == m_seenVersion)
+        return false;
+    OpenDay();
+    ComputeDay(m_diary.Buffer().id);
+    return true;
 }
 
 void CFoodDBDoc::SaveDay(double weightKg, const std::array<double, 4>& params)
 {
+    // Figures computed before another program added to the day would overwrite its work; under
+    // the write lock no other program can add between the look and the write.
+    RecordStore::Batch batch(m_store);
+    RefreshIfChangedElsewhere();
     DayRecord& day = m_diary.Buffer();
     day.date = m_currentDate;
     day.profileId = Profile().id;
@@ -185,6 +205,7 @@ void CFoodDBDoc::SaveDay()
 void CFoodDBDoc::ComputeDay(quint32 dayId)
 {
     RecordStore::Snapshot snapshot(m_store);
+    m_seenVersion = m_store.DataVersion();
     const LocalDateTime now = m_clock.Now();
     const FileTime today = FileTime::FromLocal(now).Date();
     m_weight = m_plan.WeightOnDay(Profile(), today);
@@ -252,14 +273,16 @@ quint32 CFoodDBDoc::AddEntry(const EntryRecord& fields)
 {
     if (!m_diary.CurrentRecord())
         return 0;
+    // The entry is written whole or not at all.
+    RecordStore::Batch batch(m_store);
     const quint32 id = m_meals.NewRecord();
-    if (id == 0)
-        return 0;
     EntryRecord& e = m_meals.Buffer();
     e = fields;
     e.id = id;
     e.dayId = m_diary.Buffer().id;
-    return m_meals.Save() ? id : 0;
+    if (id == 0 || !m_meals.Save())
+        batch.Abandon();
+    return batch.Commit() ? id : 0;
 }
 
 quint32 CFoodDBDoc::AddMealEntry(quint32 foodId, double grams, double servings, const QString& servingName,
@@ -405,8 +428,8 @@ bool CFoodDBDoc::FoodFitsFilters(const FoodRecord& food)
 {
     // One serving on top of the day, by the food's stored values; a default serving size that
     // is gone weighs nothing.
-    const double serving = food.defaultServingId == 0 ? food.referenceWeight
-                                                       : m_measures.ServingWeight(food.defaultServingId);
+    const double serving =
+        food.defaultServingId == 0 ? food.referenceWeight : m_measures.ServingWeight(food.defaultServingId);
     NutrientValues amounts = m_totals;
     AddScaledFood(amounts, food.values, serving);
     return CheckRequirements(Profile().filtersMask, amounts) == 0;

@@ -77,6 +77,9 @@ public:
     // Saves the day with the weight and parameters it has.
     void SaveDay();
     void ComputeDay(quint32 dayId);
+    // When another program changed the data file since the day was last computed, the day is
+    // opened and computed anew from what is stored; true when it was.
+    bool RefreshIfChangedElsewhere();
     const DayRecord& Day() const { return m_diary.Buffer(); }
 
     // Figures of the last ComputeDay.
@@ -145,6 +148,7 @@ private:
     PlanCalculator m_plan;
 
     bool m_profileOpen = false;
+    qint64 m_seenVersion = -1; // the store's data version the day was computed at
     FileTime m_currentDate;
     NutrientValues m_totals;
     double m_expenditure = 0.0;

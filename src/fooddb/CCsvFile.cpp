@@ -3,9 +3,12 @@
 #include "IMessageBox.h"
 #include "NumberText.h"
 
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <charconv>
+
+#include <sys/stat.h>
 
 CCsvFile::~CCsvFile()
 {
@@ -17,10 +20,16 @@ bool CCsvFile::OpenRead(const QString& path)
 {
     m_path = path;
     m_in.setFileName(path);
-    if (!m_in.open(QIODevice::ReadOnly)) {
+    // A pipe would block the open itself and a device never ends: only regular files are read.
+    struct stat info = {};
+    const bool regular = ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+    if (!regular || !m_in.open(QIODevice::ReadOnly)) {
+        m_error = regular || !QFileInfo::exists(path)
+                      ? QStringLiteral("Error opening the file %1 for reading.").arg(path)
+                      : QStringLiteral("Error opening the file %1 for reading: it is not a regular file.")
+                            .arg(path);
         if (m_messages)
-            m_messages->Tell(QStringLiteral("Error opening the file %1 for reading.").arg(path),
-                             IMessageBox::Icon::None);
+            m_messages->Tell(m_error, IMessageBox::Icon::None);
         return false;
     }
     // Count the fields of the first line, then start again from the beginning.
@@ -59,14 +68,21 @@ bool CCsvFile::ReadField()
     m_fieldLine = m_line;
     bool inQuotes = false;
     for (;;) {
-        if (m_pos >= m_valid && !Fill())
+        if (m_pos >= m_valid && !Fill()) {
+            if (m_standard && !inQuotes && m_field.endsWith('\r'))
+                m_field.chop(1);
             return true;
+        }
         const char c = m_buffer[m_pos];
-        if (c == '\n' || (c == ',' && !inQuotes)) {
+        if (c == '\n' && inQuotes && m_standard) {
+            ++m_line; // a line end inside a quoted text belongs to the text
+        } else if (c == '\n' || (c == ',' && !inQuotes)) {
             ++m_pos;
             if (c == '\n') {
                 m_endOfLine = true;
                 ++m_line;
+                if (m_standard && !inQuotes && m_field.endsWith('\r'))
+                    m_field.chop(1); // a line end of another system
             }
             return false;
         }
@@ -101,9 +117,18 @@ QString CCsvFile::QuoteRule(const QString& field)
     return t;
 }
 
+QString CCsvFile::Unquote(const QString& field)
+{
+    if (field.size() < 2 || !field.startsWith(QLatin1Char('"')) || !field.endsWith(QLatin1Char('"')))
+        return field;
+    QString t = field.mid(1, field.size() - 2);
+    t.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+    return t;
+}
+
 QString CCsvFile::ReadText() const
 {
-    return TextOf(m_field);
+    return m_standard ? Unquote(DecodeField(m_field)) : TextOf(m_field);
 }
 
 double CCsvFile::NumberOf(const QByteArray& field, bool* ok)
@@ -167,7 +192,8 @@ bool CCsvFile::OpenWrite(const QString& path)
     m_path = path;
     m_out = std::make_unique<QSaveFile>(path);
     m_writeFailed = false;
-    if (!m_out->open(QIODevice::WriteOnly)) {
+    if (!m_out->open(QIODevice::WriteOnly) ||
+        !m_out->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         m_out.reset();
         if (m_messages)
             m_messages->Tell(
@@ -183,7 +209,8 @@ bool CCsvFile::WriteField(const QByteArray& utf8, bool endOfLine)
     if (!m_out)
         return false;
     QByteArray out;
-    if (utf8.contains(',') || utf8.contains('"')) {
+    // Line ends are quoted too, so that a reader of standard CSV gets the text back whole.
+    if (utf8.contains(',') || utf8.contains('"') || utf8.contains('\n') || utf8.contains('\r')) {
         QByteArray quoted = utf8;
         quoted.replace("\"", "\"\"");
         out = '"' + quoted + '"';

@@ -26,8 +26,13 @@ public:
     CCsvFile& operator=(const CCsvFile&) = delete;
 
     // ---- reading ----
-    // Opens an existing file and counts the fields of its first line. On failure shows
-    // "Error opening the file NAME for reading." and returns false.
+    // Backup files are read as any CSV reader reads them: a quoted field may hold line ends, a
+    // carriage return before a line end is no part of the line, and a text field is the text
+    // between its quotes with doubled quotes made single. Set before OpenRead.
+    void SetStandardQuoting(bool on) { m_standard = on; }
+    // Opens an existing regular file and counts the fields of its first line. On failure shows
+    // "Error opening the file NAME for reading." and returns false; a device, a pipe or a folder
+    // is refused without being opened, so reading it can never hang.
     bool OpenRead(const QString& path);
     // Reads the next field; true when the end of the file was reached while reading it.
     bool ReadField();
@@ -50,8 +55,9 @@ public:
     const QString& Error() const { return m_error; }
 
     // ---- writing ----
-    // Creates or replaces the file; the old file stays until Close() succeeds. On failure shows
-    // "Error opening CSV file for writing. Export function terminated!" and returns false.
+    // Creates or replaces the file, readable by its owner alone; the old file stays until Close()
+    // succeeds. On failure shows "Error opening CSV file for writing. Export function
+    // terminated!" and returns false.
     bool OpenWrite(const QString& path);
     bool WriteText(const QString& text, bool endOfLine);
     bool WriteNumber(double value, bool endOfLine);
@@ -60,6 +66,8 @@ public:
     bool Close();
 
     static QString QuoteRule(const QString& text);
+    // A field as standard CSV has it: the text between its quotes, doubled quotes made single.
+    static QString Unquote(const QString& field);
     static QString DecodeField(const QByteArray& bytes);
     // A raw field read as text (with the quote rule), as a number, as an integer.
     static QString TextOf(const QByteArray& field) { return QuoteRule(DecodeField(field)); }
@@ -73,6 +81,7 @@ private:
     bool WriteField(const QByteArray& utf8, bool endOfLine);
 
     IMessageBox* m_messages;
+    bool m_standard = false;
     QString m_path;
     QFile m_in;
     std::unique_ptr<QSaveFile> m_out;

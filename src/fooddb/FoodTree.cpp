@@ -15,6 +15,7 @@ quint32 FoodTree::NewFoodId()
 
 quint32 FoodTree::CreateFolder(quint32 parentId, const QString& name)
 {
+    RecordStore::Batch batch(m_tree.Store()); // the highest id read and the folder written under one lock
     const quint32 id = m_tree.NextNodeId();
     m_tree.Reopen(CTreeTable::kNodeProp);
     FolderRecord& r = m_tree.Buffer();
@@ -24,6 +25,8 @@ quint32 FoodTree::CreateFolder(quint32 parentId, const QString& name)
     r.originId = id;
     r.name = name;
     if (!m_tree.Insert())
+        batch.Abandon();
+    if (!batch.Commit())
         return 0;
     m_tree.FindNode(id);
     return id;

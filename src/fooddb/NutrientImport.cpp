@@ -109,9 +109,8 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
         eof = f.ReadLine(&line);
         if (line.empty())
             continue;
-        const QString name = line.size() > 3 ? CCsvFile::TextOf(line[3]) : QString();
-        if (name.isEmpty())
-            continue; // a line without a food name is no food
+        if (f.HasError())
+            break; // a field too long: the line is not read whole
         const qint64 id = CCsvFile::IntegerOf(line[0]);
         const double reference = line.size() > 16 ? CCsvFile::NumberOf(line[16]) : 0.0;
         // A line cut short, or one whose id or reference weight is 0, would make a food that
@@ -120,12 +119,18 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
             ++result.skipped;
             continue;
         }
+        // The folders of a line are made before its name is looked at, as every import has done.
         const QString first = CCsvFile::TextOf(line[1]);
         const QString second = CCsvFile::TextOf(line[2]);
         if (first != previousFirst || second != previousSecond) {
             folder = folderOf(folderOf(FoodTree::kRoot, first), second);
             previousFirst = first;
             previousSecond = second;
+        }
+        const QString name = CCsvFile::TextOf(line[3]);
+        if (name.isEmpty()) {
+            ++result.skipped; // a line without a food name is no food
+            continue;
         }
 
         const quint32 foodId = static_cast<quint32>(id);
@@ -169,6 +174,15 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
         written.insert(foodId);
         ++result.foods;
     }
-    batch.Commit();
+    if (f.HasError())
+        result.error =
+            f.Error() + QStringLiteral(" The import stopped there; the foods before that line are kept.");
+    if (!batch.Commit()) {
+        // Nothing of this import reached the file.
+        const bool opened = result.opened;
+        result = Result();
+        result.opened = opened;
+        result.stored = false;
+    }
     return result;
 }

@@ -17,10 +17,12 @@ public:
     struct Result
     {
         bool opened = false;
-        int foods = 0;   // foods written
-        int added = 0;   // of them new
-        int updated = 0; // of them already there
-        int skipped = 0; // lines without a name, an id or a reference weight
+        int foods = 0;      // foods written
+        int added = 0;      // of them new
+        int updated = 0;    // of them already there
+        int skipped = 0;    // lines without a name, an id or a reference weight
+        bool stored = true; // false when the store refused the import: none of it was kept
+        QString error;      // why the import stopped before the end of the file, naming the line
     };
 
     NutrientImport(RecordStore& store, IMessageBox* messages, IWaitCursor* waitCursor);

@@ -6,6 +6,9 @@
 // false with the message in *message when the text is refused; the dialog stays open.
 namespace DataExchange {
 
+// The largest figure a number field takes, in a dialog or on the command line.
+constexpr double kMaxNumber = 999999;
+
 bool ToNumber(const QString& text, double* value, QString* message);
 bool ToInteger(const QString& text, qint64* value, QString* message);
 bool InRange(double value, double min, double max, QString* message);

@@ -9,7 +9,9 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -110,6 +112,51 @@ bool SortsFromText(const QString& text, std::array<SortOrder, 4>* sorts, int* co
     return true;
 }
 
+// The page count in the header is valid when its change counter matches; a file shorter than
+// those pages lost its end.
+bool WholeLength(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // SQLite has just read it; what it says counts
+    const qint64 size = file.size();
+    const QByteArray header = file.read(100);
+    if (header.size() < 100)
+        return size == 0;
+    const auto b = [&](int i) { return static_cast<quint32>(static_cast<quint8>(header[i])); };
+    const auto u32 = [&](int i) { return (b(i) << 24) | (b(i + 1) << 16) | (b(i + 2) << 8) | b(i + 3); };
+    const quint32 pageSize = b(16) == 0 && b(17) == 1 ? 65536u : (b(16) << 8) | b(17);
+    return u32(92) != u32(24) || static_cast<qint64>(u32(28)) * pageSize <= size;
+}
+
+// What a failed SQLite call means to the user, and what to do about it.
+QString FailureReason(int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_FULL:
+        return QStringLiteral("the disk is full. Free some disk space, then try again");
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return QStringLiteral("the file or its folder cannot be written. Make both writable for your user, "
+                              "then try again");
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return QStringLiteral("the file is damaged. Run \"vellamo-cli check\", and restore your last "
+                              "backup if it finds damage");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("another program kept it locked. Close the other program, then try again");
+    case SQLITE_NOMEM:
+        return QStringLiteral("there was not enough memory. Close other programs, then try again");
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("the file or its log cannot be opened. Check that its folder exists and is "
+                              "writable, then try again");
+    default:
+        return QStringLiteral("the disk reported an error. Check the disk, then try again");
+    }
+}
+
 } // namespace
 
 // ---- opening ---------------------------------------------------------------------------------
@@ -187,16 +234,14 @@ std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* e
         const quint32 appId = (b(68) << 24) | (b(69) << 16) | (b(70) << 8) | b(71);
         if (appId != kApplicationId)
             return fail(OpenError::ForeignStore);
-        // The page count in the header is valid when its change counter matches; a file shorter
-        // than those pages lost its end.
-        const auto u32 = [&](int i) { return (b(i) << 24) | (b(i + 1) << 16) | (b(i + 2) << 8) | b(i + 3); };
-        const quint32 pageSize = b(16) == 0 && b(17) == 1 ? 65536u : (b(16) << 8) | b(17);
-        if (u32(92) == u32(24) && static_cast<qint64>(u32(28)) * pageSize > size)
-            return fail(OpenError::Damaged, QStringLiteral("the file is shorter than its pages"));
     }
     // A store whose last session did not end cleanly (its log is still there) gets the full page
     // check; otherwise the header and the layout are checked, which keeps the start quick.
     const bool uncleanEnd = QFileInfo(path + QStringLiteral("-wal")).size() > 0;
+    // A diary is private: a file more open than that (an older version, a copy) is closed up.
+    struct stat info = {};
+    if (::stat(native.constData(), &info) == 0 && info.st_uid == ::getuid() && (info.st_mode & 077) != 0)
+        ::chmod(native.constData(), 0600);
 
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(native.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
@@ -246,6 +291,11 @@ std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* e
                 return failCode(rc);
             if (check != QLatin1String("ok"))
                 return fail(OpenError::Damaged, check);
+        } else if (!WholeLength(path)) {
+            // Without a log the file alone holds every page, so one shorter than its header's
+            // page count lost its end. With a log, SQLite reads the missing pages from it and
+            // its own check above is the judge.
+            return fail(OpenError::Damaged, QStringLiteral("the file is shorter than its pages"));
         }
         const qint64 version = scalar("PRAGMA user_version", nullptr, &rc);
         if (rc != SQLITE_OK)
@@ -317,7 +367,86 @@ RecordStore::~RecordStore()
 
 bool RecordStore::Exec(const char* sql)
 {
-    return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+    // A rollback after SQLite already rolled back on its own fails harmlessly.
+    if (rc != SQLITE_OK && std::strcmp(sql, "ROLLBACK") != 0)
+        NoteFailure(rc, true);
+    return rc == SQLITE_OK;
+}
+
+int RecordStore::Run(sqlite3_stmt* st)
+{
+    const int rc = sqlite3_step(st);
+    // A constraint is a refused write (a database name taken), not a failure of the file.
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE && (rc & 0xff) != SQLITE_CONSTRAINT)
+        NoteFailure(rc, !sqlite3_stmt_readonly(st));
+    return rc;
+}
+
+void RecordStore::NoteFailure(int code, bool writing)
+{
+    // Whatever the batch did so far may be gone with the failed statement: it must not commit.
+    if (m_batchDepth > 0)
+        m_batchFailed = true;
+    if (!writing)
+        m_readFailed = true;
+    if (m_failureCode != 0)
+        return;
+    m_failureCode = code;
+    m_failureWriting = writing;
+    m_failureDetail = QString::fromUtf8(sqlite3_errstr(code));
+    if (m_onFailure)
+        m_onFailure(FailureText());
+}
+
+QString RecordStore::FailureText() const
+{
+    if (m_failureCode == 0)
+        return QString();
+    const QString what = m_failureWriting ? QStringLiteral("Vellamo could not write to its data file \"%1\"")
+                                          : QStringLiteral("Vellamo could not read its data file \"%1\"");
+    return what.arg(m_path) + QStringLiteral(": ") + FailureReason(m_failureCode) +
+           QStringLiteral(". (SQLite: %1)").arg(m_failureDetail);
+}
+
+void RecordStore::ClearFailure()
+{
+    m_failureCode = 0;
+    m_failureWriting = false;
+    m_readFailed = false;
+    m_failureDetail.clear();
+}
+
+qint64 RecordStore::DataVersion()
+{
+    sqlite3_stmt* st = Prepare("PRAGMA data_version");
+    if (!st)
+        return -1;
+    Reset reset(st);
+    return Run(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+}
+
+bool RecordStore::CanWrite(QString* message)
+{
+    auto refuse = [&](int code) {
+        if (message)
+            *message = QStringLiteral("Vellamo cannot change its data file \"%1\": %2.")
+                           .arg(m_path, FailureReason(code));
+        return false;
+    };
+    if (sqlite3_db_readonly(m_db, "main") == 1)
+        return refuse(SQLITE_READONLY);
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0)
+        return refuse(SQLITE_READONLY);
+    if (m_batchDepth > 0)
+        return true;
+    // Taking the write lock touches the log the way a real change does, and writes nothing.
+    const int rc = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        return refuse(rc);
+    sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    return true;
 }
 
 sqlite3_stmt* RecordStore::Prepare(const std::string& sql)
@@ -326,8 +455,11 @@ sqlite3_stmt* RecordStore::Prepare(const std::string& sql)
     if (it != m_plain.end())
         return it->second;
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v3(m_db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &st, nullptr) != SQLITE_OK)
+    if (const int rc = sqlite3_prepare_v3(m_db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &st, nullptr);
+        rc != SQLITE_OK) {
+        NoteFailure(rc, false);
         return nullptr;
+    }
     m_plain.emplace(sql, st);
     return st;
 }
@@ -418,8 +550,11 @@ sqlite3_stmt* RecordStore::Statement(Query q, int slot, int findSlot)
         break;
     }
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v3(m_db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &st, nullptr) != SQLITE_OK)
+    if (const int rc = sqlite3_prepare_v3(m_db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &st, nullptr);
+        rc != SQLITE_OK) {
+        NoteFailure(rc, false);
         return nullptr;
+    }
     m_statements.emplace(cacheKey, st);
     return st;
 }
@@ -484,7 +619,7 @@ RecordOid RecordStore::Move(DbHandle& h, sqlite3_stmt* st)
     if (!st)
         return 0;
     Reset reset(st);
-    if (sqlite3_step(st) != SQLITE_ROW)
+    if (Run(st) != SQLITE_ROW)
         return 0;
     h.m_oid = static_cast<RecordOid>(sqlite3_column_int64(st, 0));
     h.m_key = KeyFromColumn(st, 1);
@@ -519,7 +654,7 @@ bool RecordStore::CreateDb(const QString& name, quint32 typeId, const std::vecto
     sqlite3_bind_int64(st, 2, typeId);
     const QByteArray sortsText = SortsToText(sorts).toUtf8();
     sqlite3_bind_text(st, 3, sortsText.constData(), static_cast<int>(sortsText.size()), SQLITE_TRANSIENT);
-    return sqlite3_step(st) == SQLITE_DONE;
+    return Run(st) == SQLITE_DONE;
 }
 
 bool RecordStore::OpenDb(DbHandle& h, const QString& name, quint16 sortProp)
@@ -531,7 +666,7 @@ bool RecordStore::OpenDb(DbHandle& h, const QString& name, quint16 sortProp)
         return false;
     Reset reset(st);
     sqlite3_bind_text16(st, 1, name.utf16(), static_cast<int>(name.size() * 2), SQLITE_TRANSIENT);
-    if (sqlite3_step(st) != SQLITE_ROW)
+    if (Run(st) != SQLITE_ROW)
         return false;
     DbHandle opened;
     opened.m_dbId = sqlite3_column_int64(st, 0);
@@ -572,12 +707,12 @@ bool RecordStore::DropDb(DbHandle& h)
     if (sqlite3_stmt* st = Prepare("DELETE FROM records WHERE db = ?1")) {
         Reset reset(st);
         sqlite3_bind_int64(st, 1, h.m_dbId);
-        ok = sqlite3_step(st) == SQLITE_DONE;
+        ok = Run(st) == SQLITE_DONE;
     }
     if (sqlite3_stmt* st = ok ? Prepare("DELETE FROM dbs WHERE id = ?1") : nullptr) {
         Reset reset(st);
         sqlite3_bind_int64(st, 1, h.m_dbId);
-        ok = sqlite3_step(st) == SQLITE_DONE && sqlite3_changes(m_db) == 1;
+        ok = Run(st) == SQLITE_DONE && sqlite3_changes(m_db) == 1;
     }
     ok = EndWrite(began, ok);
     CloseDb(h);
@@ -596,7 +731,7 @@ bool RecordStore::DeleteAllRecords(DbHandle& h)
     sqlite3_bind_int64(st, 1, h.m_dbId);
     h.m_hasCursor = false;
     h.m_endOfData = false;
-    return sqlite3_step(st) == SQLITE_DONE;
+    return Run(st) == SQLITE_DONE;
 }
 
 quint32 RecordStore::CountRecords(const DbHandle& h)
@@ -609,7 +744,7 @@ quint32 RecordStore::CountRecords(const DbHandle& h)
         return 0;
     Reset reset(st);
     sqlite3_bind_int64(st, 1, h.m_dbId);
-    return sqlite3_step(st) == SQLITE_ROW ? static_cast<quint32>(sqlite3_column_int64(st, 0)) : 0;
+    return Run(st) == SQLITE_ROW ? static_cast<quint32>(sqlite3_column_int64(st, 0)) : 0;
 }
 
 bool RecordStore::IsEmpty(const DbHandle& h)
@@ -622,7 +757,7 @@ bool RecordStore::IsEmpty(const DbHandle& h)
         return true;
     Reset reset(st);
     sqlite3_bind_int64(st, 1, h.m_dbId);
-    return sqlite3_step(st) != SQLITE_ROW || sqlite3_column_int(st, 0) == 0;
+    return Run(st) != SQLITE_ROW || sqlite3_column_int(st, 0) == 0;
 }
 
 // ---- moving ----------------------------------------------------------------------------------
@@ -760,7 +895,7 @@ RecordOid RecordStore::ScanEqual(DbHandle& h, const PropVal& value, bool first)
             BindKey(st, 2, h);
         sqlite3_bind_int64(st, 3, h.m_oid);
         std::vector<PropVal> props;
-        while (sqlite3_step(st) == SQLITE_ROW) {
+        while (Run(st) == SQLITE_ROW) {
             if (!PropCodec::Decode(sqlite3_column_blob(st, 2), sqlite3_column_bytes(st, 2), &props))
                 continue;
             for (const PropVal& p : props) {
@@ -794,7 +929,7 @@ void RecordStore::ForEachRecord(DbHandle& h, const std::function<bool(const std:
     Reset reset(st);
     sqlite3_bind_int64(st, 1, h.m_dbId);
     std::vector<PropVal> props;
-    while (sqlite3_step(st) == SQLITE_ROW) {
+    while (Run(st) == SQLITE_ROW) {
         if (PropCodec::Decode(sqlite3_column_blob(st, 2), sqlite3_column_bytes(st, 2), &props) &&
             !visit(props))
             return;
@@ -821,7 +956,7 @@ void RecordStore::ForEachEqual(DbHandle& h, const PropVal& value,
     Reset reset(st);
     sqlite3_bind_int64(st, 1, h.m_dbId);
     BindProp(st, 4, value);
-    while (sqlite3_step(st) == SQLITE_ROW) {
+    while (Run(st) == SQLITE_ROW) {
         if (PropCodec::Decode(sqlite3_column_blob(st, 2), sqlite3_column_bytes(st, 2), &props) &&
             !visit(props))
             return;
@@ -838,7 +973,7 @@ bool RecordStore::FetchProps(const DbHandle& h, RecordOid oid, std::vector<PropV
     Reset reset(st);
     sqlite3_bind_int64(st, 1, oid);
     sqlite3_bind_int64(st, 2, h.m_dbId);
-    if (sqlite3_step(st) != SQLITE_ROW)
+    if (Run(st) != SQLITE_ROW)
         return false;
     return PropCodec::Decode(sqlite3_column_blob(st, 0), sqlite3_column_bytes(st, 0), out);
 }
@@ -932,7 +1067,7 @@ bool RecordStore::StoreProps(DbHandle& h, RecordOid oid, const std::vector<PropV
     sqlite3_bind_blob(st, 6, blob.constData(), static_cast<int>(blob.size()), SQLITE_STATIC);
     if (oid != 0)
         sqlite3_bind_int64(st, 7, oid);
-    return sqlite3_step(st) == SQLITE_DONE && sqlite3_changes(m_db) == 1;
+    return Run(st) == SQLITE_DONE && sqlite3_changes(m_db) == 1;
 }
 
 RecordOid RecordStore::WriteProps(DbHandle& h, WriteTarget target, const std::vector<PropVal>& props)
@@ -1006,7 +1141,7 @@ bool RecordStore::RemoveRecord(DbHandle& h, RecordOid oid)
     Reset reset(st);
     sqlite3_bind_int64(st, 1, oid);
     sqlite3_bind_int64(st, 2, h.m_dbId);
-    return sqlite3_step(st) == SQLITE_DONE && sqlite3_changes(m_db) == 1;
+    return Run(st) == SQLITE_DONE && sqlite3_changes(m_db) == 1;
 }
 
 // ---- batches ---------------------------------------------------------------------------------

@@ -18,8 +18,10 @@ struct sqlite3_stmt;
 
 // The record databases (ZELFood ... RVLZEL_EXCHANGE) in one SQLite file. Records keep their
 // properties in the order written; every operation goes to the file, so a record written by one
-// handle or process is seen by every other at its next call. Failures are not reported to the
-// user: an operation that fails returns 0 / false and changes nothing.
+// handle or process is seen by every other at its next call. An operation that fails returns
+// 0 / false and changes nothing; the store also keeps the first failure since it was last
+// cleared (a full disk, a read-only file, a damaged page) so that a command can tell the user
+// instead of reporting work as done that never reached the disk.
 class RecordStore
 {
 public:
@@ -61,6 +63,26 @@ public:
 
     // Reads every page of the store; false with SQLite's finding when one is damaged.
     bool CheckPages(QString* finding);
+
+    // Whether a change can be written: false with a message naming the file and the reason when
+    // the file, its folder or the disk refuses a write (nothing is changed by the probe).
+    bool CanWrite(QString* message);
+
+    // The first failure met since ClearFailure(): SQLite refused a read or a write for a reason
+    // other than a record not being there.
+    bool HasFailed() const { return m_failureCode != 0; }
+    // Whether a read failed since ClearFailure() (a writing failure may have come first).
+    bool HasReadFailure() const { return m_readFailed; }
+    // The failure in the program's words, naming the file and saying what to do.
+    QString FailureText() const;
+    void ClearFailure();
+    // Called once at the first failure after a clear, e.g. to show a message.
+    void SetFailureListener(std::function<void(const QString&)> listener)
+    {
+        m_onFailure = std::move(listener);
+    }
+    // A number that changes whenever another connection (another process) commits a change.
+    qint64 DataVersion();
 
     bool CreateDb(const QString& name, quint32 typeId, const std::vector<SortOrder>& sorts);
     // sortProp 0 opens in store order.
@@ -155,6 +177,9 @@ private:
     sqlite3_stmt* Statement(Query q, int slot, int findSlot = -1);
     sqlite3_stmt* Prepare(const std::string& sql);
     bool Exec(const char* sql);
+    // sqlite3_step, noting a failure that is not the normal end of a query.
+    int Run(sqlite3_stmt* st);
+    void NoteFailure(int code, bool writing);
     bool BeginWrite(bool* began);
     bool EndWrite(bool began, bool ok);
     RecordOid Move(DbHandle& h, sqlite3_stmt* st);
@@ -183,4 +208,9 @@ private:
     } m_prefetch;
     int m_batchDepth = 0;
     bool m_batchFailed = false;
+    int m_failureCode = 0;
+    bool m_failureWriting = false;
+    bool m_readFailed = false;
+    QString m_failureDetail;
+    std::function<void(const QString&)> m_onFailure;
 };

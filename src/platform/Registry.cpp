@@ -93,7 +93,8 @@ bool Registry::ReadFile(const QString& file, Hives* out)
 bool Registry::WriteFile(const QString& file, const Hives& data)
 {
     QSaveFile f(file);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Text) ||
+        !f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return false;
     QTextStream out(&f);
     out.setEncoding(QStringConverter::Utf8);

@@ -73,12 +73,12 @@ bool Write(CDbTable& table, const QString& path, IMessageBox* messages)
     return f.Close() && ok;
 }
 
-bool Read(const QString& path, std::vector<Record>* records, QString* error)
+bool ReadEach(const QString& path, const std::function<bool(Record&)>& visit, QString* error)
 {
-    records->clear();
     CCsvFile f;
+    f.SetStandardQuoting(true);
     if (!f.OpenRead(path)) {
-        *error = QStringLiteral("Error opening the file %1 for reading.").arg(path);
+        *error = f.Error();
         return false;
     }
     const int n = f.ColumnCount();
@@ -88,13 +88,15 @@ bool Read(const QString& path, std::vector<Record>* records, QString* error)
                                     .arg(path)
                                     .arg(f.Line())
                                     .arg(why);
-        records->clear();
         return false;
     };
     if (n == 0)
         return !f.HasError() || fail(QString());
 
     bool eof = f.ReadField();
+    // Blank lines (one at the end, from an editor or another system) hold no record.
+    while (!eof && f.EndOfLine() && f.RawField().isEmpty() && !f.HasError())
+        eof = f.ReadField();
     if (eof && f.RawField().isEmpty() && !f.HasError())
         return true;
     Record record;
@@ -175,16 +177,65 @@ bool Read(const QString& path, std::vector<Record>* records, QString* error)
             return fail(
                 QStringLiteral("the line has another number of fields than the first line (%1)").arg(n));
         if (lineEnds) {
-            records->push_back(std::move(record));
+            if (!visit(record))
+                return true;
             record.clear();
             used = 0;
         }
         if (eof)
             return true;
         eof = f.ReadField();
+        while (used == 0 && !eof && f.EndOfLine() && f.RawField().isEmpty() && !f.HasError())
+            eof = f.ReadField();
         if (eof && f.RawField().isEmpty() && !f.HasError() && used == 0)
             return true;
     }
+}
+
+bool Read(const QString& path, std::vector<Record>* records, QString* error)
+{
+    records->clear();
+    const bool ok = ReadEach(
+        path,
+        [&](Record& r) {
+            records->push_back(std::move(r));
+            return true;
+        },
+        error);
+    if (!ok)
+        records->clear();
+    return ok;
+}
+
+bool Check(const QString& path, qint64* records, QString* error)
+{
+    *records = 0;
+    return ReadEach(
+        path,
+        [&](Record&) {
+            ++*records;
+            return true;
+        },
+        error);
+}
+
+bool ReplaceFrom(CDbTable& table, const QString& path, QString* error)
+{
+    RecordStore& store = table.Store();
+    RecordStore::Batch batch(store);
+    bool ok = store.DeleteAllRecords(table.Handle());
+    ok = ok &&
+         ReadEach(
+             path,
+             [&](Record& r) {
+                 ok = store.WriteProps(table.Handle(), RecordStore::WriteTarget::New, r) != 0;
+                 return ok;
+             },
+             error) &&
+         ok;
+    if (!ok)
+        batch.Abandon();
+    return batch.Commit();
 }
 
 bool Replace(CDbTable& table, const std::vector<Record>& records)

@@ -102,12 +102,13 @@ bool CDbTable::BackupTo(const QString& path, IMessageBox* messages)
 
 bool CDbTable::RestoreFrom(const QString& path, IMessageBox* messages)
 {
-    std::vector<BackupFile::Record> records;
+    // Checked whole first, then read again as it is written: a large file is never held at once.
+    qint64 records = 0;
     QString error;
-    if (!BackupFile::Read(path, &records, &error)) {
-        if (messages)
+    if (!BackupFile::Check(path, &records, &error) || !BackupFile::ReplaceFrom(*this, path, &error)) {
+        if (messages && !error.isEmpty())
             messages->Tell(error, IMessageBox::Icon::None);
         return false;
     }
-    return BackupFile::Replace(*this, records);
+    return true;
 }

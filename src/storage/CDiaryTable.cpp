@@ -45,6 +45,7 @@ std::vector<PropVal> CDiaryTable::Props() const
 
 quint32 CDiaryTable::NewRecord()
 {
+    RecordStore::Batch batch(m_store); // the highest id read and the new record written under one lock
     Reopen(kIdProp);
     const quint32 id = NextId();
     Reopen(kDateProp);
@@ -52,6 +53,8 @@ quint32 CDiaryTable::NewRecord()
     m_rec.id = id;
     const RecordOid oid = Write(RecordStore::WriteTarget::New, Props());
     if (!oid)
+        batch.Abandon();
+    if (!batch.Commit())
         return 0;
     GoTo(oid);
     return id;

@@ -17,6 +17,7 @@ std::vector<PropVal> CMeasuresTable::Props() const
 
 quint32 CMeasuresTable::NewRecord(quint32 foodId)
 {
+    RecordStore::Batch batch(m_store); // the highest id read and the new record written under one lock
     const quint16 order = m_handle.SortProperty();
     if (order != kIdProp)
         Reopen(kIdProp);
@@ -28,6 +29,8 @@ quint32 CMeasuresTable::NewRecord(quint32 foodId)
     if (order != kIdProp)
         Reopen(order);
     if (!oid)
+        batch.Abandon();
+    if (!batch.Commit())
         return 0;
     GoTo(oid);
     return id;

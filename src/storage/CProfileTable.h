@@ -11,6 +11,7 @@ struct ProfileRecord
     static constexpr int kMeals = 6;
     static constexpr int kParams = 4;
     static constexpr int kSummaryLines = 5;
+    static constexpr int kMaxNameLength = 64; // as the profile dialogs take it
     static constexpr std::array<int, kSummaryLines> kDefaultSummaryLines = {4, 5, 6, 10, 11};
 
     quint32 id = 0;

@@ -11,8 +11,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -223,4 +226,157 @@ TEST_F(BackupRestoreTest, TheDefaultDatabaseRoundTripsByteForByte)
     ASSERT_TRUE(m_backup->BackupAll());
     for (size_t i = 0; i < std::size(files); ++i)
         EXPECT_TRUE(Bytes(files[i]) == first[i]) << files[i];
+}
+
+namespace {
+
+const char* const kBackupFiles[] = {"ZELDiary.bck",   "ZELFood.bck",    "ZELMeal.bck", "ZELMeasures.bck",
+                                    "ZELProfile.bck", "ZELSubfood.bck", "ZELTree.bck"};
+
+} // namespace
+
+TEST_F(BackupRestoreTest, EveryTextTheProgramTakesRoundTripsByteForByte)
+{
+    const QStringList texts = {
+        QStringLiteral("line\nfeed"),
+        QStringLiteral("carriage\r\nreturn"),
+        QStringLiteral("ends in a return\r"),
+        QStringLiteral("\ttab"),
+        QStringLiteral("comma, and \"quotes\""),
+        QStringLiteral("\""),
+        QStringLiteral("two $$ dollars and $"),
+        QStringLiteral("$$"),
+        QStringLiteral("emoji \U0001F34E"),
+        QStringLiteral("\u4E2D\u6587\u3001\u65E5\u672C\u8A9E"),
+        QString(64, QLatin1Char('x')),
+        QString(),
+    };
+    for (const QString& text : texts) {
+        CProfileTable p(Store(), m_clock);
+        p.NewRecord();
+        p.Buffer().name = text;
+        p.Save();
+        CFoodTable foods(Store());
+        foods.NewRecord(0);
+        foods.Buffer().name = text;
+        foods.Save();
+    }
+    const auto before = Everything();
+    ASSERT_TRUE(m_backup->BackupAll());
+    std::vector<QByteArray> first;
+    for (const char* f : kBackupFiles)
+        first.push_back(Bytes(f));
+    ASSERT_TRUE(m_backup->RestoreAll()) << m_box.Texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(Everything(), before);
+    ASSERT_TRUE(m_backup->BackupAll());
+    for (size_t i = 0; i < std::size(kBackupFiles); ++i)
+        EXPECT_TRUE(Bytes(kBackupFiles[i]) == first[i]) << kBackupFiles[i];
+}
+
+TEST_F(BackupRestoreTest, FilesFromOtherSystemsAndOlderWritersRestore)
+{
+    Fill();
+    ASSERT_TRUE(m_backup->BackupAll());
+    const auto before = Everything();
+    struct Case
+    {
+        const char* name;
+        std::function<QByteArray(QByteArray)> change;
+    };
+    const std::vector<Case> cases = {
+        {"CR LF line ends", [](QByteArray b) { return b.replace("\n", "\r\n"); }},
+        {"a blank line at the end", [](QByteArray b) { return b.isEmpty() ? b : b + "\n"; }},
+        {"CR LF and a blank line",
+         [](QByteArray b) { return b.isEmpty() ? b : b.replace("\n", "\r\n") + "\r\n"; }},
+    };
+    std::vector<QByteArray> good;
+    for (const char* f : kBackupFiles)
+        good.push_back(Bytes(f));
+    for (const Case& c : cases) {
+        for (size_t i = 0; i < std::size(kBackupFiles); ++i)
+            Put(kBackupFiles[i], c.change(good[i]));
+        CFoodTable(Store()).NewRecord(99);
+        m_box = RecordingMessageBox();
+        EXPECT_TRUE(m_backup->RestoreAll())
+            << c.name << ": " << m_box.Texts().join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(Everything(), before) << c.name;
+    }
+    // A text an older version wrote with quotes doubled, and "$$" as it stands, which the older
+    // reader turned into a quote: the quoted text reads as before, the dollars stay dollars.
+    Put("ZELMeasures.bck", "3,101,1,3,702,12,5,703,\"a \"\"big\"\", slice\",6,704,250\n"
+                           "3,101,2,3,702,12,5,703,cost $$,6,704,10\n");
+    ASSERT_TRUE(m_backup->RestoreNutrientDatabase());
+    CMeasuresTable m(Store());
+    m.Reopen(CDbTable::kIdProp);
+    ASSERT_TRUE(m.FindId(1) && m.Load());
+    EXPECT_EQ(m.Buffer().description, QStringLiteral("a \"big\", slice"));
+    ASSERT_TRUE(m.FindId(2) && m.Load());
+    EXPECT_EQ(m.Buffer().description, QStringLiteral("cost $$"));
+}
+
+TEST_F(BackupRestoreTest, AFailedBackupLeavesThePreviousSetAsItWas)
+{
+    Fill();
+    ASSERT_TRUE(m_backup->BackupAll());
+    std::vector<QByteArray> old;
+    for (const char* f : kBackupFiles)
+        old.push_back(Bytes(f));
+    CFoodTable(Store()).NewRecord(55); // a change the next backup would carry
+
+    // The third file cannot be written: something that is no file stands at its new name.
+    QDir().mkpath(File("ZELMeal.bck") + QStringLiteral(".new/x"));
+    m_box = RecordingMessageBox();
+    EXPECT_FALSE(m_backup->BackupAll());
+    EXPECT_EQ(m_box.Texts().last(), QStringLiteral("Error performing backup! Do not restore data before a "
+                                                   "backup is performed successfully!"));
+    for (size_t i = 0; i < std::size(kBackupFiles); ++i)
+        EXPECT_TRUE(Bytes(kBackupFiles[i]) == old[i]) << kBackupFiles[i];
+    QDir(File("ZELMeal.bck") + QStringLiteral(".new")).removeRecursively();
+    // Nothing of the failed attempt is left beside the set.
+    EXPECT_EQ(QDir(m_folder).entryList(QDir::Files).size(), 7);
+    ASSERT_TRUE(m_backup->BackupAll());
+    EXPECT_NE(Bytes("ZELFood.bck"), old[1]);
+}
+
+TEST_F(BackupRestoreTest, BackupFilesArePrivateAndLinksAreReplacedNotWrittenThrough)
+{
+    Fill();
+    const QString elsewhere = m_dir.filePath(QStringLiteral("elsewhere.txt"));
+    {
+        QFile f(elsewhere);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("keep me");
+    }
+    ASSERT_TRUE(QFile::link(elsewhere, File("ZELFood.bck")));
+    ASSERT_TRUE(m_backup->BackupAll());
+    QFile kept(elsewhere);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("keep me"));
+    EXPECT_FALSE(QFileInfo(File("ZELFood.bck")).isSymLink());
+    for (const char* f : kBackupFiles) {
+        struct stat info = {};
+        ASSERT_EQ(::stat(QFile::encodeName(File(f)).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0600u) << f;
+    }
+}
+
+TEST_F(BackupRestoreTest, ADeviceOrAPipeAsABackupFileIsRefusedWithoutWaiting)
+{
+    Fill();
+    ASSERT_TRUE(m_backup->BackupAll());
+    const auto before = Everything();
+    QFile::remove(File("ZELTree.bck"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), File("ZELTree.bck")));
+    m_box = RecordingMessageBox();
+    EXPECT_FALSE(m_backup->RestoreAll());
+    EXPECT_EQ(Everything(), before);
+    EXPECT_TRUE(m_box.Texts()[0].contains(QStringLiteral("not a regular file")))
+        << m_box.Texts()[0].toStdString();
+
+    QFile::remove(File("ZELTree.bck"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(File("ZELTree.bck")).constData(), 0600), 0);
+    m_box = RecordingMessageBox();
+    EXPECT_FALSE(m_backup->RestoreAll()); // would block for ever if the pipe were opened
+    EXPECT_EQ(Everything(), before);
+    EXPECT_TRUE(m_box.Texts()[0].contains(QStringLiteral("not a regular file")));
 }

@@ -1,76 +1,9 @@
-#include "CFoodTable.h"
-#include "CMeasuresTable.h"
-#include "RecordStore.h"
+#include "CliFixture.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
-
-struct Result
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-class CliTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_home.isValid());
-        // A food with a default serving of 40 g, and one with none.
-        auto store = RecordStore::Open(m_home.filePath(QStringLiteral("Vellamo.db")), nullptr, nullptr);
-        ASSERT_TRUE(store);
-        CFoodTable foods(*store);
-        CMeasuresTable measures(*store);
-        foods.NewRecord(7);
-        foods.Buffer().name = QStringLiteral("Rye bread");
-        foods.Buffer().values[Nutrient::Energy] = 250;
-        foods.Buffer().values[Nutrient::Protein] = 8;
-        foods.Buffer().values[Nutrient::Sodium] = 600;
-        foods.Buffer().referenceWeight = 100;
-        const quint32 slice = measures.NewRecord(7);
-        measures.Buffer().description = QStringLiteral("slice");
-        measures.Buffer().weight = 40;
-        measures.Save();
-        foods.Buffer().defaultServingId = slice;
-        foods.Save();
-        foods.NewRecord(8);
-        foods.Buffer().name = QStringLiteral("Apple");
-        foods.Buffer().values[Nutrient::Energy] = 52;
-        foods.Buffer().referenceWeight = 100;
-        foods.Save();
-    }
-
-    Result Cli(const QStringList& args)
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("VELLAMO_HOME"), m_home.path());
-        env.insert(QStringLiteral("VELLAMO_NOW"), QStringLiteral("2026-12-09T13:45"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(VELLAMO_CLI_BIN), args);
-        if (!p.waitForFinished(30000))
-            return {};
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
-    }
-
-    QByteArray StoreBytes()
-    {
-        QFile f(m_home.filePath(QStringLiteral("Vellamo.db")));
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
-
-    QTemporaryDir m_home;
-};
 
 QStringList Words(const char* text)
 {

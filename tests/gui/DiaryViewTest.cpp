@@ -1,9 +1,11 @@
 #include "CColorEdit.h"
 #include "CDatePicker.h"
+#include "CDiaryTable.h"
 #include "CFoodDBView.h"
 #include "CMeasuresTable.h"
 #include "CStripedListCtrl.h"
 #include "CWarningsDlg.h"
+#include "FaultVfs.h"
 #include "GuiFixture.h"
 #include "IExerciseDatabaseDialog.h"
 #include "IFoodChooser.h"
@@ -12,6 +14,7 @@
 
 #include <QHeaderView>
 #include <QListWidget>
+#include <QProcess>
 
 namespace {
 
@@ -273,4 +276,85 @@ TEST_F(DiaryViewTest, LeavingTheWeightFieldOrClosingSavesTheDay)
     Diary().WeightField()->setText(QStringLiteral("154.0"));
     Frame().RunCommand(57665); // Exit
     EXPECT_NEAR(Doc().StoredWeightOnDay(m_env->TheClock().Today()), 69.8544, 1e-9);
+}
+
+TEST_F(DiaryViewTest, WhatAnotherProgramAddsIsKeptAndShown)
+{
+    Start();
+    Doc().SaveDay(70, {});
+    const LocalDateTime today = m_env->TheClock().Today().ToLocal();
+    const QString date = QStringLiteral("%1-%2-%3")
+                             .arg(today.year)
+                             .arg(today.month, 2, 10, QLatin1Char('0'))
+                             .arg(today.day, 2, 10, QLatin1Char('0'));
+    auto addElsewhere = [&] {
+        QProcess peer;
+        peer.start(QStringLiteral(STORE_PEER_BIN), {m_env->Store().Path(), QStringLiteral("add-meals"),
+                                                    QStringLiteral("1"), QStringLiteral("1001"), date});
+        ASSERT_TRUE(peer.waitForFinished(30000));
+        ASSERT_EQ(peer.exitCode(), 0) << peer.readAllStandardError().toStdString();
+    };
+    // A meal added by another program while the diary shows the day, then the weight typed.
+    addElsewhere();
+    EXPECT_EQ(Diary().List()->topLevelItemCount(), 0);
+    Diary().WeightField()->setText(QStringLiteral("150.0"));
+    Diary().SaveDay();
+    CDiaryTable days(m_env->Store(), m_env->TheClock());
+    ASSERT_TRUE(days.FindDay(m_env->TheClock().Today(), m_profile));
+    days.Load();
+    EXPECT_DOUBLE_EQ(days.Buffer().values[Nutrient::Energy], 100); // 40 g of bread
+    EXPECT_NEAR(days.Buffer().weight, 150.0 * 0.4536, 1e-9);
+    EXPECT_EQ(Diary().List()->topLevelItemCount(), 1);
+
+    // Coming back to the window shows what was added meanwhile.
+    addElsewhere();
+    Frame().activateWindow();
+    QApplication::setActiveWindow(&Frame());
+    QEvent activation(QEvent::ActivationChange);
+    QApplication::sendEvent(&Frame(), &activation);
+    EXPECT_EQ(Diary().List()->topLevelItemCount(), 2);
+}
+
+TEST_F(DiaryViewTest, AFullDiskIsToldOnceAndTheScreenKeepsWhatWasTyped)
+{
+    // The store opened anew over the failing disk.
+    FaultVfs::Install();
+    QString error;
+    m_env = AppEnvironment::Open(
+        m_folders, std::make_unique<FixedClock>(LocalDateTime{2026, 12, 9, 20, 0, 0, 0}), &error);
+    ASSERT_TRUE(m_env) << error.toStdString();
+    Start();
+    m_box = RecordingMessageBox();
+    FaultVfs::Arm(FaultVfs::Fault::FullDisk, 0);
+    Diary().WeightField()->setText(QStringLiteral("150.0"));
+    Diary().SaveDay();
+    Doc().AddMealEntry(1001, 60, 2, QStringLiteral("slice"), At(8, 15));
+    QCoreApplication::processEvents();
+    FaultVfs::Disarm();
+    ASSERT_EQ(m_box.ShownBoxes().size(), 1u) << m_box.Texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(m_box.ShownBoxes()[0].icon, IMessageBox::Icon::Stop);
+    EXPECT_TRUE(m_box.Texts()[0].contains(QStringLiteral("the disk is full")))
+        << m_box.Texts()[0].toStdString();
+    EXPECT_EQ(Diary().WeightField()->text(), QStringLiteral("150.0"));
+    // Once the disk has room again the next failure is told again, and a save goes through.
+    Diary().SaveDay();
+    EXPECT_NEAR(Doc().StoredWeightOnDay(m_env->TheClock().Today()), 150.0 * 0.4536, 1e-9);
+}
+
+TEST_F(DiaryViewTest, AFileThatCannotBeChangedStopsTheStart)
+{
+    FaultVfs::Install();
+    FaultVfs::Arm(FaultVfs::Fault::ReadOnly, 0);
+    QString error;
+    m_env = AppEnvironment::Open(
+        m_folders, std::make_unique<FixedClock>(LocalDateTime{2026, 12, 9, 20, 0, 0, 0}), &error);
+    FaultVfs::Disarm();
+    ASSERT_TRUE(m_env) << error.toStdString();
+    CNutritionApp app(*m_env, m_box, m_wait);
+    EXPECT_FALSE(app.StartUp());
+    EXPECT_TRUE(app.Refused());
+    ASSERT_EQ(m_box.Texts().size(), 1);
+    EXPECT_TRUE(m_box.Texts()[0].startsWith(
+        QStringLiteral("Vellamo cannot change its data file \"%1\"").arg(m_env->Store().Path())))
+        << m_box.Texts()[0].toStdString();
 }

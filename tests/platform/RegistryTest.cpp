@@ -1,8 +1,11 @@
 #include "Registry.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 TEST(Registry, KeysAreOpenedOnlyWhenTheyExist)
 {
@@ -47,4 +50,8 @@ TEST(Registry, ValuesAreSharedThroughTheFile)
     ASSERT_TRUE(w.SetDword(QStringLiteral("a=b"), 8));
     ASSERT_TRUE(r.QueryDword(QStringLiteral("a=b"), &v));
     EXPECT_EQ(v, 8u);
+    // Readable by its owner alone, like the data file.
+    struct stat info = {};
+    ASSERT_EQ(::stat(QFile::encodeName(dir.filePath("machine.txt")).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
 }

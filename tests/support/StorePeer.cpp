@@ -1,7 +1,12 @@
 // A second process on the same store, for tests of sharing between processes.
 //   store_peer STORE add-exchange YYYY-MM-DD PROFILE EXPENDITURE WEIGHT
 //   store_peer STORE add-food ID NAME
+//   store_peer STORE add-meals ROUNDS FOOD YYYY-MM-DD...
+//       ROUNDS meals of the open profile, on the dates in turn, each as vellamo-cli adds one
+//       (the day opened, the entry written, the day computed and saved); prints each entry's id
+//       once it is written.
 #include "CDiaryTable.h"
+#include "CFoodDBDoc.h"
 #include "CFoodTable.h"
 #include "Clock.h"
 #include "RecordStore.h"
@@ -50,6 +55,33 @@ int main(int argc, char** argv)
             return 5;
         foods.Buffer().name = args[4];
         return foods.Save() ? 0 : 5;
+    }
+    if (args[2] == QLatin1String("add-meals") && args.size() >= 6) {
+        SystemClock clock;
+        CFoodDBDoc doc(*store, clock);
+        if (!doc.OpenMarkedProfile())
+            return 4;
+        const int rounds = args[3].toInt();
+        const quint32 food = args[4].toUInt();
+        const QStringList dates = args.mid(5);
+        for (int r = 0; r < rounds; ++r) {
+            LocalDateTime day;
+            if (!Clock::ParseNow(dates[r % dates.size()], &day))
+                return 2;
+            doc.SetCurrentDate(FileTime::FromLocal(day));
+            doc.OpenDay();
+            const quint32 id =
+                doc.AddMealEntry(food, 40, 1, QStringLiteral("slice"), FileTime::FromLocal(day));
+            if (id == 0 || store->HasFailed())
+                return 5;
+            doc.ComputeDay(doc.Day().id);
+            doc.SaveDay();
+            if (store->HasFailed())
+                return 5;
+            std::printf("%u\n", id);
+            std::fflush(stdout);
+        }
+        return 0;
     }
     return 2;
 }

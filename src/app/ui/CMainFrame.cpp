@@ -598,6 +598,15 @@ void CMainFrame::RestoreNutrientDatabase()
     m_services.doc.UpdateAllViews();
 }
 
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // Back in the window after working elsewhere: what another program stored meanwhile is shown.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        m_services.doc.RefreshIfChangedElsewhere())
+        m_services.doc.UpdateAllViews();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (m_view)

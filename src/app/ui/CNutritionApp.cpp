@@ -8,9 +8,11 @@
 #include "DatabaseConversion.h"
 #include "DiaryDialogs.h"
 #include "ExchangeChannel.h"
+#include "IMessageBox.h"
 #include "SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 CNutritionApp::CNutritionApp(AppEnvironment& env, IMessageBox& messages, IWaitCursor& waitCursor)
     : m_env(env), m_messages(messages), m_waitCursor(waitCursor)
@@ -19,6 +21,7 @@ CNutritionApp::CNutritionApp(AppEnvironment& env, IMessageBox& messages, IWaitCu
 
 CNutritionApp::~CNutritionApp()
 {
+    m_env.Store().SetFailureListener(nullptr);
     // The frame and its views go before the document they observe.
     m_endpoint.reset();
     m_frame.reset();
@@ -31,6 +34,23 @@ bool CNutritionApp::StartUp()
     if (m_instance->ActivateRunning())
         return false;
     m_instance->Listen();
+
+    // A data file that cannot take a change would lose everything typed into it: said at once.
+    QString message;
+    if (!m_env.Store().CanWrite(&message)) {
+        m_messages.Tell(message + QStringLiteral(" Vellamo stops so that nothing you enter is lost."),
+                        IMessageBox::Icon::Stop);
+        m_refused = true;
+        return false;
+    }
+    // A change SQLite refuses is told once per action, after the action has ended (never in the
+    // middle of a transaction); the views keep what they show.
+    m_env.Store().SetFailureListener([this](const QString& text) {
+        QTimer::singleShot(0, this, [this, text] {
+            m_messages.Tell(text, IMessageBox::Icon::Stop);
+            m_env.Store().ClearFailure();
+        });
+    });
 
     // 2.-4. The document with every table, the frame with the start view.
     m_doc = std::make_unique<CFoodDBDoc>(m_env.Store(), m_env.TheClock());

@@ -31,6 +31,8 @@ public:
     // False when the process should end at once (another instance was brought to the front,
     // or the window could not be made).
     bool StartUp();
+    // Whether StartUp stopped because the data file cannot be changed.
+    bool Refused() const { return m_refused; }
     void SelectStartProfile();
 
     CFoodDBDoc& Doc() { return *m_doc; }
@@ -51,5 +53,6 @@ private:
     std::unique_ptr<ExchangeEndpoint> m_endpoint;
     std::unique_ptr<AppServices> m_services;
     std::unique_ptr<SingleInstance> m_instance;
+    bool m_refused = false;
     std::unique_ptr<CMainFrame> m_frame;
 };

@@ -65,7 +65,7 @@ int main(int argc, char** argv)
     QtWaitCursor waitCursor;
     CNutritionApp nutrition(*env, messages, waitCursor);
     if (!nutrition.StartUp())
-        return 0;
+        return nutrition.Refused() ? 1 : 0;
     // For timing the start: end as soon as the first screen has been drawn.
     if (qEnvironmentVariableIsSet("VELLAMO_QUIT_AFTER_START")) {
         nutrition.Frame()->repaint();

@@ -234,6 +234,8 @@ void CFoodDBView::SaveDay()
     CFoodDBDoc& doc = m_services.doc;
     if (!doc.HasOpenProfile() || !m_initialised)
         return;
+    // What another program stored meanwhile is read first, so this save keeps it.
+    const bool changedElsewhere = doc.RefreshIfChangedElsewhere();
     // A field left as it was shown keeps the stored value: the text is rounded to one decimal
     // (and maybe in other units), so reading it back would change a weight nobody touched.
     std::array<double, 4> params{};
@@ -251,6 +253,8 @@ void CFoodDBView::SaveDay()
     doc.SaveDay(weight, params);
     doc.Profile().columnOrder = ColumnOrderText();
     doc.SaveProfile();
+    if (changedElsewhere)
+        Redraw(); // the entries the other program added are shown
 }
 
 void CFoodDBView::FinishView()

@@ -66,10 +66,13 @@ CNutrientDBDlg::CNutrientDBDlg(CFoodDBDoc& doc, const DataFolders& folders, IMes
 
     // A file to import, or the default database into an empty one.
     NutrientImport import(store, &messages, &waitCursor);
+    NutrientImport::Result imported;
     if (!run.importFile.isEmpty())
-        import.ImportNutrientFile(run.importFile, false);
+        imported = import.ImportNutrientFile(run.importFile, false);
     else if (doc.Foods().Count() == 0)
-        import.ImportDefaultDatabase(folders);
+        imported = import.ImportDefaultDatabase(folders);
+    if (!imported.error.isEmpty())
+        messages.Tell(imported.error, IMessageBox::Icon::Stop);
     m_tree->Build();
 
     CreateCommandBar();

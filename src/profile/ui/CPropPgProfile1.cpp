@@ -14,7 +14,7 @@ CPropPgProfile1::CPropPgProfile1(CFoodDBDoc& doc, IMessageBox& messages, QWidget
     Text(1198, QStringLiteral("Please enter your name, height, age and gender. "), 30, 34);
     Label(QStringLiteral("Name:"), 6, 72, 50);
     m_name = Field(1005, 60, 72, 174);
-    m_name->setMaxLength(64);
+    m_name->setMaxLength(ProfileRecord::kMaxNameLength);
     Label(QStringLiteral("Height:"), 6, 100, 50);
     m_height = Field(1195, 60, 100, 60);
     m_heightUnit = Label(QString(), 124, 100, 30);

@@ -45,7 +45,7 @@ CViewProfile::CViewProfile(AppServices& services, QWidget* parent) : CFormView(s
 {
     Label(this, QStringLiteral("Name:"), 4, 4, 44);
     m_name = Field(this, 1005, 50, 4, 184);
-    m_name->setMaxLength(64);
+    m_name->setMaxLength(ProfileRecord::kMaxNameLength);
     Label(this, QStringLiteral("Height:"), 4, 28, 44);
     m_height = Field(this, 1006, 50, 28, 50);
     m_heightUnit = Label(this, QString(), 102, 28, 22);
