@@ -86,10 +86,12 @@ bool CCsvFile::ReadField()
             }
             return false;
         }
-        if (m_field.size() >= kMaxField) {
+        if (m_field.size() >= (m_standard ? kMaxStandardField : kMaxField)) {
             if (m_error.isEmpty())
-                m_error =
-                    QStringLiteral("%1, line %2: a field is longer than 64 KiB.").arg(m_path).arg(m_line);
+                m_error = QStringLiteral("%1, line %2: a field is longer than %3 KiB.")
+                              .arg(m_path)
+                              .arg(m_line)
+                              .arg((m_standard ? kMaxStandardField : kMaxField) / 1024);
             return true;
         }
         if (c == '"')

@@ -19,6 +19,9 @@ class CCsvFile
 public:
     static constexpr int kBufferSize = 4096;
     static constexpr int kMaxField = 64 * 1024;
+    // A backup file's field: a text the program holds may be longer in UTF-8 and with its quotes
+    // doubled than a field of an import file, and the program must read back what it writes.
+    static constexpr int kMaxStandardField = 1024 * 1024;
 
     explicit CCsvFile(IMessageBox* messages = nullptr) : m_messages(messages) {}
     ~CCsvFile();

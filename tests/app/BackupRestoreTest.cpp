@@ -250,6 +250,8 @@ TEST_F(BackupRestoreTest, EveryTextTheProgramTakesRoundTripsByteForByte)
         QStringLiteral("\u4E2D\u6587\u3001\u65E5\u672C\u8A9E"),
         QString(64, QLatin1Char('x')),
         QString(),
+        // Longer than any dialog takes, in three-byte characters with quotes to double.
+        QString(70000, QChar(0x4E2D)) + QStringLiteral("\"\",,"),
     };
     for (const QString& text : texts) {
         CProfileTable p(Store(), m_clock);
