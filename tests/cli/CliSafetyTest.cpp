@@ -293,3 +293,14 @@ TEST_F(CliSafetyTest, FilesArePrivate)
     ASSERT_EQ(Cli(Words("backup")).code, 0);
     EXPECT_EQ(ModeOf(m_home.filePath(QStringLiteral("Documents/ZELDiary.bck"))), 0600u);
 }
+
+TEST_F(CliSafetyTest, ProfileNamesAsTheDialogsTakeThem)
+{
+    const QString sixtyFour(64, QLatin1Char('n'));
+    Result r = Cli({QStringLiteral("profile"), QStringLiteral("new"), sixtyFour});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    r = Cli({QStringLiteral("profile"), QStringLiteral("new"), QStringLiteral("two\nlines")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("line ends"))) << r.err.toStdString();
+    EXPECT_EQ(Cli(Words("profile list")).out, QStringLiteral("1\t \tAnna\n2\t*\t%1\n").arg(sixtyFour));
+}

@@ -74,6 +74,13 @@ TEST_F(CliTest, WrongArgumentsWriteNothing)
         {"weight set --date 2026-12-09 heavy", 2, "weight set takes"},
         {"profile open 5", 1, "no profile with the id 5"},
         {"profile new", 2, "profile new takes one name"},
+        // Beyond the dialogs' ranges: the day's sums would overflow to inf and nan.
+        {"meal add --date 2026-12-09 --food 7 --grams 1e308", 2, "--grams must be"},
+        {"meal add --date 2026-12-09 --food 7 --grams 1000000", 2, "--grams must be"},
+        {"meal add --date 2026-12-09 --food 7 --servings 1e300", 2, "--servings must be"},
+        {"exercise add --date 2026-12-09 --activity 3 --minutes 4294967295", 2, "--minutes must be"},
+        {"profile new NameOfSixtyFiveCharactersXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX", 2,
+         "at most 64 characters"},
     };
     for (const auto& c : cases) {
         const Result r = Cli(Words(c.args));
