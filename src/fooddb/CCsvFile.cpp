@@ -63,20 +63,41 @@ bool CCsvFile::Fill()
 
 bool CCsvFile::ReadField()
 {
-    m_field.clear();
+    m_field.resize(0); // keeps its room: a file is thousands of fields
     m_endOfLine = false;
     m_fieldLine = m_line;
     bool inQuotes = false;
+    const int limit = m_standard ? kMaxStandardField : kMaxField;
+    const auto tooLong = [&] {
+        if (m_error.isEmpty())
+            m_error = QStringLiteral("%1, line %2: a field is longer than %3 KiB.")
+                          .arg(m_path)
+                          .arg(m_line)
+                          .arg(limit / 1024);
+        return true;
+    };
     for (;;) {
         if (m_pos >= m_valid && !Fill()) {
             if (m_standard && !inQuotes && m_field.endsWith('\r'))
                 m_field.chop(1);
             return true;
         }
+        // The bytes up to the next one that matters are taken in one piece.
+        int end = m_pos;
+        while (end < m_valid) {
+            const char b = m_buffer[end];
+            if (b == '"' || b == '\n' || (b == ',' && !inQuotes))
+                break;
+            ++end;
+        }
+        if (m_field.size() + (end - m_pos) > limit)
+            return tooLong();
+        m_field.append(m_buffer + m_pos, end - m_pos);
+        m_pos = end;
+        if (end == m_valid)
+            continue;
         const char c = m_buffer[m_pos];
-        if (c == '\n' && inQuotes && m_standard) {
-            ++m_line; // a line end inside a quoted text belongs to the text
-        } else if (c == '\n' || (c == ',' && !inQuotes)) {
+        if (c == ',' || (c == '\n' && !(inQuotes && m_standard))) {
             ++m_pos;
             if (c == '\n') {
                 m_endOfLine = true;
@@ -86,16 +107,13 @@ bool CCsvFile::ReadField()
             }
             return false;
         }
-        if (m_field.size() >= (m_standard ? kMaxStandardField : kMaxField)) {
-            if (m_error.isEmpty())
-                m_error = QStringLiteral("%1, line %2: a field is longer than %3 KiB.")
-                              .arg(m_path)
-                              .arg(m_line)
-                              .arg((m_standard ? kMaxStandardField : kMaxField) / 1024);
-            return true;
-        }
+        // A quote, or a line end inside a quoted text, which belongs to the text.
+        if (m_field.size() + 1 > limit)
+            return tooLong();
         if (c == '"')
             inQuotes = !inQuotes;
+        else
+            ++m_line;
         m_field.append(c);
         ++m_pos;
     }

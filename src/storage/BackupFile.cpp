@@ -126,36 +126,38 @@ bool ReadEach(const QString& path, const std::function<bool(Record&)>& visit, QS
         const quint16 pid = static_cast<quint16>(id);
         qint64 v = 0;
         auto integer = [&](qint64 lo, qint64 hi) { return f.FieldIsInteger(&v) && v >= lo && v <= hi; };
-        const QString bad = QStringLiteral("bad value \"%1\"").arg(QString::fromLatin1(f.RawField()));
+        const auto bad = [&] {
+            return QStringLiteral("bad value \"%1\"").arg(QString::fromLatin1(f.RawField()));
+        };
         switch (tag) {
         case TagI2:
             if (!integer(-32768, 32767))
-                return fail(bad);
+                return fail(bad());
             record.push_back(PropVal::I2(pid, static_cast<qint16>(v)));
             break;
         case TagUI2:
             if (!integer(0, 65535))
-                return fail(bad);
+                return fail(bad());
             record.push_back(PropVal::UI2(pid, static_cast<quint16>(v)));
             break;
         case TagI4:
             if (!integer(std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()))
-                return fail(bad);
+                return fail(bad());
             record.push_back(PropVal::I4(pid, static_cast<qint32>(v)));
             break;
         case TagUI4:
             if (!integer(0, std::numeric_limits<quint32>::max()))
-                return fail(bad);
+                return fail(bad());
             record.push_back(PropVal::UI4(pid, static_cast<quint32>(v)));
             break;
         case TagFileTime: {
             if (!integer(0, std::numeric_limits<quint32>::max()))
-                return fail(bad);
+                return fail(bad());
             const quint32 high = static_cast<quint32>(v);
             if (!next())
                 return fail(QStringLiteral("the line ends inside a property"));
             if (!integer(0, std::numeric_limits<quint32>::max()))
-                return fail(QStringLiteral("bad value \"%1\"").arg(QString::fromLatin1(f.RawField())));
+                return fail(bad());
             record.push_back(PropVal::Time(pid, FileTime::FromHalves(static_cast<quint32>(v), high)));
             break;
         }
@@ -165,7 +167,7 @@ bool ReadEach(const QString& path, const std::function<bool(Record&)>& visit, QS
         case TagR8: {
             double d = 0;
             if (!f.FieldIsNumber(&d))
-                return fail(bad);
+                return fail(bad());
             record.push_back(PropVal::R8(pid, d));
             break;
         }
