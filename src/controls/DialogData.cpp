@@ -18,6 +18,12 @@ bool Refuse(IMessageBox& messages, QLineEdit* field, const QString& message)
 }
 } // namespace
 
+void Show(QLineEdit* field, const QString& text)
+{
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
 bool Number(IMessageBox& messages, QLineEdit* field, double min, double max, double* value)
 {
     QString message;

@@ -17,6 +17,10 @@ constexpr double kMaxNumber = DataExchange::kMaxNumber;
 bool Number(IMessageBox& messages, QLineEdit* field, double min, double max, double* value);
 bool Integer(IMessageBox& messages, QLineEdit* field, qint64 min, qint64 max, qint64* value);
 
+// Fills a field so that it shows the start of its text: a long figure its first digits, a long
+// name its first words (a line edit filled by setText shows the end).
+void Show(QLineEdit* field, const QString& text);
+
 // Selects the list item with exactly this text, adding it at the end when there is none.
 void SelectOrAppend(QComboBox* list, const QString& text);
 

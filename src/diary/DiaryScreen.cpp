@@ -155,7 +155,7 @@ std::vector<Row> Rows(CFoodDBDoc& doc, quint32 dayId)
         r.cells.fill(QStringLiteral("-"));
         r.cells[0] = QStringLiteral("RVL");
         r.cells[1] = QStringLiteral("Ravelin");
-        r.cells[2] = Cell(-doc.Expenditure());
+        r.cells[2] = Cell(doc.Expenditure() > 0 ? -doc.Expenditure() : 0.0); // no "-0.0"
         rows.push_back(r);
     }
     CMealTable& meals = doc.Meals();

@@ -59,8 +59,8 @@ bool FoodEditor::DeleteFolder(std::optional<quint32> selected)
         Tell(QStringLiteral("Folder can't be deleted because it contains foods!"), warning);
         return false;
     }
-    if (m_messages &&
-        !m_messages->Ask(QStringLiteral("Are you sure you want delete folder?"), IMessageBox::Icon::None))
+    if (m_messages && !m_messages->AskBeforeDeleting(QStringLiteral("Are you sure you want delete folder?"),
+                                                     IMessageBox::Icon::None))
         return false;
     if (!m_tree.DeleteFolder(*selected))
         return false;
@@ -71,8 +71,8 @@ bool FoodEditor::DeleteFolder(std::optional<quint32> selected)
 
 bool FoodEditor::DeleteFoods(const std::vector<quint32>& foodIds)
 {
-    if (m_messages &&
-        !m_messages->Ask(QStringLiteral("Are you sure you want delete food(s)?"), IMessageBox::Icon::None))
+    if (m_messages && !m_messages->AskBeforeDeleting(QStringLiteral("Are you sure you want delete food(s)?"),
+                                                     IMessageBox::Icon::None))
         return false;
     WaitCursorScope wait(m_waitCursor);
     RecordStore::Batch batch(m_store);

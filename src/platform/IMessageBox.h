@@ -18,6 +18,7 @@ public:
     {
         Ok,
         OkCancel,
+        OkCancelDefaultCancel, // a question whose OK deletes: a stray Enter keeps the data
     };
     enum class Result
     {
@@ -33,4 +34,8 @@ public:
         return Show(text, icon, Buttons::OkCancel) == Result::Ok;
     }
     void Tell(const QString& text, Icon icon = Icon::Information) { Show(text, icon, Buttons::Ok); }
+    bool AskBeforeDeleting(const QString& text, Icon icon = Icon::Warning)
+    {
+        return Show(text, icon, Buttons::OkCancelDefaultCancel) == Result::Ok;
+    }
 };

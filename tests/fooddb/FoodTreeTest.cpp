@@ -135,6 +135,8 @@ TEST_F(FoodTreeTest, DeletingFoldersChecksInOrder)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(m_editor->DeleteFolder(c.folder), c.deleted) << c.message;
+        if (c.deleted) // the question: Enter keeps the folder
+            EXPECT_EQ(m_box.ShownBoxes().back().buttons, IMessageBox::Buttons::OkCancelDefaultCancel);
         EXPECT_EQ(Told(), c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList())
             << c.message;
     }
@@ -250,6 +252,7 @@ TEST_F(FoodTreeTest, CuttingCopyingAndDeletingFoods)
     m_box.Answer(IMessageBox::Result::Cancel);
     EXPECT_FALSE(m_editor->DeleteFoods({500}));
     EXPECT_TRUE(m_editor->DeleteFoods({500, 100601}));
+    EXPECT_EQ(m_box.ShownBoxes().back().buttons, IMessageBox::Buttons::OkCancelDefaultCancel);
     EXPECT_EQ(Told(), (QStringList{QStringLiteral("Are you sure you want delete food(s)?"),
                                    QStringLiteral("Are you sure you want delete food(s)?")}));
     EXPECT_EQ(Food(500).id, 0u);

@@ -186,6 +186,8 @@ TEST_F(DiaryViewTest, DeleteAsksFirst)
     m_box.Answer(IMessageBox::Result::Cancel);
     Frame().RunCommand(32814);
     EXPECT_EQ(m_box.Texts(), QStringList{QStringLiteral("Are you sure you want to delete Bread")});
+    EXPECT_EQ(m_box.ShownBoxes().back().buttons,
+              IMessageBox::Buttons::OkCancelDefaultCancel); // Enter keeps the entry
     ASSERT_EQ(Diary().List()->topLevelItemCount(), 1);
     Diary().List()->topLevelItem(0)->setSelected(true);
     Frame().RunCommand(32814);
@@ -357,4 +359,50 @@ TEST_F(DiaryViewTest, AFileThatCannotBeChangedStopsTheStart)
     EXPECT_TRUE(m_box.Texts()[0].startsWith(
         QStringLiteral("Vellamo cannot change its data file \"%1\"").arg(m_env->Store().Path())))
         << m_box.Texts()[0].toStdString();
+}
+
+TEST_F(DiaryViewTest, TheCompanionRowWithoutAFigureShowsZeroAndCannotBeDeleted)
+{
+    Start();
+    Doc().Profile().Set(CProfileTable::kCompanionExercises, true);
+    Doc().SaveProfile();
+    Frame().ShowView(101);
+    Doc().AddMealEntry(1001, 60, 1, QString(), At(8, 15));
+    Doc().UpdateAllViews();
+    CStripedListCtrl* list = Diary().List();
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    ASSERT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("RVL"));
+    EXPECT_EQ(list->topLevelItem(0)->text(2).trimmed(), QStringLiteral("0.0"));
+    list->topLevelItem(0)->setSelected(true);
+    EXPECT_FALSE(Frame().Command(32814)->isEnabled());
+    EXPECT_FALSE(Frame().Command(32815)->isEnabled());
+    list->clearSelection();
+    list->topLevelItem(1)->setSelected(true);
+    EXPECT_TRUE(Frame().Command(32814)->isEnabled());
+    EXPECT_TRUE(Frame().Command(32815)->isEnabled());
+}
+
+TEST_F(DiaryViewTest, FiguresFollowTheWeightAsSoonAsItsFieldIsLeft)
+{
+    Start();
+    Frame().activateWindow();
+    QApplication::setActiveWindow(&Frame());
+    Doc().AddExerciseEntry(0, 30, At(7, 0));
+    Doc().UpdateAllViews();
+    const QString before = Diary().SummaryFigure(0);
+    const QString exerciseBefore = Diary().List()->topLevelItem(0)->text(2);
+    Diary().WeightField()->setFocus();
+    Diary().WeightField()->setText(QStringLiteral("250.0"));
+    Diary().List()->setFocus(); // the field is left
+    const QString after = Diary().SummaryFigure(0);
+    EXPECT_NE(after, before);
+    EXPECT_NE(Diary().List()->topLevelItem(0)->text(2), exerciseBefore);
+    // What is shown is what a full redraw computes, and what is stored.
+    Doc().UpdateAllViews();
+    EXPECT_EQ(Diary().SummaryFigure(0), after);
+    CDiaryTable days(m_env->Store(), m_env->TheClock());
+    ASSERT_TRUE(days.FindDay(m_env->TheClock().Today(), m_profile));
+    days.Load();
+    EXPECT_EQ(QStringLiteral("%1").arg(-days.Buffer().exercise, 0, 'f', 1),
+              Diary().List()->topLevelItem(0)->text(2).trimmed());
 }

@@ -228,6 +228,7 @@ TEST_F(FoodDialogsTest, ServingSizesAndTheirDefault)
     sizes.Sizes()->topLevelItem(0)->setSelected(true); // cup, the stored default
     sizes.Command(32814)->trigger();
     EXPECT_EQ(m_box.Texts().last(), QStringLiteral("Are you sure you want to delete serving size: 'cup' ?"));
+    EXPECT_EQ(m_box.ShownBoxes().back().buttons, IMessageBox::Buttons::OkCancelDefaultCancel);
     CNutrientDBDlg browser(Doc(), m_folders, m_box, m_wait, {});
     browser.Foods()->topLevelItem(0)->setSelected(true);
     browser.accept();

@@ -90,14 +90,19 @@ TEST_F(GuiTest, ProfilesButNoneOpenShowTheStartView)
     Start();
     EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kStartView);
     EXPECT_FALSE(Doc().HasOpenProfile());
-    for (int id : {32778, 32853, 32854, 32780, 32779, 32777, 32795})
+    for (int id : {32778, 32853, 32854, 32780, 32779, 32777, 32795, 32877})
         EXPECT_FALSE(Frame().Command(id)->isEnabled()) << id;
-    for (int id : {32775, 32776, 32785, 57664, 57665, 32787, 32872, 32855, 32856, 32871, 32877})
+    for (int id : {32775, 32776, 32785, 57664, 57665, 32787, 32872, 32855, 32856, 32871})
         EXPECT_TRUE(Frame().Command(id)->isEnabled()) << id;
     EXPECT_TRUE(CheckedViewItems(Frame()).isEmpty());
     EXPECT_TRUE(Frame().CommandButtons().isEmpty());
     EXPECT_FALSE(Frame().DateBar()->isVisible());
     Shot(&Frame(), QStringLiteral("start-view"));
+    QStringList guide;
+    for (QLabel* l : Frame().CurrentView()->findChildren<QLabel*>())
+        guide << l->text();
+    EXPECT_TRUE(guide.contains(QStringLiteral("Please press F1 for help to get started.")))
+        << guide.join(QLatin1Char('|')).toStdString();
 }
 
 TEST_F(GuiTest, TheFirstProfileMarkedOpenIsOpened)
@@ -207,6 +212,7 @@ TEST_F(GuiTest, DeleteNutrientDatabaseAsksFirst)
     EXPECT_EQ(m_box.Texts(),
               QStringList{QStringLiteral(
                   "Are you sure you want to delete the Nutrient Database. All data will be lost.")});
+    EXPECT_EQ(m_box.ShownBoxes().back().buttons, IMessageBox::Buttons::OkCancelDefaultCancel);
     EXPECT_EQ(foods.Count(), before);
 
     Frame().RunCommand(32872);
@@ -239,11 +245,22 @@ TEST_F(GuiTest, BackupAndRestoreDialogs)
         EXPECT_TRUE(m_box.Texts().isEmpty()) << c.title;
         EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kDiary);
 
-        OnNextModal([&c](QWidget* w) {
+        OnNextModal([&c, this](QWidget* w) {
             auto* dialog = qobject_cast<CBackupDlg*>(w);
             ASSERT_TRUE(dialog);
             EXPECT_EQ(dialog->property("id").toInt(), c.templateId);
             EXPECT_EQ(Control<QLabel>(dialog, 1146)->text(), QString::fromLatin1(c.title));
+            // The texts send the user to places on this desktop.
+            QStringList texts;
+            for (QLabel* l : dialog->findChildren<QLabel*>())
+                texts << l->text();
+            const QString all = texts.join(QLatin1Char(' '));
+            EXPECT_FALSE(all.contains(QStringLiteral("my documents")) ||
+                         all.contains(QStringLiteral("active sync")))
+                << all.toStdString();
+            if (c.command == 32855)
+                EXPECT_TRUE(all.contains(QStringLiteral("the folder: \"%1\".").arg(m_folders.DocumentsDir())))
+                    << all.toStdString();
             Shot(dialog, QString::fromLatin1(c.shot));
             dialog->accept();
         });
@@ -365,6 +382,8 @@ TEST_F(GuiTest, DeleteProfileAsksTwiceThenTakesTheWholeDiary)
         m_box.Texts(),
         (QStringList{QStringLiteral("All data connected to selected profile will be deleted. Continue?"),
                      QStringLiteral("Please reconfirm deleting profile. Continue?")}));
+    for (const RecordingMessageBox::Shown& shown : m_box.ShownBoxes())
+        EXPECT_EQ(shown.buttons, IMessageBox::Buttons::OkCancelDefaultCancel);
     EXPECT_EQ(profiles.Count(), 1u);
     EXPECT_FALSE(profiles.FindId(anna));
     EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kStartView);

@@ -218,3 +218,12 @@ TEST_F(MealEntryTest, RecentFoodsLatestFirstAndANewMealFromThem)
     EXPECT_EQ(diary->List()->topLevelItem(0)->text(3), QStringLiteral("  1.50 x  100.0 g"));
     EXPECT_EQ(diary->List()->topLevelItem(0)->text(0), QStringLiteral("20:10"));
 }
+
+TEST_F(MealEntryTest, ALongFoodNameShowsItsStart)
+{
+    IMealPropertiesDialog::Values values = Meal(40, 1, "slice");
+    values.name =
+        QStringLiteral("Cereals ready-to-eat, GENERAL MILLS, CHEERIOS, ARCHWAY Homestyle, Honey Nut");
+    CMealPropertiesDlg dialog(QStringLiteral("Meal properties"), values, true, m_env->Store(), m_box);
+    EXPECT_EQ(Control<QLineEdit>(&dialog, 1005)->cursorPosition(), 0);
+}

@@ -73,3 +73,35 @@ TEST_F(ProfileViewTest, MealsPatternFromTheViewIsKept)
     EXPECT_EQ(profiles.Buffer().mealShare[0], 20);
     EXPECT_EQ(profiles.Buffer().mealShare[1], 10);
 }
+
+TEST_F(ProfileViewTest, LongFiguresShowTheirFirstDigits)
+{
+    // 180 cm and 90 kg in US units are 70.866… in and 198.416… lbs: fifteen digits that the
+    // field can show only in part.
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    ProfileRecord& p = Doc().Profile();
+    p.Set(CProfileTable::kMetric, false);
+    p.height = 180;
+    p.age = 40;
+    p.startWeight = 90;
+    p.targetWeight = 80.3;
+    p.weeklyLoss = 0.7;
+    Doc().SaveProfile();
+    Frame().RunCommand(32779);
+    ASSERT_EQ(Frame().CurrentViewType(), CMainFrame::kProfileView);
+    const struct
+    {
+        int id;
+        const char* starts;
+    } fields[] = {{1006, "70.866"}, {1007, "198.41"}, {1008, "177.0"}, {1009, ""}, {1023, ""}};
+    for (const auto& f : fields) {
+        QLineEdit* e = View().Edit(f.id);
+        ASSERT_TRUE(e) << f.id;
+        EXPECT_TRUE(e->text().startsWith(QString::fromLatin1(f.starts)))
+            << f.id << ": " << e->text().toStdString();
+        EXPECT_EQ(e->cursorPosition(), 0)
+            << f.id << " shows the end of \"" << e->text().toStdString() << "\"";
+    }
+    Shot(&Frame(), QStringLiteral("profile-view-us"));
+}

@@ -240,12 +240,18 @@ TEST_F(ProfileWizardTest, ProfileSettingsAndNewProfileOpenTheSheet)
     EXPECT_EQ(Stored().name, QStringLiteral("Ben"));
 }
 
-TEST_F(GuiTest, ProfileSettingsWithoutAnOpenProfileSaysSo)
+TEST_F(GuiTest, ProfileSettingsIsGreyedWithoutAnOpenProfile)
 {
+    // However the start view was reached: no profile at the start, Close profile, Delete profile.
     AddProfile(QStringLiteral("Anna"), false);
+    AddProfile(QStringLiteral("Ben"), true);
     Start();
+    EXPECT_TRUE(Frame().Command(32877)->isEnabled());
+    Frame().RunCommand(32777); // Close profile
+    ASSERT_EQ(Frame().CurrentViewType(), CMainFrame::kStartView);
+    ASSERT_FALSE(Frame().Command(32877)->isEnabled()) << "the closed profile's settings would open";
     Frame().RunCommand(32877);
-    EXPECT_EQ(m_box.Texts(), QStringList{QStringLiteral("Please open a profile first.")});
+    EXPECT_TRUE(m_box.Texts().isEmpty());
     EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kStartView);
 }
 

@@ -4,6 +4,7 @@
 #include "CFoodDBDoc.h"
 #include "CTransparentStatic.h"
 #include "ChartScrollBar.h"
+#include "DialogData.h"
 #include "ProgramFont.h"
 #include "QtDrawSurface.h"
 
@@ -87,11 +88,9 @@ void CViewWeightTracker::RefreshFields()
     if (!m_services.doc.HasOpenProfile())
         return;
     const WeightTracker::Fields f = m_tracker.CurrentFields();
-    m_current->setText(f.currentWeight);
-    m_target->setText(f.targetWeight);
-    m_end->setText(f.endDate);
-    for (CColorEdit* e : {m_current, m_target, m_end})
-        e->setCursorPosition(0); // a long number shows its first digits
+    DialogData::Show(m_current, f.currentWeight);
+    DialogData::Show(m_target, f.targetWeight);
+    DialogData::Show(m_end, f.endDate);
     m_currentUnit->setText(f.unit);
     m_targetUnit->setText(f.unit);
     update();

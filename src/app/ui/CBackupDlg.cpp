@@ -2,6 +2,7 @@
 
 #include "CTransparentStatic.h"
 
+#include <QDir>
 #include <QVBoxLayout>
 
 namespace {
@@ -18,9 +19,9 @@ const Texts kTexts[] = {
     {254,
      "Backup",
      "Backup all data",
+     // The folder is the real one: on this desktop there is no "\my documents" and no active sync.
      {"This operation will perform a complete backup. All data will be backed up to files, placed in "
-      "the folder: \"\\my documents\". You can set up active sync to automatically sync these files "
-      "to your desktop pc.",
+      "the folder: \"%1\".",
       "Backup might take several minutes please be patient. To restore all data select \"Restore all "
       "data\"  from the tools menu. To restore only the Nutrient Database select \"Restore Nutrient "
       "Database\" from the tools menu.",
@@ -41,7 +42,7 @@ const Texts kTexts[] = {
 
 } // namespace
 
-CBackupDlg::CBackupDlg(Kind kind, QWidget* parent)
+CBackupDlg::CBackupDlg(Kind kind, const QString& folder, QWidget* parent)
     : CFullScreenDialog(QString::fromLatin1(kTexts[static_cast<int>(kind)].caption),
                         QString::fromLatin1(kTexts[static_cast<int>(kind)].title), QString(),
                         kTexts[static_cast<int>(kind)].templateId, parent)
@@ -53,7 +54,10 @@ CBackupDlg::CBackupDlg(Kind kind, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
     for (const char* line : t.lines) {
-        auto* text = new CTransparentStatic(QString::fromLatin1(line), body);
+        QString words = QString::fromLatin1(line);
+        if (words.contains(QLatin1String("%1")))
+            words = words.arg(QDir::toNativeSeparators(folder));
+        auto* text = new CTransparentStatic(words, body);
         text->setWordWrap(true);
         layout->addWidget(text);
     }

@@ -15,5 +15,6 @@ public:
         RestoreNutrients // template 263
     };
 
-    explicit CBackupDlg(Kind kind, QWidget* parent = nullptr);
+    // `folder` is where the backup files are, named in the backup's text.
+    CBackupDlg(Kind kind, const QString& folder, QWidget* parent = nullptr);
 };

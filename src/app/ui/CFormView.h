@@ -26,7 +26,13 @@ public:
     virtual void SetDatePicker(CDatePicker*) {}
     // The drop-down arrow of a command button.
     virtual void OnDropDown(int) {}
+    // Whether a command of the view's bar can be used now (e.g. with what is selected).
+    virtual bool CommandEnabled(int) const { return true; }
     void OnDocumentUpdate() override;
+
+signals:
+    // What CommandEnabled answers may have changed.
+    void commandsChanged();
 
 protected:
     AppServices& m_services;

@@ -68,8 +68,9 @@ const ViewInfo& ViewOfType(int type)
     return kViews[0];
 }
 
-// Commands greyed while the start view shows: they need an open profile.
-constexpr int kNeedProfile[] = {32778, 32853, 32854, 32780, 32779, 32777, 32795};
+// Commands greyed while the start view shows: they need an open profile (Profile settings too,
+// which would otherwise edit a profile that was closed).
+constexpr int kNeedProfile[] = {32778, 32853, 32854, 32780, 32779, 32777, 32795, 32877};
 
 constexpr int kNewMeal = 32812;
 
@@ -336,6 +337,7 @@ void CMainFrame::ShowView(int templateId)
         break;
     }
     setCentralWidget(m_view);
+    connect(m_view, &CFormView::commandsChanged, this, &CMainFrame::UpdateEnabling);
     m_view->SetDatePicker(m_datePicker);
     m_view->OnInitialUpdate();
     m_view->show();
@@ -358,6 +360,9 @@ void CMainFrame::UpdateEnabling()
     const bool start = m_viewType == kStartView;
     for (int id : kNeedProfile)
         Command(id)->setEnabled(!start);
+    for (int id : CommandButtons())
+        if (QAction* a = Command(id); a && m_view)
+            a->setEnabled(m_view->CommandEnabled(id));
 }
 
 QString CMainFrame::HelpTopic() const
@@ -500,8 +505,9 @@ void CMainFrame::DeleteProfile()
     if (dialog.exec() != QDialog::Accepted)
         return;
     IMessageBox& box = m_services.messages;
-    if (!box.Ask(QStringLiteral("All data connected to selected profile will be deleted. Continue?")) ||
-        !box.Ask(QStringLiteral("Please reconfirm deleting profile. Continue?")))
+    if (!box.AskBeforeDeleting(
+            QStringLiteral("All data connected to selected profile will be deleted. Continue?")) ||
+        !box.AskBeforeDeleting(QStringLiteral("Please reconfirm deleting profile. Continue?")))
         return;
     // No view may hold the diary being deleted.
     ShowView(CViewSplashScreen::kTemplate);
@@ -529,7 +535,7 @@ void CMainFrame::FinishCurrentView()
 
 void CMainFrame::DeleteNutrientDatabase()
 {
-    if (!m_services.messages.Ask(
+    if (!m_services.messages.AskBeforeDeleting(
             QStringLiteral("Are you sure you want to delete the Nutrient Database. All data will be lost."),
             IMessageBox::Icon::Warning))
         return;
@@ -571,7 +577,7 @@ BackupRestore CMainFrame::Backups()
 
 void CMainFrame::BackupAll()
 {
-    CBackupDlg dialog(CBackupDlg::Kind::BackupAll, this);
+    CBackupDlg dialog(CBackupDlg::Kind::BackupAll, m_services.env.Folders().DocumentsDir(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (m_view)
@@ -581,7 +587,7 @@ void CMainFrame::BackupAll()
 
 void CMainFrame::RestoreAll()
 {
-    CBackupDlg dialog(CBackupDlg::Kind::RestoreAll, this);
+    CBackupDlg dialog(CBackupDlg::Kind::RestoreAll, m_services.env.Folders().DocumentsDir(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     // No view may hold a diary record while the databases are replaced.
@@ -591,7 +597,7 @@ void CMainFrame::RestoreAll()
 
 void CMainFrame::RestoreNutrientDatabase()
 {
-    CBackupDlg dialog(CBackupDlg::Kind::RestoreNutrients, this);
+    CBackupDlg dialog(CBackupDlg::Kind::RestoreNutrients, m_services.env.Folders().DocumentsDir(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     Backups().RestoreNutrientDatabase();

@@ -9,8 +9,8 @@
 CViewSplashScreen::CViewSplashScreen(AppServices& services, QWidget* parent)
     : CFormView(services, kTemplate, parent)
 {
-    auto* guide = new CTransparentStatic(
-        QStringLiteral("Please select Help from the Start menu to get started."), this);
+    auto* guide = new CTransparentStatic(QStringLiteral("Please press F1 for help to get started."),
+                                         this); // no Start menu here
     guide->setWordWrap(true);
     guide->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     guide->setGeometry(10, 236, 220, 30);

@@ -66,13 +66,22 @@ CFoodDBView::CFoodDBView(AppServices& services, QWidget* parent) : CFormView(ser
     m_weight->setGeometry(DluRect(115, 2, 25, 12));
     connect(m_weight, &CColorEdit::focusLost, this, [this] {
         // The weight is kept as soon as the field is left, and the companion hears of it.
+        const bool changed = m_weight->text() != m_loadedWeight;
         SaveDay();
         NotifyCompanion();
+        if (changed)
+            RecomputeShown();
     });
     for (int k = 0; k < 4; ++k) {
         m_params[k] = new CColorEdit(this);
         m_params[k]->setProperty("id", kParamIds[k]);
         m_params[k]->setGeometry(DluRect(115, 15 + 13 * k, 25, 12));
+        connect(m_params[k], &CColorEdit::focusLost, this, [this, k] {
+            if (m_params[k]->text() == m_loadedParams[k])
+                return;
+            SaveDay();
+            RecomputeShown();
+        });
     }
     for (CColorEdit* e : {m_weight, m_params[0], m_params[1], m_params[2], m_params[3]}) {
         e->setAlignment(Qt::AlignRight);
@@ -87,6 +96,15 @@ CFoodDBView::CFoodDBView(AppServices& services, QWidget* parent) : CFormView(ser
     m_list->header()->setSectionsMovable(true);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { EditSelected(); });
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CFormView::commandsChanged);
+}
+
+bool CFoodDBView::CommandEnabled(int id) const
+{
+    if (id != 32814 && id != 32815)
+        return true;
+    const QTreeWidgetItem* row = FirstSelectedRow();
+    return !row || row->data(0, Qt::UserRole).toUInt() != 0;
 }
 
 CFoodDBView::~CFoodDBView()
@@ -198,6 +216,18 @@ void CFoodDBView::Redraw()
     // 7.
     RestoreColumnOrder(profile.columnOrder);
     update();
+}
+
+QString CFoodDBView::SummaryFigure(int line) const
+{
+    return m_second[line]->text();
+}
+
+void CFoodDBView::RecomputeShown()
+{
+    // The required calories and the exercises' energy follow the weight: shown and stored at once.
+    Redraw();
+    m_services.doc.SaveDay();
 }
 
 QString CFoodDBView::ColumnOrderText() const
@@ -326,8 +356,8 @@ void CFoodDBView::DeleteSelected()
     if (!row)
         return;
     const quint32 entryId = row->data(0, Qt::UserRole).toUInt();
-    if (!m_services.messages.Ask(QStringLiteral("Are you sure you want to delete ") + row->text(1),
-                                 IMessageBox::Icon::Warning))
+    if (!m_services.messages.AskBeforeDeleting(
+            QStringLiteral("Are you sure you want to delete ") + row->text(1), IMessageBox::Icon::Warning))
         return;
     SaveDay();
     m_services.doc.DeleteEntry(entryId);

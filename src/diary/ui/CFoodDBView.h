@@ -31,10 +31,14 @@ public:
     void SetDatePicker(CDatePicker* picker) override;
     void OnDropDown(int commandId) override;
     void OnDocumentUpdate() override;
+    // Delete and Properties have nothing to act on in the companion's row.
+    bool CommandEnabled(int id) const override;
 
     CStripedListCtrl* List() const { return m_list; }
     CColorEdit* WeightField() const { return m_weight; }
     CColorEdit* ParameterField(int k) const { return m_params[k]; }
+    // The second figure of a summary line, as shown.
+    QString SummaryFigure(int line) const;
     // The list's y for a profile's summary lines and parameter names.
     static int ListTop(const ProfileRecord& profile);
     // Saves the day with the form's weight and parameters, then the list's column order.
@@ -47,6 +51,8 @@ protected:
 private:
     void LoadDay();
     void Redraw();
+    // After the weight or a day value was left changed: the figures that depend on it.
+    void RecomputeShown();
     void DateChange();
     void AfterChange(bool notify);
     void NotifyCompanion();

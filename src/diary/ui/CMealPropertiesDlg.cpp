@@ -27,7 +27,8 @@ CMealPropertiesDlg::CMealPropertiesDlg(const QString& caption, const IMealProper
     : CFullScreenDialog(caption, caption, QString(), kTemplate, parent), m_values(values), m_store(store),
       m_messages(messages)
 {
-    auto* name = new QLineEdit(values.name, this);
+    auto* name = new QLineEdit(this);
+    DialogData::Show(name, values.name); // the start of a long name, not its end
     name->setProperty("id", 1005);
     name->setReadOnly(true);
     name->setGeometry(6, 30, kWidth - 12, 22);

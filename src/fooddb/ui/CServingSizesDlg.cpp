@@ -91,9 +91,9 @@ void CServingSizesDlg::OnCommand(int id)
     case 32814:
         if (selected == 0 || !m_sizes->FindId(selected) || !m_sizes->Load())
             return;
-        if (!m_messages.Ask(QStringLiteral("Are you sure you want to delete serving size: '") +
-                                m_sizes->Buffer().description + QStringLiteral("' ?"),
-                            IMessageBox::Icon::None))
+        if (!m_messages.AskBeforeDeleting(QStringLiteral("Are you sure you want to delete serving size: '") +
+                                              m_sizes->Buffer().description + QStringLiteral("' ?"),
+                                          IMessageBox::Icon::None))
             return;
         m_sizes->DeleteCurrent();
         break;

@@ -44,8 +44,7 @@ namespace {
 // Long figures show from their first digit, as an edit field does when it is filled.
 void SetNumber(CColorEdit* field, double value)
 {
-    field->setText(FormatGeneral(value));
-    field->setCursorPosition(0);
+    DialogData::Show(field, FormatGeneral(value));
 }
 
 } // namespace

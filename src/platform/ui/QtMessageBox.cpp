@@ -34,9 +34,9 @@ IMessageBox::Result QtMessageBox::Show(const QString& text, Icon icon, Buttons b
         box.setIcon(QMessageBox::Critical);
         break;
     }
-    if (buttons == Buttons::OkCancel) {
+    if (buttons != Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Ok);
+        box.setDefaultButton(buttons == Buttons::OkCancel ? QMessageBox::Ok : QMessageBox::Cancel);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

@@ -34,9 +34,9 @@ CPropPgProfile1::CPropPgProfile1(CFoodDBDoc& doc, IMessageBox& messages, QWidget
 void CPropPgProfile1::OnSetActive()
 {
     const ProfileRecord& p = m_doc.Profile();
-    m_name->setText(p.name);
-    m_age->setText(QString::number(p.age));
-    m_height->setText(FormatGeneral(m_doc.Profiles().HeightForDisplay()));
+    DialogData::Show(m_name, p.name);
+    DialogData::Show(m_age, QString::number(p.age));
+    DialogData::Show(m_height, FormatGeneral(m_doc.Profiles().HeightForDisplay()));
     (p.gender == 1 ? m_male : m_female)->setChecked(true);
     m_heightUnit->setText(p.Has(CProfileTable::kMetric) ? QStringLiteral("cm") : QStringLiteral("in"));
 }

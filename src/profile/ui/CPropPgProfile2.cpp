@@ -23,7 +23,7 @@ CPropPgProfile2::CPropPgProfile2(CFoodDBDoc& doc, IMessageBox& messages, QWidget
 void CPropPgProfile2::OnSetActive()
 {
     ShowDate(m_date, m_doc.Profile().startDate);
-    m_weight->setText(FormatGeneral(m_doc.Profiles().StartWeightForDisplay()));
+    DialogData::Show(m_weight, FormatGeneral(m_doc.Profiles().StartWeightForDisplay()));
     m_unit->setText(WeightUnit());
 }
 

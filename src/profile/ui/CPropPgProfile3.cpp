@@ -32,7 +32,7 @@ void CPropPgProfile3::OnSetActive()
 {
     const ProfileRecord& p = m_doc.Profile();
     ShowDate(m_date, TargetDateFromWeeklyLoss(p.startDate, p.startWeight, p.targetWeight, p.weeklyLoss));
-    m_weight->setText(FormatGeneral(m_doc.Profiles().TargetWeightForDisplay()));
+    DialogData::Show(m_weight, FormatGeneral(m_doc.Profiles().TargetWeightForDisplay()));
     m_unit->setText(WeightUnit());
 }
 

@@ -120,25 +120,26 @@ void CViewProfile::Show()
     CProfileTable& table = doc.Profiles();
     const bool metric = p.Has(CProfileTable::kMetric);
     const bool dayMonth = p.Has(CProfileTable::kDayMonthYear);
-    m_name->setText(p.name);
-    m_age->setText(QString::number(p.age));
+    DialogData::Show(m_name, p.name);
+    DialogData::Show(m_age, QString::number(p.age));
     m_male->setChecked(p.gender == 1);
     m_female->setChecked(p.gender != 1);
-    m_height->setText(FormatGeneral(table.HeightForDisplay()));
-    m_startWeight->setText(FormatGeneral(table.StartWeightForDisplay()));
-    m_targetWeight->setText(FormatGeneral(table.TargetWeightForDisplay()));
-    m_weeklyLoss->setText(FormatGeneral(table.WeeklyLossForDisplay()));
+    DialogData::Show(m_height, FormatGeneral(table.HeightForDisplay()));
+    DialogData::Show(m_startWeight, FormatGeneral(table.StartWeightForDisplay()));
+    DialogData::Show(m_targetWeight, FormatGeneral(table.TargetWeightForDisplay()));
+    DialogData::Show(m_weeklyLoss, FormatGeneral(table.WeeklyLossForDisplay()));
     m_startDate->setDisplayFormat(dayMonth ? QStringLiteral("dd-MM-yyyy") : QStringLiteral("MM-dd-yyyy"));
     const LocalDateTime start = p.startDate.ToLocal();
     m_startDate->setDate(QDate(start.year, start.month, start.day));
     const bool male = p.gender == 1;
-    m_startNeed->setText(
-        FormatGeneral(HarrisBenedict(p.height, p.startWeight, p.age, male) * ActivityFactor()));
-    m_targetNeed->setText(
-        FormatGeneral(HarrisBenedict(p.height, p.targetWeight, p.age, male) * ActivityFactor()));
-    m_weekEnergy->setText(FormatGeneral(p.weeklyLoss * 7000));
-    m_endDate->setText(DateText(
-        TargetDateFromWeeklyLoss(p.startDate, p.startWeight, p.targetWeight, p.weeklyLoss), dayMonth));
+    DialogData::Show(m_startNeed,
+                     FormatGeneral(HarrisBenedict(p.height, p.startWeight, p.age, male) * ActivityFactor()));
+    DialogData::Show(m_targetNeed,
+                     FormatGeneral(HarrisBenedict(p.height, p.targetWeight, p.age, male) * ActivityFactor()));
+    DialogData::Show(m_weekEnergy, FormatGeneral(p.weeklyLoss * 7000));
+    DialogData::Show(m_endDate, DateText(TargetDateFromWeeklyLoss(p.startDate, p.startWeight, p.targetWeight,
+                                                                  p.weeklyLoss),
+                                         dayMonth));
     m_heightUnit->setText(metric ? QStringLiteral("cm") : QStringLiteral("in"));
     for (CTransparentStatic* u : m_weightUnits)
         u->setText(metric ? QStringLiteral("kg") : QStringLiteral("lbs"));
