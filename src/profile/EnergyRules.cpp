@@ -66,8 +66,7 @@ FileTime TargetDateFromWeeklyLoss(FileTime startDate, double startWeight, double
     const double change = targetWeight - startWeight;
     if (weeklyLoss == 0.0 || change == 0.0)
         return startDate;
-    const qint64 n = static_cast<qint64>(std::fabs(7.0 * change / std::fabs(weeklyLoss)) + 0.5);
-    return AddDays(startDate, n);
+    return AddDaysWithinCalendar(startDate, std::fabs(7.0 * change / std::fabs(weeklyLoss)) + 0.5);
 }
 
 double DailyDeficit(double weeklyLoss)

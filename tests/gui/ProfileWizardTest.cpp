@@ -276,3 +276,27 @@ TEST_F(GuiTest, OpeningAProfileClearsEveryOtherOpenMark)
             open << profiles.Buffer().id;
     EXPECT_EQ(open, QList<quint32>{68});
 }
+
+TEST_F(ProfileWizardTest, APlanThatContradictsItselfIsRefused)
+{
+    CProfilePropertySheet sheet(QStringLiteral("Profile Settings"), Doc(), m_box);
+    sheet.show();
+    // A negative age, as low as the field's type goes.
+    Control<QLineEdit>(sheet.Page(0), 1022)->setText(QStringLiteral("-32768"));
+    Click(sheet, 1013);
+    EXPECT_EQ(sheet.ActivePage(), 0);
+    EXPECT_EQ(m_box.Texts().last(), QStringLiteral("Please enter a number between 0 and 32767."));
+    Control<QLineEdit>(sheet.Page(0), 1022)->setText(QStringLiteral("35"));
+    Click(sheet, 1013);
+    Click(sheet, 1013);
+    ASSERT_EQ(sheet.ActivePage(), 2);
+    // A target date before the start date: told, and the page keeps the date chosen.
+    Control<QLineEdit>(sheet.Page(2), 1006)->setText(QStringLiteral("65"));
+    Pick(sheet, 2, 1148, AddDays(kStart, -30));
+    Click(sheet, 1013);
+    EXPECT_EQ(sheet.ActivePage(), 2);
+    EXPECT_EQ(m_box.ShownBoxes().back().icon, IMessageBox::Icon::Stop);
+    EXPECT_EQ(m_box.Texts().last(), QStringLiteral("The target date cannot be before the start date of the diet."));
+    EXPECT_EQ(Control<QDateEdit>(sheet.Page(2), 1148)->date(), QDate(2004, 3, 5).addDays(-30));
+    EXPECT_EQ(Doc().Profile().weeklyLoss, 0.5);
+}

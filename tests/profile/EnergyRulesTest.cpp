@@ -1,4 +1,5 @@
 #include "EnergyRules.h"
+
 #include "DateRules.h"
 #include "LocalDateTime.h"
 #include "Measures.h"
@@ -86,4 +87,15 @@ TEST(DateRules, DaysAndTexts)
     EXPECT_EQ(DaysBetween(FileTime::FromDate(2026, 3, 1), FileTime::FromDate(2026, 3, 6)), -5);
     EXPECT_EQ(DateText(FileTime::FromDate(2026, 3, 5), true), QStringLiteral("5-03-2026"));
     EXPECT_EQ(DateText(FileTime::FromDate(2026, 3, 5), false), QStringLiteral("03-05-2026"));
+}
+
+TEST(PlanDates, APlanTooSlowToEndHasNoEndDate)
+{
+    const FileTime start = FileTime::FromDate(2026, 1, 1);
+    // 88 to 65 kg at 0.000001 lbs a week would end tens of millions of years on.
+    EXPECT_EQ(TargetDateFromWeeklyLoss(start, 88, 65, 0.000001 * 0.45359237), FileTime());
+    EXPECT_EQ(DateText(TargetDateFromWeeklyLoss(start, 88, 65, 0.000001 * 0.45359237), true), QString());
+    EXPECT_EQ(TargetDateFromWeeklyLoss(start, 88, 65, 1.0), AddDays(start, 161));
+    EXPECT_EQ(AddDaysWithinCalendar(FileTime::FromDate(9999, 12, 30), 1), FileTime::FromDate(9999, 12, 31));
+    EXPECT_EQ(AddDaysWithinCalendar(FileTime::FromDate(9999, 12, 30), 2), FileTime());
 }

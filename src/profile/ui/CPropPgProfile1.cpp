@@ -46,7 +46,7 @@ bool CPropPgProfile1::OnKillActive()
     double height = 0;
     qint64 age = 0;
     if (!DialogData::Number(m_messages, m_height, 0, DialogData::kMaxNumber, &height) ||
-        !DialogData::Integer(m_messages, m_age, -32768, 32767, &age))
+        !DialogData::Integer(m_messages, m_age, 0, 32767, &age))
         return false;
     ProfileRecord& p = m_doc.Profile();
     p.name = m_name->text();

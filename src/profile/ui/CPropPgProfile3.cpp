@@ -5,8 +5,10 @@
 #include "CTransparentStatic.h"
 #include "DialogData.h"
 #include "EnergyRules.h"
+#include "IMessageBox.h"
 #include "NumberFormat.h"
 
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -41,9 +43,16 @@ bool CPropPgProfile3::OnKillActive()
     double weight = 0;
     if (!DialogData::Number(m_messages, m_weight, 0, DialogData::kMaxNumber, &weight))
         return false;
+    ProfileRecord& p = m_doc.Profile();
+    // A plan ends after it starts: an earlier date would turn the loss into a gain.
+    if (PickedDate(m_date).Ticks() < p.startDate.Date().Ticks()) {
+        m_messages.Tell(QStringLiteral("The target date cannot be before the start date of the diet."),
+                        IMessageBox::Icon::Stop);
+        m_date->setFocus();
+        return false;
+    }
     // The weight first: the weekly loss is derived from it.
     m_doc.Profiles().SetTargetWeightFromDisplay(weight);
-    ProfileRecord& p = m_doc.Profile();
     p.weeklyLoss = WeeklyLossFromTargetDate(p.startWeight, p.targetWeight, p.startDate, PickedDate(m_date));
     return true;
 }

@@ -154,7 +154,7 @@ bool CViewProfile::Apply()
     double target = 0;
     double weekly = 0;
     // Every field is checked before anything is stored.
-    if (!DialogData::Integer(box, m_age, -32768, 32767, &age) ||
+    if (!DialogData::Integer(box, m_age, 0, 32767, &age) ||
         !DialogData::Number(box, m_height, 0, DialogData::kMaxNumber, &height) ||
         !DialogData::Number(box, m_startWeight, 0, DialogData::kMaxNumber, &start) ||
         !DialogData::Number(box, m_targetWeight, 0, DialogData::kMaxNumber, &target) ||
