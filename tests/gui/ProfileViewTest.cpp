@@ -3,7 +3,9 @@
 #include "DateRules.h"
 #include "GuiFixture.h"
 
+#include <QDialog>
 #include <QLineEdit>
+#include <QRadioButton>
 
 namespace {
 
@@ -104,4 +106,24 @@ TEST_F(ProfileViewTest, LongFiguresShowTheirFirstDigits)
             << f.id << " shows the end of \"" << e->text().toStdString() << "\"";
     }
     Shot(&Frame(), QStringLiteral("profile-view-us"));
+}
+
+TEST_F(ProfileViewTest, WhatIsTypedStaysWhenGoalsOrPatternAreConfirmed)
+{
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    Frame().RunCommand(32779);
+    for (int command : {32798, 32800}) {
+        View().Edit(1006)->setText(QStringLiteral("171.5"));
+        View().Edit(1007)->setText(QStringLiteral("93"));
+        View().Male()->setChecked(true);
+        OnNextModal([](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });
+        Frame().RunCommand(command);
+        EXPECT_EQ(View().Edit(1006)->text(), QStringLiteral("171.5")) << command;
+        EXPECT_EQ(View().Edit(1007)->text(), QStringLiteral("93")) << command;
+        EXPECT_TRUE(View().Male()->isChecked()) << command;
+    }
+    // Apply then keeps them.
+    Frame().RunCommand(32806);
+    EXPECT_NEAR(Doc().Profiles().StartWeightForDisplay(), 93, 1e-9);
 }

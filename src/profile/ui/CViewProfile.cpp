@@ -16,6 +16,7 @@
 #include "ProgramFont.h"
 
 #include <QDateEdit>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
@@ -194,23 +195,38 @@ bool CViewProfile::OnCommand(int id)
     }
     case 32798: {
         CDietGoalsDlg dialog(m_services.doc.Profile(), m_services.messages, window());
-        if (dialog.exec() == QDialog::Accepted) {
-            m_services.doc.SaveProfile();
-            m_services.doc.UpdateAllViews();
-        }
+        RunKeepingTyped(dialog);
         return true;
     }
     case 32800: {
         CMealsPatternDlg dialog(m_services.doc.Profile(), m_services.messages, window());
-        if (dialog.exec() == QDialog::Accepted) {
-            m_services.doc.SaveProfile();
-            m_services.doc.UpdateAllViews();
-        }
+        RunKeepingTyped(dialog);
         return true;
     }
     default:
         return false;
     }
+}
+
+void CViewProfile::RunKeepingTyped(QDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The dialog's change is stored and every view updated; what is typed here and not yet
+    // applied stays as typed.
+    std::vector<std::pair<CColorEdit*, QString>> typed;
+    for (CColorEdit* e : findChildren<CColorEdit*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!e->IsLocked())
+            typed.emplace_back(e, e->text());
+    const bool male = m_male->isChecked();
+    const QDate start = m_startDate->date();
+    m_services.doc.SaveProfile();
+    m_services.doc.UpdateAllViews();
+    for (const auto& [field, text] : typed)
+        DialogData::Show(field, text);
+    m_male->setChecked(male);
+    m_female->setChecked(!male);
+    m_startDate->setDate(start);
 }
 
 void CViewProfile::paintEvent(QPaintEvent* event)

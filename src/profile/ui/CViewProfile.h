@@ -5,6 +5,7 @@
 class CColorEdit;
 class CTransparentStatic;
 class QDateEdit;
+class QDialog;
 class QLineEdit;
 class QRadioButton;
 
@@ -33,6 +34,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Runs a dialog that changes the profile, keeping what is typed in the view.
+    void RunKeepingTyped(QDialog& dialog);
     void Show();
 
     QLineEdit* m_name;
