@@ -5,6 +5,7 @@
 #include "CMeasuresTable.h"
 #include "CStripedListCtrl.h"
 #include "CWarningsDlg.h"
+#include "DiaryScreen.h"
 #include "FaultVfs.h"
 #include "GuiFixture.h"
 #include "IExerciseDatabaseDialog.h"
@@ -15,6 +16,7 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QProcess>
+#include <QScrollBar>
 
 namespace {
 
@@ -405,4 +407,34 @@ TEST_F(DiaryViewTest, FiguresFollowTheWeightAsSoonAsItsFieldIsLeft)
     days.Load();
     EXPECT_EQ(QStringLiteral("%1").arg(-days.Buffer().exercise, 0, 'f', 1),
               Diary().List()->topLevelItem(0)->text(2).trimmed());
+}
+
+TEST_F(DiaryViewTest, HeadersEndInAnEllipsisAndRowsKeepTheirHeight)
+{
+    Start();
+    Doc().AddMealEntry(1001, 60, 2, QStringLiteral("slice"), At(8, 15));
+    Doc().AddExerciseEntry(0, 30, At(18, 0));
+    Doc().UpdateAllViews();
+    CStripedListCtrl* list = Diary().List();
+    const QStringList full = DiaryScreen::ColumnHeaders();
+    int elided = 0;
+    for (int c = 0; c < full.size(); ++c) {
+        const QString shown = list->headerItem()->text(c);
+        EXPECT_EQ(list->headerItem()->toolTip(c), full[c]);
+        if (shown == full[c])
+            continue;
+        ++elided;
+        EXPECT_TRUE(shown.endsWith(QChar(0x2026)) && full[c].startsWith(shown.chopped(1)))
+            << "\"" << full[c].toStdString() << "\" shown as \"" << shown.toStdString() << "\"";
+    }
+    EXPECT_GT(elided, 0) << "the narrow nutrient columns cannot show every name whole";
+    const int height = list->visualItemRect(list->topLevelItem(0)).height();
+    for (int redraw = 0; redraw < 3; ++redraw) {
+        for (int r = 0; r < list->topLevelItemCount(); ++r)
+            EXPECT_EQ(list->visualItemRect(list->topLevelItem(r)).height(), list->RowHeight()) << redraw;
+        Doc().UpdateAllViews();
+    }
+    EXPECT_EQ(height, list->RowHeight());
+    list->horizontalScrollBar()->setValue(list->horizontalScrollBar()->maximum() * 3 / 4);
+    Shot(&Frame(), QStringLiteral("diary-nutrient-columns"));
 }

@@ -124,7 +124,7 @@ void CFoodDBViewDetails::Redraw()
     m_list->clear();
     const QStringList headers = ReportCalculator::Columns(type);
     m_list->setColumnCount(headers.size());
-    m_list->setHeaderLabels(headers);
+    m_list->SetHeaderLabels(headers);
     const std::vector<int> widths =
         ReportCalculator::ColumnWidths(type, m_list->width() - 2 * m_list->frameWidth());
     for (int c = 0; c < headers.size(); ++c) {

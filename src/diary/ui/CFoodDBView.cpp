@@ -138,7 +138,7 @@ void CFoodDBView::OnInitialUpdate()
     m_list->setGeometry(kListX, 110, kListWidth, 135);
     const QStringList headers = DiaryScreen::ColumnHeaders();
     m_list->setColumnCount(headers.size());
-    m_list->setHeaderLabels(headers);
+    m_list->SetHeaderLabels(headers);
     const int w = m_list->width() - 2 * m_list->frameWidth(); // the client width
     const int widths[] = {w * 4 / 16, w * 4 / 8 - 6, w * 5 / 18 - 12, w * 4 / 8 - 12, w * 2 / 8 - 12};
     for (int c = 0; c < DiaryScreen::kColumns; ++c) {
