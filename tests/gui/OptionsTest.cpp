@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QTabBar>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -52,6 +53,14 @@ TEST_F(OptionsTest, DisplayChoicesReachTheDiary)
         Control<QComboBox>(sheet, 1119)->setCurrentText(QStringLiteral("points"));
         Control<QCheckBox>(sheet, 1085)->setChecked(true);
         const int shown = sheet->Pages()->currentIndex();
+        // Every tab whole and side by side within the sheet.
+        QTabBar* tabs = sheet->Pages()->tabBar();
+        for (int i = 0; i < tabs->count(); ++i) {
+            const QRect r = tabs->tabRect(i);
+            EXPECT_LE(tabs->mapTo(sheet, r.topRight()).x(), sheet->width()) << tabs->tabText(i).toStdString();
+            EXPECT_GE(r.width(), tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)))
+                << tabs->tabText(i).toStdString();
+        }
         for (int i = 0; i < sheet->Pages()->count(); ++i) {
             sheet->Pages()->setCurrentIndex(i);
             Shot(sheet, QStringLiteral("options-%1").arg(sheet->Pages()->tabText(i).toLower()));
