@@ -120,6 +120,18 @@ TEST_F(NutrientDatabaseTest, TreeListAndCommandBars)
     emit tree->itemClicked(root->child(0), 0);
     EXPECT_TRUE(root->child(0)->isExpanded());
     EXPECT_EQ(root->child(0)->child(0)->text(0), QStringLiteral("Juices"));
+    // Lines join the folders, left of each folder's picture.
+    {
+        QTreeWidgetItem* juices = root->child(0)->child(0);
+        const QRect row = tree->visualItemRect(juices);
+        const QImage shot = tree->viewport()->grab().toImage();
+        const qreal ratio = shot.devicePixelRatio();
+        int linePixels = 0;
+        for (int y = int(row.top() * ratio); y < int(row.bottom() * ratio); ++y)
+            for (int x = 0; x < int(row.left() * ratio); ++x)
+                linePixels += shot.pixelColor(x, y) == CFoodTreeCtrl::kLineColor;
+        EXPECT_GT(linePixels, 0) << "no line beside \"Juices\"";
+    }
     emit tree->itemClicked(root->child(0), 0);
     EXPECT_FALSE(root->child(0)->isExpanded());
     emit tree->itemClicked(root, 0);

@@ -3,6 +3,7 @@
 #include "FoodIcons.h"
 
 #include <QHeaderView>
+#include <QPainter>
 
 namespace {
 
@@ -20,9 +21,33 @@ CFoodTreeCtrl::CFoodTreeCtrl(RecordStore& store, QWidget* parent) : QTreeWidget(
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIndentation(14);
     setIconSize(QSize(16, 16));
-    // No open and close buttons: the tap on the row does it.
-    setStyleSheet(QStringLiteral("QTreeView::branch { image: none; border-image: none; }"));
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { ToggleFolder(item); });
+}
+
+const QColor CFoodTreeCtrl::kLineColor(128, 128, 128);
+
+void CFoodTreeCtrl::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const
+{
+    // No open and close buttons (a tap on the row opens and closes): only the lines.
+    const int indent = indentation();
+    const int mid = rect.top() + rect.height() / 2;
+    auto hasNext = [](const QModelIndex& i) { return i.sibling(i.row() + 1, 0).isValid(); };
+    painter->save();
+    painter->setPen(QPen(kLineColor, 1, Qt::DotLine));
+    // The item's own column: down from its parent's line, across to the item.
+    int x = rect.right() + 1 - indent;
+    if (x >= rect.left()) {
+        const int cx = x + indent / 2;
+        painter->drawLine(cx, mid, rect.right(), mid);
+        painter->drawLine(cx, rect.top(), cx, hasNext(index) ? rect.bottom() : mid);
+    }
+    // The columns of the ancestors that have folders after them.
+    for (QModelIndex a = index.parent(); a.isValid() && x - indent >= rect.left(); a = a.parent()) {
+        x -= indent;
+        if (hasNext(a))
+            painter->drawLine(x + indent / 2, rect.top(), x + indent / 2, rect.bottom());
+    }
+    painter->restore();
 }
 
 quint32 CFoodTreeCtrl::FolderId(const QTreeWidgetItem* item)

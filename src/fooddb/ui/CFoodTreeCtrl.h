@@ -39,10 +39,15 @@ public:
     void StartLabelEdit(QTreeWidgetItem* item);
     bool IsEditingLabel() const { return m_editing != nullptr; }
 
+    // The colour of the lines that join the folders.
+    static const QColor kLineColor;
+
 signals:
     void labelEdited(quint32 folderId, const QString& text);
 
 protected:
+    // Lines join each folder to its parent; there are no open and close buttons.
+    void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
