@@ -261,3 +261,17 @@ TEST_F(FoodDialogsTest, DetailsApplyAndReadOnly)
     CFoodDetailsDlg locked(form.Food(), true, m_box);
     EXPECT_TRUE(Control<CColorEdit>(&locked, 1034)->IsLocked());
 }
+
+TEST_F(FoodDialogsTest, DetailsShowTheSharesOfTheAmountsAsTyped)
+{
+    AddFood(100001, "Mine", 100, 10, 50);
+    auto d = Properties(100001);
+    Control<CColorEdit>(d.get(), 1023)->setText(QStringLiteral("2")); // 2 g fat in 50 g, not applied
+    double fatShare = -1;
+    OnNextModal([&fatShare](QWidget* w) {
+        fatShare = Control<CColorEdit>(w, 1042)->text().toDouble();
+        qobject_cast<QDialog*>(w)->reject();
+    });
+    d->Command(32824)->trigger();
+    EXPECT_NEAR(fatShare, 7600.0 / 161, 1e-9);
+}

@@ -3,6 +3,7 @@
 #include "CColorEdit.h"
 #include "CFoodDBDoc.h"
 #include "CFoodDetailsDlg.h"
+#include "FoodRecords.h"
 #include "CMealPropertiesDlg.h"
 #include "CNutrientDBDlg.h"
 #include "CServingSizesDlg.h"
@@ -236,6 +237,8 @@ void CFoodPropertiesDlg::Details()
     if (!TakeShown())
         return;
     const bool readOnly = m_form.IsReadOnly();
+    // The shares of the amounts as they stand here, not as last applied.
+    ComputeFoodPercentages(m_form.Food().values);
     CFoodDetailsDlg details(m_form.Food(), readOnly, m_messages, this);
     details.exec();
     if (!readOnly)
