@@ -438,3 +438,17 @@ TEST_F(DiaryViewTest, HeadersEndInAnEllipsisAndRowsKeepTheirHeight)
     list->horizontalScrollBar()->setValue(list->horizontalScrollBar()->maximum() * 3 / 4);
     Shot(&Frame(), QStringLiteral("diary-nutrient-columns"));
 }
+
+TEST_F(DiaryViewTest, ADateHalfTypedInThePickerGreysTheNewEntries)
+{
+    Start();
+    CDatePicker* picker = Frame().DatePicker();
+    picker->setDate(QDate(2026, 12, 1)); // digits typed, Enter not yet pressed
+    EXPECT_EQ(Doc().CurrentDate(), m_env->TheClock().Today());
+    EXPECT_FALSE(Frame().Command(32812)->isEnabled());
+    EXPECT_FALSE(Frame().Command(32847)->isEnabled());
+    emit picker->editingFinished();
+    EXPECT_EQ(Doc().CurrentDate(), FileTime::FromDate(2026, 12, 1));
+    EXPECT_TRUE(Frame().Command(32812)->isEnabled());
+    EXPECT_TRUE(Frame().Command(32847)->isEnabled());
+}

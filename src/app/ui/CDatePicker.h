@@ -17,6 +17,8 @@ public:
 
     FileTime Date() const override;
     void SetDate(FileTime date) override;
+    // A date typed or picked but not yet applied (Enter, leaving the field or the calendar).
+    bool HasUnappliedDate() const { return date() != m_committed; }
 
 signals:
     void closeUp();

@@ -101,6 +101,8 @@ CFoodDBView::CFoodDBView(AppServices& services, QWidget* parent) : CFormView(ser
 
 bool CFoodDBView::CommandEnabled(int id) const
 {
+    if (id == 32812 || id == 32847)
+        return !m_picker || !m_picker->HasUnappliedDate();
     if (id != 32814 && id != 32815)
         return true;
     const QTreeWidgetItem* row = FirstSelectedRow();
@@ -129,8 +131,14 @@ void CFoodDBView::SetDatePicker(CDatePicker* picker)
     if (m_picker)
         disconnect(m_picker, nullptr, this, nullptr);
     m_picker = picker;
-    if (m_picker)
-        connect(m_picker, &CDatePicker::closeUp, this, [this] { DateChange(); });
+    if (m_picker) {
+        connect(m_picker, &CDatePicker::closeUp, this, [this] {
+            DateChange();
+            emit commandsChanged();
+        });
+        // A date half typed greys New meal and New exercise: the list still shows the old day.
+        connect(m_picker, &QDateEdit::dateChanged, this, &CFormView::commandsChanged);
+    }
 }
 
 void CFoodDBView::OnInitialUpdate()
@@ -406,7 +414,7 @@ bool CFoodDBView::OnCommand(int id)
 
 void CFoodDBView::OnDropDown(int commandId)
 {
-    if (commandId != 32812)
+    if (commandId != 32812 || !CommandEnabled(commandId))
         return;
     // New meal from a recently used food, ending as New meal does.
     CFoodDBDoc& doc = m_services.doc;

@@ -31,7 +31,8 @@ public:
     void SetDatePicker(CDatePicker* picker) override;
     void OnDropDown(int commandId) override;
     void OnDocumentUpdate() override;
-    // Delete and Properties have nothing to act on in the companion's row.
+    // Delete and Properties have nothing to act on in the companion's row; New meal and New
+    // exercise wait for a date typed in the picker to be applied.
     bool CommandEnabled(int id) const override;
 
     CStripedListCtrl* List() const { return m_list; }
