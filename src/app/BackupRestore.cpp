@@ -45,13 +45,14 @@ struct Tables
     };
     std::array<Entry, 7> All()
     {
-        return {{{&diary, "ZELDiary.bck", false},
-                 {&food, "ZELFood.bck", true},
-                 {&meal, "ZELMeal.bck", false},
-                 {&measures, "ZELMeasures.bck", true},
-                 {&profile, "ZELProfile.bck", false},
-                 {&subFood, "ZELSubfood.bck", true},
-                 {&tree, "ZELTree.bck", true}}};
+        const auto& f = BackupRestore::kFileNames;
+        return {{{&diary, f[0], false},
+                 {&food, f[1], true},
+                 {&meal, f[2], false},
+                 {&measures, f[3], true},
+                 {&profile, f[4], false},
+                 {&subFood, f[5], true},
+                 {&tree, f[6], true}}};
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <array>
+
 class Clock;
 class IMessageBox;
 class IWaitCursor;
@@ -13,6 +15,11 @@ class RecordStore;
 class BackupRestore
 {
 public:
+    // The backup files, in the order they are written.
+    static constexpr std::array<const char*, 7> kFileNames = {
+        "ZELDiary.bck",   "ZELFood.bck",    "ZELMeal.bck", "ZELMeasures.bck",
+        "ZELProfile.bck", "ZELSubfood.bck", "ZELTree.bck"};
+
     BackupRestore(RecordStore& store, const Clock& clock, const QString& folder, IMessageBox* messages,
                   IWaitCursor* waitCursor);
 

@@ -112,23 +112,6 @@ bool SortsFromText(const QString& text, std::array<SortOrder, 4>* sorts, int* co
     return true;
 }
 
-// The page count in the header is valid when its change counter matches; a file shorter than
-// those pages lost its end.
-bool WholeLength(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return true; // SQLite has just read it; what it says counts
-    const qint64 size = file.size();
-    const QByteArray header = file.read(100);
-    if (header.size() < 100)
-        return size == 0;
-    const auto b = [&](int i) { return static_cast<quint32>(static_cast<quint8>(header[i])); };
-    const auto u32 = [&](int i) { return (b(i) << 24) | (b(i + 1) << 16) | (b(i + 2) << 8) | b(i + 3); };
-    const quint32 pageSize = b(16) == 0 && b(17) == 1 ? 65536u : (b(16) << 8) | b(17);
-    return u32(92) != u32(24) || static_cast<qint64>(u32(28)) * pageSize <= size;
-}
-
 // What a failed SQLite call means to the user, and what to do about it.
 QString FailureReason(int code)
 {
@@ -227,6 +210,7 @@ std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* e
     const QByteArray header = file.read(100);
     file.close();
     const bool fresh = size == 0;
+    bool wholeLength = true;
     if (!fresh) {
         if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
             return fail(OpenError::NotAStore);
@@ -234,6 +218,11 @@ std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* e
         const quint32 appId = (b(68) << 24) | (b(69) << 16) | (b(70) << 8) | b(71);
         if (appId != kApplicationId)
             return fail(OpenError::ForeignStore);
+        // The page count in the header is valid when its change counter matches; a file
+        // shorter than those pages lost its end (judged below, and only without a log).
+        const auto u32 = [&](int i) { return (b(i) << 24) | (b(i + 1) << 16) | (b(i + 2) << 8) | b(i + 3); };
+        const quint32 pageSize = b(16) == 0 && b(17) == 1 ? 65536u : (b(16) << 8) | b(17);
+        wholeLength = u32(92) != u32(24) || static_cast<qint64>(u32(28)) * pageSize <= size;
     }
     // A store whose last session did not end cleanly (its log is still there) gets the full page
     // check; otherwise the header and the layout are checked, which keeps the start quick.
@@ -291,7 +280,7 @@ std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* e
                 return failCode(rc);
             if (check != QLatin1String("ok"))
                 return fail(OpenError::Damaged, check);
-        } else if (!WholeLength(path)) {
+        } else if (!wholeLength) {
             // Without a log the file alone holds every page, so one shorter than its header's
             // page count lost its end. With a log, SQLite reads the missing pages from it and
             // its own check above is the judge.

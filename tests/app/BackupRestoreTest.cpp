@@ -215,8 +215,7 @@ TEST_F(BackupRestoreTest, TheDefaultDatabaseRoundTripsByteForByte)
     ASSERT_TRUE(AppEnvironment::InstallDefaultDatabase(folders, nullptr));
     NutrientImport(Store(), nullptr, nullptr).ImportDefaultDatabase(folders);
     Fill(); // and a diary
-    const char* files[] = {"ZELDiary.bck",   "ZELFood.bck",    "ZELMeal.bck", "ZELMeasures.bck",
-                           "ZELProfile.bck", "ZELSubfood.bck", "ZELTree.bck"};
+    const auto& files = BackupRestore::kFileNames;
     ASSERT_TRUE(m_backup->BackupAll());
     std::vector<QByteArray> first;
     for (const char* f : files)
@@ -224,16 +223,9 @@ TEST_F(BackupRestoreTest, TheDefaultDatabaseRoundTripsByteForByte)
     EXPECT_GT(first[1].size(), 1000000);
     ASSERT_TRUE(m_backup->RestoreAll());
     ASSERT_TRUE(m_backup->BackupAll());
-    for (size_t i = 0; i < std::size(files); ++i)
+    for (size_t i = 0; i < files.size(); ++i)
         EXPECT_TRUE(Bytes(files[i]) == first[i]) << files[i];
 }
-
-namespace {
-
-const char* const kBackupFiles[] = {"ZELDiary.bck",   "ZELFood.bck",    "ZELMeal.bck", "ZELMeasures.bck",
-                                    "ZELProfile.bck", "ZELSubfood.bck", "ZELTree.bck"};
-
-} // namespace
 
 TEST_F(BackupRestoreTest, EveryTextTheProgramTakesRoundTripsByteForByte)
 {
@@ -266,13 +258,13 @@ TEST_F(BackupRestoreTest, EveryTextTheProgramTakesRoundTripsByteForByte)
     const auto before = Everything();
     ASSERT_TRUE(m_backup->BackupAll());
     std::vector<QByteArray> first;
-    for (const char* f : kBackupFiles)
+    for (const char* f : BackupRestore::kFileNames)
         first.push_back(Bytes(f));
     ASSERT_TRUE(m_backup->RestoreAll()) << m_box.Texts().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(Everything(), before);
     ASSERT_TRUE(m_backup->BackupAll());
-    for (size_t i = 0; i < std::size(kBackupFiles); ++i)
-        EXPECT_TRUE(Bytes(kBackupFiles[i]) == first[i]) << kBackupFiles[i];
+    for (size_t i = 0; i < BackupRestore::kFileNames.size(); ++i)
+        EXPECT_TRUE(Bytes(BackupRestore::kFileNames[i]) == first[i]) << BackupRestore::kFileNames[i];
 }
 
 TEST_F(BackupRestoreTest, FilesFromOtherSystemsAndOlderWritersRestore)
@@ -292,11 +284,11 @@ TEST_F(BackupRestoreTest, FilesFromOtherSystemsAndOlderWritersRestore)
          [](QByteArray b) { return b.isEmpty() ? b : b.replace("\n", "\r\n") + "\r\n"; }},
     };
     std::vector<QByteArray> good;
-    for (const char* f : kBackupFiles)
+    for (const char* f : BackupRestore::kFileNames)
         good.push_back(Bytes(f));
     for (const Case& c : cases) {
-        for (size_t i = 0; i < std::size(kBackupFiles); ++i)
-            Put(kBackupFiles[i], c.change(good[i]));
+        for (size_t i = 0; i < BackupRestore::kFileNames.size(); ++i)
+            Put(BackupRestore::kFileNames[i], c.change(good[i]));
         CFoodTable(Store()).NewRecord(99);
         m_box = RecordingMessageBox();
         EXPECT_TRUE(m_backup->RestoreAll())
@@ -321,7 +313,7 @@ TEST_F(BackupRestoreTest, AFailedBackupLeavesThePreviousSetAsItWas)
     Fill();
     ASSERT_TRUE(m_backup->BackupAll());
     std::vector<QByteArray> old;
-    for (const char* f : kBackupFiles)
+    for (const char* f : BackupRestore::kFileNames)
         old.push_back(Bytes(f));
     CFoodTable(Store()).NewRecord(55); // a change the next backup would carry
 
@@ -331,8 +323,8 @@ TEST_F(BackupRestoreTest, AFailedBackupLeavesThePreviousSetAsItWas)
     EXPECT_FALSE(m_backup->BackupAll());
     EXPECT_EQ(m_box.Texts().last(), QStringLiteral("Error performing backup! Do not restore data before a "
                                                    "backup is performed successfully!"));
-    for (size_t i = 0; i < std::size(kBackupFiles); ++i)
-        EXPECT_TRUE(Bytes(kBackupFiles[i]) == old[i]) << kBackupFiles[i];
+    for (size_t i = 0; i < BackupRestore::kFileNames.size(); ++i)
+        EXPECT_TRUE(Bytes(BackupRestore::kFileNames[i]) == old[i]) << BackupRestore::kFileNames[i];
     QDir(File("ZELMeal.bck") + QStringLiteral(".new")).removeRecursively();
     // Nothing of the failed attempt is left beside the set.
     EXPECT_EQ(QDir(m_folder).entryList(QDir::Files).size(), 7);
@@ -355,7 +347,7 @@ TEST_F(BackupRestoreTest, BackupFilesArePrivateAndLinksAreReplacedNotWrittenThro
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("keep me"));
     EXPECT_FALSE(QFileInfo(File("ZELFood.bck")).isSymLink());
-    for (const char* f : kBackupFiles) {
+    for (const char* f : BackupRestore::kFileNames) {
         struct stat info = {};
         ASSERT_EQ(::stat(QFile::encodeName(File(f)).constData(), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, 0600u) << f;

@@ -15,11 +15,6 @@
 
 namespace {
 
-QStringList Words(const char* text)
-{
-    return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
 mode_t ModeOf(const QString& path)
 {
     struct stat info = {};

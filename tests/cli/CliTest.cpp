@@ -3,15 +3,6 @@
 #include <QDir>
 #include <QFile>
 
-namespace {
-
-QStringList Words(const char* text)
-{
-    return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
-} // namespace
-
 TEST_F(CliTest, ADayFromProfileToEntries)
 {
     EXPECT_EQ(Cli(Words("profile new Anna")).out, QStringLiteral("1\n"));

@@ -1,5 +1,6 @@
 // The program killed at any moment of its work: the next start opens, the check passes, and the
 // data is all or nothing for an import or a restore and complete for every reported save.
+#include "BackupRestore.h"
 #include "CDiaryTable.h"
 #include "CMealTable.h"
 #include "CTreeTable.h"
@@ -15,14 +16,6 @@
 #include <signal.h>
 
 namespace {
-
-QStringList Words(const char* text)
-{
-    return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
-const char* const kFiles[] = {"ZELDiary.bck",   "ZELFood.bck",    "ZELMeal.bck", "ZELMeasures.bck",
-                              "ZELProfile.bck", "ZELSubfood.bck", "ZELTree.bck"};
 
 QByteArray Bytes(const QString& path)
 {
@@ -130,7 +123,7 @@ TEST_F(CrashTest, KilledAtAnyMomentNothingIsHalfDone)
     ASSERT_GT(imported, 7000u);
     ASSERT_EQ(Cli(Words("backup")).code, 0);
     QDir().mkpath(m_home.filePath(QStringLiteral("full-set")));
-    for (const char* f : kFiles)
+    for (const char* f : BackupRestore::kFileNames)
         CopyFile(m_docs + QLatin1Char('/') + QLatin1String(f),
                  m_home.filePath(QStringLiteral("full-set/")) + QLatin1String(f));
     Checkpoint();
@@ -165,12 +158,12 @@ TEST_F(CrashTest, KilledAtAnyMomentNothingIsHalfDone)
     const qint64 backupSpan = Span(cli, Words("backup"));
     for (int round = 0; round < kRounds; ++round) {
         ResetStore(base);
-        for (const char* f : kFiles)
+        for (const char* f : BackupRestore::kFileNames)
             CopyFile(m_home.filePath(QStringLiteral("full-set/")) + QLatin1String(f),
                      m_docs + QLatin1Char('/') + QLatin1String(f));
         RunAndKill(cli, Words("backup"), backupSpan);
         ExpectCheckPasses("backup", round);
-        for (const char* f : kFiles) {
+        for (const char* f : BackupRestore::kFileNames) {
             const QString path = m_docs + QLatin1Char('/') + QLatin1String(f);
             ASSERT_TRUE(QFile::exists(path)) << f << " lost in backup round " << round;
         }

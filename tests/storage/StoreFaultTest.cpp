@@ -36,12 +36,6 @@ struct Operation
     std::function<void(RecordStore&, const Clock&, const QString& docs, bool reported)> check;
 };
 
-quint32 CountOf(RecordStore& store, CDbTable&& table)
-{
-    (void)store;
-    return table.Count();
-}
-
 DayRecord StoredDay(RecordStore& store, const Clock& clock)
 {
     CDiaryTable days(store, clock);
@@ -55,9 +49,6 @@ QByteArray FileBytes(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
-
-const char* const kFiles[] = {"ZELDiary.bck",   "ZELFood.bck",    "ZELMeal.bck", "ZELMeasures.bck",
-                              "ZELProfile.bck", "ZELSubfood.bck", "ZELTree.bck"};
 
 class StoreFaultTest : public ::testing::Test
 {
@@ -118,7 +109,7 @@ protected:
         for (const char* suffix : {"", "-wal", "-shm"})
             QFile::remove(path + QLatin1String(suffix));
         QFile::copy(m_dir.filePath(QStringLiteral("template.db")), path);
-        for (const char* f : kFiles) {
+        for (const char* f : BackupRestore::kFileNames) {
             QFile::remove(m_docs + QLatin1Char('/') + QLatin1String(f));
             QFile::copy(m_dir.filePath(QStringLiteral("set/") + QLatin1String(f)),
                         m_docs + QLatin1Char('/') + QLatin1String(f));
@@ -186,7 +177,7 @@ TEST_F(StoreFaultTest, NothingReportedDoneIsMissingAtAnyFailurePoint)
              return Outcome{id != 0};
          },
          [](RecordStore& store, const Clock& clock, const QString&, bool reported) {
-             const quint32 entries = CountOf(store, CMealTable(store));
+             const quint32 entries = CMealTable(store).Count();
              EXPECT_TRUE(entries == 1 || entries == 2);
              if (reported) {
                  EXPECT_EQ(entries, 2u);
@@ -214,7 +205,7 @@ TEST_F(StoreFaultTest, NothingReportedDoneIsMissingAtAnyFailurePoint)
              return Outcome{r.opened && r.stored && r.error.isEmpty() && r.added == 3};
          },
          [](RecordStore& store, const Clock&, const QString&, bool reported) {
-             const quint32 foods = CountOf(store, CFoodTable(store));
+             const quint32 foods = CFoodTable(store).Count();
              EXPECT_TRUE(foods == 1 || foods == 4) << foods; // all or nothing
              if (reported)
                  EXPECT_EQ(foods, 4u);
@@ -224,7 +215,7 @@ TEST_F(StoreFaultTest, NothingReportedDoneIsMissingAtAnyFailurePoint)
              return Outcome{BackupRestore(store, clock, docs, nullptr, nullptr).RestoreAll()};
          },
          [](RecordStore& store, const Clock&, const QString&, bool reported) {
-             const quint32 foods = CountOf(store, CFoodTable(store));
+             const quint32 foods = CFoodTable(store).Count();
              EXPECT_TRUE(foods == 1 || foods == 41) << foods; // all or nothing
              if (reported)
                  EXPECT_EQ(foods, 41u);
@@ -233,15 +224,16 @@ TEST_F(StoreFaultTest, NothingReportedDoneIsMissingAtAnyFailurePoint)
          {Fault::ReadError},
          [](RecordStore& store, const Clock& clock, const QString& docs) {
              std::vector<QByteArray> old;
-             for (const char* f : kFiles)
+             for (const char* f : BackupRestore::kFileNames)
                  old.push_back(FileBytes(docs + QLatin1Char('/') + QLatin1String(f)));
              RecordingMessageBox box;
              const bool ok = BackupRestore(store, clock, docs, &box, nullptr).BackupAll();
              EXPECT_EQ(box.Texts().last() == QStringLiteral("Backup is finished!"), ok);
              if (!ok) {
-                 for (size_t i = 0; i < std::size(kFiles); ++i)
-                     EXPECT_TRUE(FileBytes(docs + QLatin1Char('/') + QLatin1String(kFiles[i])) == old[i])
-                         << kFiles[i];
+                 for (size_t i = 0; i < BackupRestore::kFileNames.size(); ++i)
+                     EXPECT_TRUE(FileBytes(docs + QLatin1Char('/') +
+                                           QLatin1String(BackupRestore::kFileNames[i])) == old[i])
+                         << BackupRestore::kFileNames[i];
              }
              return Outcome{ok};
          },

@@ -10,6 +10,12 @@
 
 #include <gtest/gtest.h>
 
+// A command line written as one text: "meal add --food 7".
+inline QStringList Words(const char* text)
+{
+    return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
 struct Result
 {
     int code = -1;

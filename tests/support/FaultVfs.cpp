@@ -285,11 +285,11 @@ int Calls()
 
 void ArmFromEnvironment()
 {
-    const char* spec = std::getenv("VELLAMO_TEST_FAULT");
-    if (!spec)
+    const char* armed = std::getenv("VELLAMO_TEST_FAULT");
+    if (!armed)
         return;
     Install();
-    const std::string s(spec);
+    const std::string s(armed);
     const size_t colon = s.find(':');
     const std::string kind = s.substr(0, colon);
     const int after = colon == std::string::npos ? 0 : std::atoi(s.c_str() + colon + 1);
