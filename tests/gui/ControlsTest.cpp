@@ -1,4 +1,5 @@
 #include "CColorEdit.h"
+#include "CDateEdit.h"
 #include "CTransparentStatic.h"
 #include "GuiFixture.h"
 
@@ -12,7 +13,61 @@ class ControlsTest : public GuiTest
 {
 };
 
+// A date field showing 10 December 2026 in a format, clicked on a character (or sent Home
+// when at is -1), then typed into.
+struct DateTyping
+{
+    const char* name;
+    const char* format;
+    int at;
+    const char* typed;
+    QDate expected;
+};
+
+void PrintTo(const DateTyping& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class DateTypingTest : public ControlsTest, public ::testing::WithParamInterface<DateTyping>
+{
+};
+
 } // namespace
+
+TEST_P(DateTypingTest, DigitsReplaceThePartPointedAt)
+{
+    const DateTyping& c = GetParam();
+    QWidget form;
+    auto* edit = new CDateEdit(&form);
+    edit->setLocale(QLocale::c());
+    edit->setCalendarPopup(true);
+    edit->setDisplayFormat(QString::fromLatin1(c.format));
+    edit->setGeometry(0, 0, 100, 22);
+    edit->setDate(QDate(2026, 12, 10));
+    if (c.at >= 0) {
+        ClickAndType(edit, c.at, QString::fromLatin1(c.typed));
+    } else {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Home);
+        QTest::keyClicks(edit, QString::fromLatin1(c.typed));
+    }
+    EXPECT_EQ(edit->date(), c.expected) << edit->text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, DateTypingTest,
+    ::testing::Values(DateTyping{"DayFirstYear", "dd-MM-yyyy", 8, "2031", QDate(2031, 12, 10)},
+                      DateTyping{"DayFirstMonth", "dd-MM-yyyy", 4, "07", QDate(2026, 7, 10)},
+                      DateTyping{"DayFirstHome", "dd-MM-yyyy", -1, "17", QDate(2026, 12, 17)},
+                      DateTyping{"MonthFirstDay", "MM-dd-yyyy", 3, "17", QDate(2026, 12, 17)},
+                      DateTyping{"MonthFirstOneDigit", "MM-dd-yyyy", 0, "3", QDate(2026, 3, 10)},
+                      DateTyping{"BarDay", "dd MMM yy", 0, "05", QDate(2026, 12, 5)},
+                      DateTyping{"BarMonthName", "dd MMM yy", 4, "Mar", QDate(2026, 3, 10)},
+                      DateTyping{"BarYear", "dd MMM yy", 8, "27", QDate(2027, 12, 10)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ControlsTest, ColorEditSwapsColoursWithTheFocusAndALockedOneTakesNoInput)
 {

@@ -451,4 +451,7 @@ TEST_F(DiaryViewTest, ADateHalfTypedInThePickerGreysTheNewEntries)
     EXPECT_EQ(Doc().CurrentDate(), FileTime::FromDate(2026, 12, 1));
     EXPECT_TRUE(Frame().Command(32812)->isEnabled());
     EXPECT_TRUE(Frame().Command(32847)->isEnabled());
+    // Digits typed where the user points at the day.
+    ClickAndType(picker, 1, QStringLiteral("05"));
+    EXPECT_EQ(picker->date(), QDate(2026, 12, 5));
 }

@@ -36,6 +36,8 @@ TEST_F(ProfileViewTest, DerivedFiguresAndApply)
     EXPECT_EQ(View().Edit(1016)->text(), QStringLiteral("4900"));
     EXPECT_EQ(View().Edit(1007)->text(), QStringLiteral("90"));
     Shot(&Frame(), QStringLiteral("profile-view"));
+    ClickAndType(View().StartDatePicker(), 9, QStringLiteral("2025"));
+    EXPECT_EQ(View().StartDatePicker()->date(), QDate(2025, 1, 1));
 
     // A height out of range: told, nothing stored.
     View().Edit(1006)->setText(QStringLiteral("1000000"));

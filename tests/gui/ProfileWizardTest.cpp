@@ -296,7 +296,24 @@ TEST_F(ProfileWizardTest, APlanThatContradictsItselfIsRefused)
     Click(sheet, 1013);
     EXPECT_EQ(sheet.ActivePage(), 2);
     EXPECT_EQ(m_box.ShownBoxes().back().icon, IMessageBox::Icon::Stop);
-    EXPECT_EQ(m_box.Texts().last(), QStringLiteral("The target date cannot be before the start date of the diet."));
+    EXPECT_EQ(m_box.Texts().last(),
+              QStringLiteral("The target date cannot be before the start date of the diet."));
     EXPECT_EQ(Control<QDateEdit>(sheet.Page(2), 1148)->date(), QDate(2004, 3, 5).addDays(-30));
     EXPECT_EQ(Doc().Profile().weeklyLoss, 0.5);
+}
+
+TEST_F(ProfileWizardTest, DateFieldsTakeDigitsTypedWhereTheUserPoints)
+{
+    CProfilePropertySheet sheet(QStringLiteral("Profile Settings"), Doc(), m_box);
+    sheet.show();
+    sheet.SetActivePage(1);
+    auto* start = Control<QDateEdit>(sheet.Page(1), 1196);
+    ClickAndType(start, 8, QStringLiteral("2005")); // the year of 05-03-2004
+    EXPECT_EQ(start->date(), QDate(2005, 3, 5));
+    ClickAndType(start, 1, QStringLiteral("17"));
+    EXPECT_EQ(start->date(), QDate(2005, 3, 17));
+    sheet.SetActivePage(2);
+    auto* target = Control<QDateEdit>(sheet.Page(2), 1148);
+    ClickAndType(target, 4, QStringLiteral("09"));
+    EXPECT_EQ(target->date().month(), 9);
 }

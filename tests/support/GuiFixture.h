@@ -5,11 +5,15 @@
 #include "CMainFrame.h"
 #include "CNutritionApp.h"
 #include "IWaitCursor.h"
+#include "QtPrinters.h"
 #include "RecordingMessageBox.h"
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QDir>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -94,6 +98,22 @@ protected:
             if (w->property("id").toInt() == id)
                 return w;
         return nullptr;
+    }
+
+    // Clicks a date field on the character at index of its text, as a user points at a
+    // part of the date, then types there.
+    static void ClickAndType(QDateEdit* edit, int index, const QString& typed)
+    {
+        edit->window()->show();
+        QApplication::setActiveWindow(edit->window());
+        auto* line = edit->findChild<QLineEdit*>();
+        const QFontMetrics metrics(line->font());
+        const QString text = line->text();
+        const int x = line->contentsRect().left() + line->textMargins().left() + 2 +
+                      metrics.horizontalAdvance(text.left(index)) +
+                      metrics.horizontalAdvance(text.at(index)) / 2;
+        QTest::mouseClick(line, Qt::LeftButton, {}, QPoint(x, line->height() / 2));
+        QTest::keyClicks(edit, typed);
     }
 
     // Renders a widget into the build folder's screenshots, at the zoom of the tests.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -17,4 +18,9 @@ inline void PrintTo(const QStringList& l, std::ostream* os)
     for (const QString& s : l)
         *os << '"' << s.toStdString() << "\" ";
     *os << '}';
+}
+
+inline void PrintTo(const QDate& d, std::ostream* os)
+{
+    *os << d.toString(Qt::ISODate).toStdString();
 }

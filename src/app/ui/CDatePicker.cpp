@@ -5,7 +5,7 @@
 
 #include <QCalendarWidget>
 
-CDatePicker::CDatePicker(QWidget* parent) : QDateEdit(parent)
+CDatePicker::CDatePicker(QWidget* parent) : CDateEdit(parent)
 {
     setProperty("id", kId);
     setDisplayFormat(QStringLiteral("dd MMM yy"));

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "CDateEdit.h"
 #include "IDatePicker.h"
-
-#include <QDateEdit>
 
 // The date picker of the date bar (id 29305, 78 x 21, "dd MMM yy"). It reports a committed
 // date once: when a date is picked from its calendar or typed and left.
-class CDatePicker : public QDateEdit, public IDatePicker
+class CDatePicker : public CDateEdit, public IDatePicker
 {
     Q_OBJECT
 

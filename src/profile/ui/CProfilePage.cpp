@@ -1,11 +1,11 @@
 #include "CProfilePage.h"
 
+#include "CDateEdit.h"
 #include "CFoodDBDoc.h"
 #include "CTransparentStatic.h"
 #include "LocalDateTime.h"
 #include "ProgramFont.h"
 
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -80,7 +80,7 @@ void CProfilePage::AddPageButtons(int buttons)
 
 QDateEdit* CProfilePage::DatePicker(int id)
 {
-    auto* picker = new QDateEdit(this);
+    auto* picker = new CDateEdit(this);
     picker->setProperty("id", id);
     picker->setCalendarPopup(true);
     picker->setLocale(QLocale::c());

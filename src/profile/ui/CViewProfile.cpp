@@ -2,6 +2,7 @@
 
 #include "CBmiTableDlg.h"
 #include "CColorEdit.h"
+#include "CDateEdit.h"
 #include "CDietGoalsDlg.h"
 #include "CFoodDBDoc.h"
 #include "CMealsPatternDlg.h"
@@ -15,7 +16,6 @@
 #include "NumberFormat.h"
 #include "ProgramFont.h"
 
-#include <QDateEdit>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPainter>
@@ -67,7 +67,7 @@ CViewProfile::CViewProfile(AppServices& services, QWidget* parent) : CFormView(s
     heading->setGeometry(4, 84, 56, 18);
 
     Label(this, QStringLiteral("Start:"), 4, 108, 36);
-    m_startDate = new QDateEdit(this);
+    m_startDate = new CDateEdit(this);
     m_startDate->setCalendarPopup(true);
     m_startDate->setLocale(QLocale::c());
     m_startDate->setFont(ProgramFont(11));
