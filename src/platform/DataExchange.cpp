@@ -8,11 +8,18 @@ namespace DataExchange {
 
 namespace {
 
-// The whole text, blanks around it aside, must be the number.
+// The whole text, blanks around it aside, must be the number. A comma is the decimal separator
+// many people write ("72,5"); it is never read as a thousands separator, so no text is taken
+// for a number a thousand times larger.
 bool Whole(const QString& text, double* value)
 {
+    QString t = text.trimmed();
+    if (t.count(QLatin1Char(',')) == 1 && !t.contains(QLatin1Char('.')))
+        t.replace(QLatin1Char(','), QLatin1Char('.'));
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
-    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
+    const double v = c.toDouble(t, &ok);
     if (!ok || !std::isfinite(v))
         return false;
     *value = v;

@@ -455,3 +455,34 @@ TEST_F(DiaryViewTest, ADateHalfTypedInThePickerGreysTheNewEntries)
     ClickAndType(picker, 1, QStringLiteral("05"));
     EXPECT_EQ(picker->date(), QDate(2026, 12, 5));
 }
+
+TEST_F(DiaryViewTest, TheWeightTakesADecimalCommaAndRefusesWhatIsNotANumber)
+{
+    struct Case
+    {
+        const char* typed;
+        double storedLbs; // what the day keeps; -1: refused, the earlier 150 lbs stays
+    };
+    const Case cases[] = {{"72,5", 72.5}, {"72.5", 72.5}, {"72,5,1", -1}, {"abc", -1}, {"", 0}};
+    Start();
+    Frame().activateWindow();
+    QApplication::setActiveWindow(&Frame());
+    for (const Case& c : cases) {
+        Doc().SaveDay(150 * 0.4536, {});
+        Doc().UpdateAllViews();
+        m_box.Clear();
+        Diary().WeightField()->setFocus();
+        Diary().WeightField()->setText(QString::fromLatin1(c.typed));
+        Diary().List()->setFocus(); // the field is left
+        const double stored = Doc().StoredWeightOnDay(m_env->TheClock().Today());
+        if (c.storedLbs >= 0) {
+            EXPECT_NEAR(stored, c.storedLbs * 0.4536, 1e-9) << c.typed;
+            EXPECT_TRUE(m_box.Texts().isEmpty()) << c.typed;
+        } else {
+            EXPECT_NEAR(stored, 150 * 0.4536, 1e-9) << c.typed;
+            EXPECT_EQ(m_box.Texts(), QStringList{QStringLiteral("Please enter a number.")}) << c.typed;
+            EXPECT_TRUE(Diary().WeightField()->hasFocus()) << c.typed;
+            EXPECT_EQ(Diary().WeightField()->selectedText(), QString::fromLatin1(c.typed)) << c.typed;
+        }
+    }
+}

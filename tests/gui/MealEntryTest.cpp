@@ -121,11 +121,15 @@ TEST_F(MealEntryTest, ServingSizeTimeAndRefusedWeight)
     dialog.accept();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(m_box.Texts().last(), QStringLiteral("Please enter a number."));
-    Control<QLineEdit>(&dialog, 1006)->setText(QStringLiteral("500"));
+    Control<QLineEdit>(&dialog, 1006)->setText(QStringLiteral("72,5,1"));
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(m_box.Texts().size(), 2);
+    Control<QLineEdit>(&dialog, 1006)->setText(QStringLiteral("500,5")); // a decimal comma
     dialog.accept();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.Result().servingName, QStringLiteral("loaf"));
-    EXPECT_EQ(dialog.Result().grams, 1000);
+    EXPECT_EQ(dialog.Result().grams, 1001);
     EXPECT_EQ(dialog.Result().hour, 13);
     EXPECT_EQ(dialog.Result().minute, 50);
 }

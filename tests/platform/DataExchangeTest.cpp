@@ -12,9 +12,23 @@ TEST(DataExchange, NumbersIntegersAndRanges)
         bool integer;
     };
     const Case cases[] = {
-        {"72.5", true, 72.5, false}, {" 80 ", true, 80, true}, {"-3", true, -3, true},
-        {"1e3", true, 1000, false},  {"", false, 0, false},    {"12abc", false, 0, false},
-        {"1,5", false, 0, false},    {"nan", false, 0, false}, {"inf", false, 0, false},
+        {"72.5", true, 72.5, false},
+        {" 80 ", true, 80, true},
+        {"-3", true, -3, true},
+        {"1e3", true, 1000, false},
+        {"", false, 0, false},
+        {"12abc", false, 0, false},
+        {"nan", false, 0, false},
+        {"inf", false, 0, false},
+        {"abc", false, 0, false},
+        // A comma is a decimal separator, never a thousands separator.
+        {"72,5", true, 72.5, false},
+        {" 1,5 ", true, 1.5, false},
+        {"1,234", true, 1.234, false},
+        {"72,5,1", false, 0, false},
+        {"1,234.5", false, 0, false},
+        {"1.234,5", false, 0, false},
+        {",", false, 0, false},
     };
     for (const Case& c : cases) {
         double v = -1;

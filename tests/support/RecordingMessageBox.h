@@ -31,6 +31,7 @@ public:
     }
 
     void Answer(Result r) { m_answers.push_back(r); }
+    void Clear() { m_shown.clear(); }
     const std::vector<Shown>& ShownBoxes() const { return m_shown; }
     QStringList Texts() const
     {

@@ -8,10 +8,10 @@
 #include "CWarningsDlg.h"
 #include "CommandIcons.h"
 #include "CompanionLink.h"
+#include "DataExchange.h"
 #include "IMessageBox.h"
 #include "Measures.h"
 #include "NumberFormat.h"
-#include "NumberText.h"
 #include "ProgramFont.h"
 #include "RequirementChecks.h"
 
@@ -67,6 +67,8 @@ CFoodDBView::CFoodDBView(AppServices& services, QWidget* parent) : CFormView(ser
     connect(m_weight, &CColorEdit::focusLost, this, [this] {
         // The weight is kept as soon as the field is left, and the companion hears of it.
         const bool changed = m_weight->text() != m_loadedWeight;
+        if (changed && !AcceptLeftField(m_weight))
+            return;
         SaveDay();
         NotifyCompanion();
         if (changed)
@@ -77,7 +79,7 @@ CFoodDBView::CFoodDBView(AppServices& services, QWidget* parent) : CFormView(ser
         m_params[k]->setProperty("id", kParamIds[k]);
         m_params[k]->setGeometry(DluRect(115, 15 + 13 * k, 25, 12));
         connect(m_params[k], &CColorEdit::focusLost, this, [this, k] {
-            if (m_params[k]->text() == m_loadedParams[k])
+            if (m_params[k]->text() == m_loadedParams[k] || !AcceptLeftField(m_params[k]))
                 return;
             SaveDay();
             RecomputeShown();
@@ -267,6 +269,33 @@ void CFoodDBView::RestoreColumnOrder(const QString& order)
         h->moveSection(h->visualIndex(logical[visual]), visual);
 }
 
+namespace {
+
+// A day value as typed: empty is 0 (none), anything else must be a number.
+bool TypedDayValue(const QString& text, double* value, QString* message = nullptr)
+{
+    if (text.trimmed().isEmpty()) {
+        *value = 0;
+        return true;
+    }
+    QString refused;
+    return DataExchange::ToNumber(text, value, message ? message : &refused);
+}
+
+} // namespace
+
+bool CFoodDBView::AcceptLeftField(CColorEdit* field)
+{
+    double value = 0;
+    QString message;
+    if (TypedDayValue(field->text(), &value, &message))
+        return true;
+    m_services.messages.Tell(message, IMessageBox::Icon::Warning);
+    field->setFocus();
+    field->selectAll();
+    return false;
+}
+
 void CFoodDBView::SaveDay()
 {
     CFoodDBDoc& doc = m_services.doc;
@@ -276,18 +305,21 @@ void CFoodDBView::SaveDay()
     const bool changedElsewhere = doc.RefreshIfChangedElsewhere();
     // A field left as it was shown keeps the stored value: the text is rounded to one decimal
     // (and maybe in other units), so reading it back would change a weight nobody touched.
+    // A text that is no number keeps the stored value too: it was told when the field was left.
     std::array<double, 4> params{};
     for (int k = 0; k < 4; ++k) {
+        double typed = 0;
         if (doc.Profile().paramNames[k].isEmpty())
             params[k] = 0; // hidden and empty
-        else if (m_params[k]->text() == m_loadedParams[k])
+        else if (m_params[k]->text() == m_loadedParams[k] || !TypedDayValue(m_params[k]->text(), &typed))
             params[k] = doc.Day().params[k];
         else
-            params[k] = NumberText::ToDouble(m_params[k]->text());
+            params[k] = typed;
     }
-    const double weight = m_weight->text() == m_loadedWeight
+    double typedWeight = 0;
+    const double weight = m_weight->text() == m_loadedWeight || !TypedDayValue(m_weight->text(), &typedWeight)
                               ? doc.Day().weight
-                              : DisplayToKg(NumberText::ToDouble(m_weight->text()));
+                              : DisplayToKg(typedWeight);
     doc.SaveDay(weight, params);
     doc.Profile().columnOrder = ColumnOrderText();
     doc.SaveProfile();

@@ -54,6 +54,8 @@ private:
     void Redraw();
     // After the weight or a day value was left changed: the figures that depend on it.
     void RecomputeShown();
+    // A day field left with a text that is no number is told, and the field keeps the focus.
+    bool AcceptLeftField(CColorEdit* field);
     void DateChange();
     void AfterChange(bool notify);
     void NotifyCompanion();
