@@ -2,6 +2,7 @@
 #include "CDateEdit.h"
 #include "CTransparentStatic.h"
 #include "GuiFixture.h"
+#include "QtMessageBox.h"
 
 #include <QClipboard>
 #include <QKeyEvent>
@@ -114,4 +115,14 @@ TEST_F(ControlsTest, TransparentStaticTitleAndBlink)
     EXPECT_NE(blinked, steady);
     title.SetBlink(CTransparentStatic::Blink::None);
     EXPECT_EQ(title.grab().toImage(), steady);
+}
+
+TEST_F(ControlsTest, WithoutAScreenNoQuestionIsAgreedTo)
+{
+    // Offscreen nobody can answer: a question is answered Cancel, so nothing is deleted or done.
+    QtMessageBox box;
+    EXPECT_FALSE(box.AskBeforeDeleting(QStringLiteral("Are you sure you want to delete this profile?")));
+    EXPECT_FALSE(box.Ask(QStringLiteral("Are you sure?")));
+    EXPECT_EQ(box.Show(QStringLiteral("Done."), IMessageBox::Icon::Information, IMessageBox::Buttons::Ok),
+              IMessageBox::Result::Ok);
 }

@@ -14,8 +14,9 @@ bool QtMessageBox::HasScreen()
 IMessageBox::Result QtMessageBox::Show(const QString& text, Icon icon, Buttons buttons)
 {
     if (!HasScreen()) {
+        // Nobody can answer: the text is told on standard error and no question is agreed to.
         std::fprintf(stderr, "Vellamo: %s\n", qPrintable(text));
-        return Result::Ok;
+        return buttons == Buttons::Ok ? Result::Ok : Result::Cancel;
     }
     QMessageBox box(m_parent);
     box.setWindowTitle(QStringLiteral("Vellamo"));

@@ -5,7 +5,8 @@
 class QWidget;
 
 // Message boxes as real dialogs with the program's title. On a platform with no screen to show
-// them on (offscreen, minimal), the text goes to standard error and the default answer is OK.
+// them on (offscreen, minimal), the text goes to standard error and a question is answered
+// Cancel: nothing is deleted or done that nobody agreed to.
 class QtMessageBox : public IMessageBox
 {
 public:
