@@ -9,12 +9,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
+#include <QLockFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <sqlite3.h>
+
+#include <thread>
 
 namespace {
 
@@ -93,42 +99,148 @@ TEST(Startup, AStoreThatCannotBeReadIsNamedAndLeftAsItIs)
     }
 }
 
+namespace {
+
+// A private runtime folder for the test and the programs it starts, as the session gives one.
+class RuntimeFolder
+{
+public:
+    RuntimeFolder() : m_old(qgetenv("XDG_RUNTIME_DIR")) { qputenv("XDG_RUNTIME_DIR", m_dir.path().toUtf8()); }
+    ~RuntimeFolder() { qputenv("XDG_RUNTIME_DIR", m_old); }
+    QString Path() const { return m_dir.path(); }
+    QStringList Files() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::System); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_old;
+};
+
+QProcessEnvironment ProgramEnvironment(const QString& home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VELLAMO_HOME"), home);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return env;
+}
+
+QCoreApplication* EnsureApplication()
+{
+    static int argc = 1;
+    static char arg0[] = "app_tests";
+    static char* argv[] = {arg0, nullptr};
+    return QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
+}
+
+} // namespace
+
 TEST(Startup, ASecondStartBringsTheFirstToTheFrontAndEnds)
 {
-    int argc = 1;
-    char arg0[] = "app_tests";
-    char* argv[] = {arg0, nullptr};
-    QCoreApplication* app = QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
-
+    QCoreApplication* app = EnsureApplication();
+    const RuntimeFolder runtime;
     QTemporaryDir dir;
     const DataFolders folders = DataFolders::ForHome(dir.path());
     ASSERT_TRUE(folders.EnsureExists(nullptr));
-    // The first instance, here in the test: it listens and counts the requests to come forward.
-    SingleInstance first(folders.StorePath());
-    ASSERT_TRUE(first.Listen());
-    int raised = 0;
-    QObject::connect(&first, &SingleInstance::raiseRequested, [&raised] { ++raised; });
+    {
+        // The first instance, here in the test: it listens and counts the requests to come forward.
+        SingleInstance first(folders.StorePath());
+        ASSERT_EQ(first.Start(), SingleInstance::Claim::First);
+        EXPECT_TRUE(first.SocketPath().startsWith(runtime.Path()));
+        int raised = 0;
+        QObject::connect(&first, &SingleInstance::raiseRequested, [&raised] { ++raised; });
 
-    QProcess second;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("VELLAMO_HOME"), dir.path());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    second.setProcessEnvironment(env);
-    second.start(QStringLiteral(VELLAMO_BIN), {});
-    QElapsedTimer t;
-    t.start();
-    while (second.state() != QProcess::NotRunning && t.elapsed() < 20000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        second.waitForFinished(10);
+        QProcess second;
+        second.setProcessEnvironment(ProgramEnvironment(dir.path()));
+        second.start(QStringLiteral(VELLAMO_BIN), {});
+        QElapsedTimer t;
+        t.start();
+        while (second.state() != QProcess::NotRunning && t.elapsed() < 20000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            second.waitForFinished(10);
+        }
+        ASSERT_EQ(second.state(), QProcess::NotRunning) << "the second start did not end";
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 0);
+        EXPECT_EQ(raised, 1);
+        // It ended before making a profile of its own.
+        const SystemClock clock;
+        auto store = RecordStore::Open(folders.StorePath(), nullptr, nullptr);
+        ASSERT_TRUE(store);
+        EXPECT_EQ(CProfileTable(*store, clock).Count(), 0u);
     }
-    ASSERT_EQ(second.state(), QProcess::NotRunning) << "the second start did not end";
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(raised, 1);
-    // It ended before making a profile of its own.
-    const SystemClock clock;
-    auto store = RecordStore::Open(folders.StorePath(), nullptr, nullptr);
-    ASSERT_TRUE(store);
-    EXPECT_EQ(CProfileTable(*store, clock).Count(), 0u);
+    EXPECT_EQ(runtime.Files(), QStringList()) << "lock and socket are removed at the end";
     delete app;
+}
+
+TEST(Startup, TheLockAndSocketOfAProgramThatDiedAreTakenOver)
+{
+    QCoreApplication* app = EnsureApplication();
+    const RuntimeFolder runtime;
+    SingleInstance probe(QStringLiteral("/data/Vellamo.db"));
+    // A process that has ended: its id is no one's now.
+    QProcess gone;
+    gone.start(QStringLiteral("true"), {});
+    ASSERT_TRUE(gone.waitForFinished());
+    const qint64 deadPid = gone.processId() ? gone.processId() : 999999;
+    QFile lock(probe.LockPath());
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(deadPid) + "\nvellamo\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    QFile socket(probe.SocketPath());
+    ASSERT_TRUE(socket.open(QIODevice::WriteOnly));
+    socket.close();
+    {
+        SingleInstance next(QStringLiteral("/data/Vellamo.db"));
+        EXPECT_EQ(next.Start(), SingleInstance::Claim::First);
+    }
+    EXPECT_EQ(runtime.Files(), QStringList());
+    delete app;
+}
+
+TEST(Startup, AStartWaitsForTheHolderOfTheLockInsteadOfTakingItsPlace)
+{
+    // The moment two starts race for: one holds the lock and is not yet listening.
+    QCoreApplication* app = EnsureApplication();
+    const RuntimeFolder runtime;
+    SingleInstance later(QStringLiteral("/data/Vellamo.db"));
+    QLockFile held(later.LockPath());
+    ASSERT_TRUE(held.tryLock(0));
+    std::thread holder([path = later.SocketPath()] {
+        QThread::msleep(300);
+        QLocalServer server;
+        ASSERT_TRUE(server.listen(path));
+        QThread::msleep(3000); // connections queue without being taken
+    });
+    EXPECT_EQ(later.Start(), SingleInstance::Claim::OtherRunning);
+    holder.join();
+    delete app;
+}
+
+TEST(Startup, TwoStartsAtOnceLeaveOneProgramRunning)
+{
+    const RuntimeFolder runtime;
+    QTemporaryDir home;
+    for (int round = 0; round < 20; ++round) {
+        QProcess a;
+        QProcess b;
+        for (QProcess* p : {&a, &b})
+            p->setProcessEnvironment(ProgramEnvironment(home.path()));
+        a.start(QStringLiteral(VELLAMO_BIN), {});
+        b.start(QStringLiteral(VELLAMO_BIN), {});
+        ASSERT_TRUE(a.waitForStarted() && b.waitForStarted());
+        // One of them ends, the other waits in its first window.
+        QElapsedTimer t;
+        t.start();
+        while (a.state() == QProcess::Running && b.state() == QProcess::Running && t.elapsed() < 30000) {
+            a.waitForFinished(10);
+            b.waitForFinished(10);
+        }
+        QProcess& ended = a.state() == QProcess::Running ? b : a;
+        QProcess& running = &ended == &a ? b : a;
+        EXPECT_EQ(ended.state(), QProcess::NotRunning) << "round " << round << ": neither start ended";
+        EXPECT_EQ(ended.exitCode(), 0)
+            << "round " << round << ": " << ended.readAllStandardError().toStdString();
+        EXPECT_FALSE(running.waitForFinished(300)) << "round " << round << ": both ended";
+        running.kill();
+        running.waitForFinished();
+    }
 }

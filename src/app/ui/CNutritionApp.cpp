@@ -31,9 +31,8 @@ bool CNutritionApp::StartUp()
 {
     // 1. One program per data folder: a second start brings the first to the front.
     m_instance = std::make_unique<SingleInstance>(m_env.Folders().StorePath());
-    if (m_instance->ActivateRunning())
+    if (m_instance->Start() == SingleInstance::Claim::OtherRunning)
         return false;
-    m_instance->Listen();
 
     // A data file that cannot take a change would lose everything typed into it: said at once.
     QString message;

@@ -1,11 +1,19 @@
 #include "SingleInstance.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QThread>
 
 namespace {
 constexpr int kAnswerMs = 2000;
+// How long a start waits for a program that holds the lock to listen.
+constexpr int kClaimMs = 10000;
 const QByteArray kRaise = "raise\n";
 const QByteArray kDone = "ok\n";
 } // namespace
@@ -13,34 +21,65 @@ const QByteArray kDone = "ok\n";
 SingleInstance::SingleInstance(const QString& storePath, QObject* parent) : QObject(parent)
 {
     const QByteArray hash = QCryptographicHash::hash(storePath.toUtf8(), QCryptographicHash::Sha256).toHex();
-    m_name = QStringLiteral("vellamo-%1").arg(QString::fromLatin1(hash.left(20)));
+    // The runtime folder is the user's own (mode 0700), emptied when the user logs out.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString base =
+        QDir(folder).filePath(QStringLiteral("vellamo-%1").arg(QString::fromLatin1(hash.left(20))));
+    m_socketPath = base + QStringLiteral(".socket");
+    m_lockPath = base + QStringLiteral(".lock");
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    if (m_server) {
+        m_server->close(); // removes the socket file
+        delete m_server;
+    }
+    if (m_lock)
+        m_lock->unlock();
+}
 
-bool SingleInstance::ActivateRunning()
+SingleInstance::Claim SingleInstance::Start()
+{
+    if (!QFileInfo(m_lockPath).isAbsolute()) // no runtime folder
+        return Claim::Failed;
+    m_lock = std::make_unique<QLockFile>(m_lockPath);
+    m_lock->setStaleLockTime(0); // only a lock whose program has died is stale
+    const QDeadlineTimer deadline(kClaimMs);
+    while (!deadline.hasExpired()) {
+        if (m_lock->tryLock(0))
+            return Listen() ? Claim::First : Claim::Failed;
+        if (m_lock->error() == QLockFile::PermissionError || m_lock->error() == QLockFile::UnknownError)
+            return Claim::Failed;
+        // The holder may still be starting: it listens once it has the lock.
+        if (AskRunningToRaise())
+            return Claim::OtherRunning;
+        QThread::msleep(20);
+    }
+    // A holder that never answers is hung; it still owns the data folder.
+    return Claim::OtherRunning;
+}
+
+bool SingleInstance::AskRunningToRaise() const
 {
     QLocalSocket socket;
-    socket.connectToServer(m_name);
+    socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(kAnswerMs))
         return false;
     socket.write(kRaise);
     socket.waitForBytesWritten(kAnswerMs);
-    // An instance that accepts but never answers is hung; it still owns the data folder.
     socket.waitForReadyRead(kAnswerMs);
     return true;
 }
 
 bool SingleInstance::Listen()
 {
+    // Holding the lock, a socket file left here is a dead program's.
+    QLocalServer::removeServer(m_socketPath);
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(m_name)) {
-        // A socket file left by a program that crashed: nobody answered on it, so take it over.
-        QLocalServer::removeServer(m_name);
-        if (!m_server->listen(m_name))
-            return false;
-    }
+    if (!m_server->listen(m_socketPath))
+        return false;
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);

@@ -3,28 +3,43 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+#include <memory>
 
-// One running program per data folder: the first start listens on a per-user local socket, a
-// later start asks it to come to the front and then ends.
+class QLocalServer;
+class QLockFile;
+
+// One running program per data folder. The first start takes a lock in the user's runtime folder
+// and listens on a socket beside it; a later start asks it to come to the front and ends. The
+// lock of a program that died is taken over; lock and socket are removed when the program ends.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 
 public:
+    enum class Claim
+    {
+        First,        // this program holds the lock and listens
+        OtherRunning, // another program runs on the folder and was asked to come to the front
+        Failed,       // neither: the runtime folder cannot be used
+    };
+
     explicit SingleInstance(const QString& storePath, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when another instance answered; it has been asked to come to the front.
-    bool ActivateRunning();
-    // Starts listening for later starts.
-    bool Listen();
-    const QString& Name() const { return m_name; }
+    Claim Start();
+    // The socket's path, and the lock's.
+    const QString& SocketPath() const { return m_socketPath; }
+    const QString& LockPath() const { return m_lockPath; }
 
 signals:
     void raiseRequested();
 
 private:
-    QString m_name;
+    bool AskRunningToRaise() const;
+    bool Listen();
+
+    QString m_socketPath;
+    QString m_lockPath;
+    std::unique_ptr<QLockFile> m_lock;
     QLocalServer* m_server = nullptr;
 };
