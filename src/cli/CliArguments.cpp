@@ -2,10 +2,19 @@
 
 bool CliArguments::Parse(const QStringList& words, QString* error)
 {
+    bool optionsEnded = false;
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QString& w = words[i];
-        if (!w.startsWith(QStringLiteral("--")) || w.size() == 2) {
+        if (optionsEnded || !w.startsWith(QStringLiteral("--"))) {
             m_positional << w;
+            continue;
+        }
+        if (w.size() == 2) {
+            optionsEnded = true;
+            continue;
+        }
+        if (w == QLatin1String("--help") || w == QLatin1String("--version")) {
+            (w == QLatin1String("--help") ? m_help : m_version) = true;
             continue;
         }
         QString name = w.mid(2);

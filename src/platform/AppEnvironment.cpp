@@ -34,6 +34,29 @@ std::unique_ptr<AppEnvironment> AppEnvironment::Open(const DataFolders& folders,
     return std::unique_ptr<AppEnvironment>(new AppEnvironment(folders, std::move(clock), std::move(store)));
 }
 
+std::unique_ptr<AppEnvironment> AppEnvironment::OpenToRead(QString* error)
+{
+    std::unique_ptr<Clock> clock = Clock::FromEnvironment(error);
+    if (!clock)
+        return nullptr;
+    DataFolders folders = DataFolders::FromEnvironment();
+    std::unique_ptr<QTemporaryDir> scratch;
+    if (!QFileInfo::exists(folders.StorePath())) {
+        scratch = std::make_unique<QTemporaryDir>();
+        if (!scratch->isValid()) {
+            *error = QStringLiteral("No scratch folder can be made: %1").arg(scratch->errorString());
+            return nullptr;
+        }
+        folders = DataFolders::ForHome(scratch->path());
+    }
+    std::unique_ptr<RecordStore> store = RecordStore::Open(folders.StorePath(), nullptr, error);
+    if (!store)
+        return nullptr;
+    std::unique_ptr<AppEnvironment> env(new AppEnvironment(folders, std::move(clock), std::move(store)));
+    env->m_scratch = std::move(scratch);
+    return env;
+}
+
 bool AppEnvironment::InstallDefaultDatabase(const DataFolders& folders, QString* error)
 {
     const QString target = folders.DefaultNutrientDatabasePath();

@@ -5,6 +5,8 @@
 #include "RecordStore.h"
 #include "Registry.h"
 
+#include <QTemporaryDir>
+
 #include <memory>
 
 // What every executable starts from: the folders, the clock, the registry and the open store.
@@ -16,6 +18,11 @@ public:
     static std::unique_ptr<AppEnvironment> Open(QString* error);
     static std::unique_ptr<AppEnvironment> Open(const DataFolders& folders, std::unique_ptr<Clock> clock,
                                                 QString* error);
+
+    // For a look that changes nothing of the user's: the store as it is, without making folders
+    // or the default database; with no store yet, an empty one in a private scratch folder that
+    // goes with the environment.
+    static std::unique_ptr<AppEnvironment> OpenToRead(QString* error);
 
     // Puts the default nutrient database where its first import looks, unless a file is there.
     static bool InstallDefaultDatabase(const DataFolders& folders, QString* error);
@@ -29,6 +36,7 @@ private:
     AppEnvironment(const DataFolders& folders, std::unique_ptr<Clock> clock,
                    std::unique_ptr<RecordStore> store);
 
+    std::unique_ptr<QTemporaryDir> m_scratch; // outlives the store opened in it
     DataFolders m_folders;
     std::unique_ptr<Clock> m_clock;
     Registry m_registry;

@@ -244,3 +244,33 @@ TEST(Startup, TwoStartsAtOnceLeaveOneProgramRunning)
         running.waitForFinished();
     }
 }
+
+TEST(Startup, EveryProgramAnswersHelpAndVersionAndStartsNothing)
+{
+    const struct
+    {
+        const char* program;
+        const char* args;
+        const char* firstLine;
+    } cases[] = {
+        {VELLAMO_BIN, "--help", "Usage: vellamo [--zoom N]"},
+        {VELLAMO_BIN, "--version", "vellamo 3.1.0"},
+        {VELLAMO_BIN, "--zoom 3 --help", "Usage: vellamo [--zoom N]"},
+        {VELLAMO_HELP_BIN, "--help", "Usage: vellamo-help [Vellamo.htm[#TOPIC]]"},
+        {VELLAMO_HELP_BIN, "--version", "vellamo-help 3.1.0"},
+        {VELLAMO_CLI_BIN, "--help", "Usage: vellamo-cli COMMAND [ARGUMENTS]"},
+        {VELLAMO_CLI_BIN, "--version", "vellamo-cli 3.1.0"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir home;
+        QProcess p;
+        p.setProcessEnvironment(ProgramEnvironment(home.path()));
+        p.start(QString::fromUtf8(c.program), QString::fromUtf8(c.args).split(QLatin1Char(' ')));
+        ASSERT_TRUE(p.waitForFinished(20000)) << c.program << ' ' << c.args << ": still running";
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        EXPECT_EQ(p.exitCode(), 0) << c.program << ' ' << c.args;
+        EXPECT_EQ(out.section(QLatin1Char('\n'), 0, 0), QString::fromUtf8(c.firstLine))
+            << c.program << ' ' << c.args;
+        EXPECT_TRUE(QDir(home.path()).isEmpty()) << c.program << ' ' << c.args << ": made files";
+    }
+}

@@ -64,7 +64,7 @@ TEST_F(CliTest, WrongArgumentsWriteNothing)
         {"exercise add --date 2026-12-09 --activity 3 --minutes half", 2, "--minutes must be"},
         {"weight set --date 2026-12-09 heavy", 2, "weight set takes"},
         {"profile open 5", 1, "no profile with the id 5"},
-        {"profile new", 2, "profile new takes one name"},
+        {"profile new", 2, "profile new takes one argument: NAME"},
         // Beyond the dialogs' ranges: the day's sums would overflow to inf and nan.
         {"meal add --date 2026-12-09 --food 7 --grams 1e308", 2, "--grams must be"},
         {"meal add --date 2026-12-09 --food 7 --grams 1000000", 2, "--grams must be"},

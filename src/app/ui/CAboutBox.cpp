@@ -5,6 +5,7 @@
 #include "ProductPicture.h"
 #include "ProgramFont.h"
 #include "QtDrawSurface.h"
+#include "Version.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -27,7 +28,7 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent)
     auto* name = new CTransparentStatic(QStringLiteral("Vellamo"), this);
     name->SetFont(20, 700);
     name->setGeometry(10, kPictureHeight + 10, 220, 26);
-    auto* version = new CTransparentStatic(QStringLiteral("Version 3.1"), this);
+    auto* version = new CTransparentStatic(QStringLiteral("Version ") + QLatin1String(Version::kShort), this);
     version->setGeometry(10, kPictureHeight + 38, 220, 16);
     auto* line1 =
         new CTransparentStatic(QStringLiteral("A nutrition and diet diary for everyone in the house."), this);

@@ -1,6 +1,7 @@
 #include "AppEnvironment.h"
 #include "CMainFrame.h"
 #include "CNutritionApp.h"
+#include "InformationOptions.h"
 #include "QtMessageBox.h"
 #include "QtWaitCursor.h"
 
@@ -36,10 +37,26 @@ int ZoomFromArguments(int argc, char** argv, bool* ok)
     return 2;
 }
 
+const char* const kHelp =
+    "Usage: vellamo [--zoom N]\n"
+    "Vellamo: a personal nutrition and diet diary for everyone in the house. Each person keeps a\n"
+    "profile with a diet plan and records the meals they eat and the exercises they do, day by day.\n"
+    "\n"
+    "Options:\n"
+    "  --zoom N     show the 240 x 320 screen N times as large, N from 1 to 8 (default 2)\n"
+    "  --help       show this help\n"
+    "  --version    show the version\n"
+    "\n"
+    "The data folder is $VELLAMO_HOME when it is set, otherwise the XDG data folder; backups and the\n"
+    "default nutrient database are kept in the documents folder. vellamo-cli keeps the same diary\n"
+    "from the command line. Press F1 in the program for its help.\n";
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (const int answered = AnswerInformationOptions(argc, argv, "vellamo", kHelp); answered >= 0)
+        return answered;
     bool zoomOk = true;
     const int zoom = ZoomFromArguments(argc, argv, &zoomOk);
     if (!zoomOk) {
