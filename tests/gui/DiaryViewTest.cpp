@@ -15,6 +15,7 @@
 
 #include <QHeaderView>
 #include <QListWidget>
+#include <QMenu>
 #include <QProcess>
 #include <QScrollBar>
 
@@ -484,5 +485,100 @@ TEST_F(DiaryViewTest, TheWeightTakesADecimalCommaAndRefusesWhatIsNotANumber)
             EXPECT_TRUE(Diary().WeightField()->hasFocus()) << c.typed;
             EXPECT_EQ(Diary().WeightField()->selectedText(), QString::fromLatin1(c.typed)) << c.typed;
         }
+    }
+}
+
+TEST_F(DiaryViewTest, KeysRunTheDiaryCommands)
+{
+    struct Chooser : IFoodChooser
+    {
+        int runs = 0;
+        bool ChooseFood(bool, Choice*) override
+        {
+            ++runs;
+            return false;
+        }
+    } chooser;
+    struct Exercises : IExerciseDatabaseDialog
+    {
+        int runs = 0;
+        bool Run(quint32*, quint32*) override
+        {
+            ++runs;
+            return false;
+        }
+    } exercises;
+    struct Properties : IMealPropertiesDialog
+    {
+        int runs = 0;
+        bool Run(const QString&, Values*) override
+        {
+            ++runs;
+            return false;
+        }
+    } properties;
+    Start();
+    Doc().SetFoodChooser(&chooser);
+    Doc().SetExerciseDatabaseDialog(&exercises);
+    Doc().SetMealPropertiesDialog(&properties);
+    Doc().AddMealEntry(1001, 100, 1, QString(), At(9, 0));
+    Doc().UpdateAllViews();
+    Frame().show();
+    QApplication::setActiveWindow(&Frame());
+    const FileTime today = m_env->TheClock().Today();
+
+    QTest::keyClick(&Frame(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(chooser.runs, 1) << "Ctrl+N: New meal";
+    QTest::keyClick(&Frame(), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(exercises.runs, 1) << "Ctrl+E: New exercise";
+    QTest::keyClick(&Frame(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(Doc().CurrentDate(), today.AddDays(1)) << "Alt+Right: next day";
+    QTest::keyClick(&Frame(), Qt::Key_Left, Qt::AltModifier);
+    QTest::keyClick(&Frame(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(Doc().CurrentDate(), today.AddDays(-1)) << "Alt+Left: previous day";
+    QTest::keyClick(&Frame(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(Doc().CurrentDate(), today) << "Ctrl+T: today";
+
+    // In the list, Enter opens the selected entry and Delete asks before deleting it.
+    Diary().List()->setFocus();
+    Diary().List()->setCurrentItem(Diary().List()->topLevelItem(0));
+    QTest::keyClick(Diary().List(), Qt::Key_Return);
+    EXPECT_EQ(properties.runs, 1) << "Enter: Properties";
+    Diary().List()->setCurrentItem(Diary().List()->topLevelItem(0));
+    m_box.Answer(IMessageBox::Result::Cancel);
+    QTest::keyClick(Diary().List(), Qt::Key_Delete);
+    EXPECT_EQ(m_box.Texts(), QStringList{QStringLiteral("Are you sure you want to delete Bread")});
+    EXPECT_EQ(Diary().List()->topLevelItemCount(), 1);
+    // Delete in the weight field deletes a character, not the entry.
+    Diary().WeightField()->setFocus();
+    Diary().WeightField()->setText(QStringLiteral("150.0"));
+    Diary().WeightField()->setCursorPosition(0);
+    QTest::keyClick(Diary().WeightField(), Qt::Key_Delete);
+    EXPECT_EQ(Diary().WeightField()->text(), QStringLiteral("50.0"));
+    EXPECT_EQ(m_box.Texts().size(), 1);
+
+    // Ctrl+Q ends the program, keeping the day.
+    QTest::keyClick(&Frame(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_NEAR(Doc().StoredWeightOnDay(today), 50.0 * 0.4536, 1e-9);
+}
+
+TEST_F(DiaryViewTest, AltWithAMenuLetterOpensTheMenu)
+{
+    Start();
+    Frame().show();
+    QApplication::setActiveWindow(&Frame());
+    for (const auto& [key, title] :
+         {std::pair{Qt::Key_F, "File"}, std::pair{Qt::Key_V, "View"}, std::pair{Qt::Key_T, "Tools"}}) {
+        QTimer::singleShot(50, [title] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            EXPECT_TRUE(menu) << title;
+            if (menu) {
+                EXPECT_EQ(menu->title(), QString::fromLatin1(title));
+                menu->close();
+            }
+        });
+        QTest::keyClick(&Frame(), key, Qt::AltModifier);
+        QTest::qWait(100);
     }
 }

@@ -28,7 +28,7 @@ QStringList CheckedViewItems(CMainFrame& frame)
     QStringList checked;
     for (int id : {32778, 32853, 32854, 32780, 32779})
         if (frame.Command(id)->isChecked())
-            checked << frame.Command(id)->text();
+            checked << frame.Command(id)->text().remove(QLatin1Char('&'));
     return checked;
 }
 

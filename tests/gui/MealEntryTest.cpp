@@ -1,3 +1,4 @@
+#include "ActivityTable.h"
 #include "CExerciseDatabaseDlg.h"
 #include "CExercisePropertiesDlg.h"
 #include "CFoodDBView.h"
@@ -212,7 +213,7 @@ TEST_F(MealEntryTest, RecentFoodsLatestFirstAndANewMealFromThem)
         auto* dialog = qobject_cast<CRecentFoodsDlg*>(w);
         ASSERT_TRUE(dialog);
         Shot(dialog, QStringLiteral("recent-foods"));
-        dialog->Foods()->topLevelItem(1)->setSelected(true);
+        dialog->Foods()->setCurrentItem(dialog->Foods()->topLevelItem(1)); // as a tap does
         dialog->accept();
     });
     Frame().DropDown(32812);
@@ -230,4 +231,49 @@ TEST_F(MealEntryTest, ALongFoodNameShowsItsStart)
         QStringLiteral("Cereals ready-to-eat, GENERAL MILLS, CHEERIOS, ARCHWAY Homestyle, Honey Nut");
     CMealPropertiesDlg dialog(QStringLiteral("Meal properties"), values, true, m_env->Store(), m_box);
     EXPECT_EQ(Control<QLineEdit>(&dialog, 1005)->cursorPosition(), 0);
+}
+
+TEST_F(MealEntryTest, DownAndEnterChooseFromTheLists)
+{
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    Doc().NoteRecentFood(1001, QStringLiteral("A"), 80, QStringLiteral("slice"), 2);
+    const auto keys = [](QDialog& dialog) {
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QApplication::processEvents();
+        QWidget* focus = QApplication::focusWidget();
+        EXPECT_TRUE(focus);
+        if (!focus)
+            return;
+        QTest::keyClick(focus, Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+    CRecentFoodsDlg recent(m_env->Store());
+    keys(recent);
+    EXPECT_EQ(recent.result(), QDialog::Accepted);
+    EXPECT_EQ(recent.ChosenFood(), 1001u);
+
+    // The list opens on its first row; Down goes to the second.
+    CExerciseDatabaseDlg exercises;
+    keys(exercises);
+    EXPECT_EQ(exercises.result(), QDialog::Accepted);
+    EXPECT_EQ(ActivityName(exercises.Activity()), exercises.Activities()->topLevelItem(1)->text(0));
+}
+
+TEST_F(MealEntryTest, EnterIsOkAndEscapeIsCancel)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        const QDialog::DialogCode expected = key == Qt::Key_Return ? QDialog::Accepted : QDialog::Rejected;
+        CExercisePropertiesDlg exercise(QStringLiteral("Yoga"), 7, 14, 37);
+        CMealPropertiesDlg meal(QStringLiteral("Meal properties"), Meal(40, 1, "slice"), true, m_env->Store(),
+                                m_box);
+        for (QDialog* dialog : {static_cast<QDialog*>(&exercise), static_cast<QDialog*>(&meal)}) {
+            dialog->show();
+            QApplication::setActiveWindow(dialog);
+            QTest::keyClick(QApplication::focusWidget(), key);
+            EXPECT_EQ(dialog->result(), expected) << dialog->windowTitle().toStdString() << ' ' << key;
+            EXPECT_FALSE(dialog->isVisible());
+        }
+    }
 }

@@ -178,6 +178,18 @@ TEST_F(NutrientDatabaseTest, OkHandsBackTheDefaultServing)
     EXPECT_EQ(none->result(), QDialog::Rejected);
 }
 
+TEST_F(NutrientDatabaseTest, UpDownAndEnterChooseAFood)
+{
+    auto d = Open();
+    Choose(*d, 3); // Apple Juice, canned; Orange juice
+    d->Foods()->setFocus();
+    QTest::keyClick(d->Foods(), Qt::Key_Down);
+    QTest::keyClick(d->Foods(), Qt::Key_Down);
+    QTest::keyClick(d->Foods(), Qt::Key_Return);
+    ASSERT_EQ(d->result(), QDialog::Accepted);
+    EXPECT_EQ(d->Chosen().name, QStringLiteral("Orange juice"));
+}
+
 TEST_F(NutrientDatabaseTest, HoldingARowShowsItsLabelUntilTheNextTap)
 {
     auto d = Open();

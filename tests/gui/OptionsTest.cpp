@@ -5,9 +5,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QTabBar>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {

@@ -133,7 +133,8 @@ QAction* CMainFrame::AddCommand(int id, const QString& text, QMenu* menu)
 {
     auto* a = new QAction(text, this);
     a->setData(id);
-    a->setToolTip(text);
+    a->setToolTip(QString(text).remove(QLatin1Char('&')));
+    addAction(a); // its key works wherever the focus is in the window
     if (menu)
         menu->addAction(a);
     connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
@@ -157,32 +158,32 @@ void CMainFrame::AddMenuButton(const QString& title, QMenu* menu)
 void CMainFrame::CreateCommands()
 {
     m_fileMenu = new QMenu(QStringLiteral("File"), this);
-    AddCommand(32775, QStringLiteral("New profile"), m_fileMenu);
-    AddCommand(32776, QStringLiteral("Open profile"), m_fileMenu);
-    AddCommand(32785, QStringLiteral("Delete profile"), m_fileMenu);
-    AddCommand(32777, QStringLiteral("Close profile"), m_fileMenu);
+    AddCommand(32775, QStringLiteral("&New profile"), m_fileMenu);
+    AddCommand(32776, QStringLiteral("&Open profile"), m_fileMenu);
+    AddCommand(32785, QStringLiteral("&Delete profile"), m_fileMenu);
+    AddCommand(32777, QStringLiteral("&Close profile"), m_fileMenu);
     m_fileMenu->addSeparator();
-    AddCommand(57664, QStringLiteral("About ..."), m_fileMenu);
+    AddCommand(57664, QStringLiteral("&About ..."), m_fileMenu);
     m_fileMenu->addSeparator();
-    AddCommand(57665, QStringLiteral("Exit"), m_fileMenu);
+    AddCommand(57665, QStringLiteral("E&xit"), m_fileMenu)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     m_viewMenu = new QMenu(QStringLiteral("View"), this);
-    for (const auto& [id, text] : {std::pair{32778, "Diary"}, std::pair{32853, "Reports"},
-                                   std::pair{32854, "Graphs"}, std::pair{32780, "Weight tracker"}})
+    for (const auto& [id, text] : {std::pair{32778, "&Diary"}, std::pair{32853, "&Reports"},
+                                   std::pair{32854, "&Graphs"}, std::pair{32780, "&Weight tracker"}})
         AddCommand(id, QString::fromLatin1(text), m_viewMenu)->setCheckable(true);
     // The profile view: the View menu is where its check mark sits, so it is listed there too.
-    AddCommand(32779, QStringLiteral("Profile"), m_viewMenu)->setCheckable(true);
+    AddCommand(32779, QStringLiteral("&Profile"), m_viewMenu)->setCheckable(true);
 
     m_toolsMenu = new QMenu(QStringLiteral("Tools"), this);
-    AddCommand(32787, QStringLiteral("Import Nutrient Database"), m_toolsMenu);
-    AddCommand(32872, QStringLiteral("Delete Nutrient Database"), m_toolsMenu);
+    AddCommand(32787, QStringLiteral("&Import Nutrient Database"), m_toolsMenu);
+    AddCommand(32872, QStringLiteral("&Delete Nutrient Database"), m_toolsMenu);
     m_toolsMenu->addSeparator();
-    AddCommand(32855, QStringLiteral("Backup all data"), m_toolsMenu);
-    AddCommand(32856, QStringLiteral("Restore all data"), m_toolsMenu);
-    AddCommand(32871, QStringLiteral("Restore Nutrient Database"), m_toolsMenu);
+    AddCommand(32855, QStringLiteral("&Backup all data"), m_toolsMenu);
+    AddCommand(32856, QStringLiteral("&Restore all data"), m_toolsMenu);
+    AddCommand(32871, QStringLiteral("Restore &Nutrient Database"), m_toolsMenu);
     m_toolsMenu->addSeparator();
-    AddCommand(32795, QStringLiteral("Options"), m_toolsMenu);
-    AddCommand(32877, QStringLiteral("Profile settings"), m_toolsMenu);
+    AddCommand(32795, QStringLiteral("&Options"), m_toolsMenu);
+    AddCommand(32877, QStringLiteral("&Profile settings"), m_toolsMenu);
 
     // Command buttons of the views and the date bar.
     const std::pair<int, const char*> buttons[] = {
@@ -193,10 +194,18 @@ void CMainFrame::CreateCommands()
     };
     for (const auto& [id, text] : buttons)
         AddCommand(id, QString::fromLatin1(text), nullptr)->setIcon(CommandIcons::ForCommand(id));
+    // The diary's keys; Delete and Enter belong to its list, where they act on the selected entry.
+    const std::pair<int, QKeySequence> keys[] = {
+        {32812, QKeySequence(Qt::CTRL | Qt::Key_N)},   {32847, QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {32832, QKeySequence(Qt::ALT | Qt::Key_Left)}, {32835, QKeySequence(Qt::ALT | Qt::Key_Right)},
+        {32857, QKeySequence(Qt::CTRL | Qt::Key_T)},
+    };
+    for (const auto& [id, key] : keys)
+        Command(id)->setShortcut(key);
 
-    AddMenuButton(QStringLiteral("File"), m_fileMenu);
-    AddMenuButton(QStringLiteral("View"), m_viewMenu);
-    AddMenuButton(QStringLiteral("Tools"), m_toolsMenu);
+    AddMenuButton(QStringLiteral("&File"), m_fileMenu);
+    AddMenuButton(QStringLiteral("&View"), m_viewMenu);
+    AddMenuButton(QStringLiteral("&Tools"), m_toolsMenu);
 }
 
 QList<int> CMainFrame::CommandButtons() const

@@ -36,6 +36,12 @@ CExerciseDatabaseDlg::CExerciseDatabaseDlg(QWidget* parent)
     m_activities->sortItems(0, Qt::AscendingOrder);
     connect(m_activities, &QTreeWidget::itemDoubleClicked, this, &CExerciseDatabaseDlg::accept);
     AddButtons();
+    // Up and Down choose, Enter takes the choice: the row the keys reach is the one chosen.
+    connect(m_activities, &QTreeWidget::currentItemChanged, this, [](QTreeWidgetItem* row) {
+        if (row)
+            row->setSelected(true);
+    });
+    m_activities->setFocus();
 }
 
 void CExerciseDatabaseDlg::accept()

@@ -98,6 +98,7 @@ CFoodDBView::CFoodDBView(AppServices& services, QWidget* parent) : CFormView(ser
     m_list->header()->setSectionsMovable(true);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { EditSelected(); });
+    m_list->installEventFilter(this);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CFormView::commandsChanged);
 }
 
@@ -485,6 +486,23 @@ void CFoodDBView::paintEvent(QPaintEvent* event)
         text(128, 8 + 21 * k, profile.paramNames[k - 1] + QLatin1Char(':'));
         text(210, 8 + 21 * k, profile.paramUnits[k - 1]);
     }
+}
+
+bool CFoodDBView::eventFilter(QObject* watched, QEvent* event)
+{
+    // In the list, Enter opens the selected entry's properties and Delete deletes it.
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int command = key == Qt::Key_Delete                           ? 32814
+                            : key == Qt::Key_Return || key == Qt::Key_Enter ? 32815
+                                                                            : 0;
+        if (command) {
+            if (CommandEnabled(command))
+                OnCommand(command);
+            return true;
+        }
+    }
+    return CFormView::eventFilter(watched, event);
 }
 
 void CFoodDBView::keyPressEvent(QKeyEvent* event)

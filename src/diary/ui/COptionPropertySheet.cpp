@@ -14,9 +14,9 @@
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QProxyStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>

@@ -39,6 +39,12 @@ CRecentFoodsDlg::CRecentFoodsDlg(RecordStore& store, QWidget* parent)
     }
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &CRecentFoodsDlg::accept);
     AddButtons();
+    // Up and Down choose, Enter takes the choice: the row the keys reach is the one chosen.
+    connect(m_list, &QTreeWidget::currentItemChanged, this, [](QTreeWidgetItem* row) {
+        if (row)
+            row->setSelected(true);
+    });
+    m_list->setFocus();
 }
 
 void CRecentFoodsDlg::accept()

@@ -346,6 +346,17 @@ void CNutrientDBDlg::Paste()
 
 bool CNutrientDBDlg::eventFilter(QObject* watched, QEvent* event)
 {
+    // Enter in the food list takes the row the keys reached, as a double click does.
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_list->currentItem()) {
+            QTreeWidgetItem* row = m_list->currentItem();
+            m_list->clearSelection();
+            row->setSelected(true);
+            accept();
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusIn) {
         if (watched == m_tree)
             m_pane = FoodEditor::Pane::Tree;
