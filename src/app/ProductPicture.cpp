@@ -22,7 +22,31 @@ void Sky(IDrawSurface& s, int height)
     }
 }
 
+// A bowl with an apple and a leaf, the program's mark, moved by (dx, dy) from its place in the
+// picture (it spans x 70 to 170 and y 34 to 118 there).
+void Mark(IDrawSurface& s, int dx, int dy)
+{
+    const Color green{60, 150, 60};
+    const Color red{210, 40, 40};
+    const Color bowl{0, 0, 128};
+    s.FillEllipse(92 + dx, 52 + dy, 40, 38, red);
+    s.FillEllipse(110 + dx, 50 + dy, 36, 40, Color{230, 60, 50});
+    s.FillPolygon({{121 + dx, 52 + dy}, {136 + dx, 34 + dy}, {146 + dx, 38 + dy}, {131 + dx, 54 + dy}},
+                  green);
+    s.SetPen(Color{90, 60, 20}, 2);
+    s.Line(120 + dx, 54 + dy, 118 + dx, 40 + dy);
+    s.FillPolygon({{70 + dx, 84 + dy}, {170 + dx, 84 + dy}, {158 + dx, 112 + dy}, {82 + dx, 112 + dy}}, bowl);
+    s.FillRect(104 + dx, 112 + dy, 32, 6, bowl);
+}
+
 } // namespace
+
+void DrawIcon(IDrawSurface& s)
+{
+    // The mark on a pale sky disc, centred in the square.
+    s.FillEllipse(2, 2, kIconSize - 4, kIconSize - 4, Color{214, 232, 255});
+    Mark(s, kIconSize / 2 - 120, kIconSize / 2 - 76);
+}
 
 void Draw(IDrawSurface& s, int height, bool caption)
 {
@@ -33,17 +57,7 @@ void Draw(IDrawSurface& s, int height, bool caption)
     Sky(s, height);
     if (height > kBannerHeight)
         s.FillRect(0, kBannerHeight, kWidth, height - kBannerHeight, Color{255, 255, 255});
-    // A bowl with an apple and a leaf, the program's mark.
-    const Color green{60, 150, 60};
-    const Color red{210, 40, 40};
-    const Color bowl{0, 0, 128};
-    s.FillEllipse(92, 52, 40, 38, red);
-    s.FillEllipse(110, 50, 36, 40, Color{230, 60, 50});
-    s.FillPolygon({{121, 52}, {136, 34}, {146, 38}, {131, 54}}, green);
-    s.SetPen(Color{90, 60, 20}, 2);
-    s.Line(120, 54, 118, 40);
-    s.FillPolygon({{70, 84}, {170, 84}, {158, 112}, {82, 112}}, bowl);
-    s.FillRect(104, 112, 32, 6, bowl);
+    Mark(s, 0, 0);
     if (caption) {
         s.Text(70, 124, QStringLiteral("Vellamo"), 24, IDrawSurface::Weight::Bold, Color{0, 0, 128});
         s.Text(58, 152, QStringLiteral("Nutrition and diet diary"), 13, IDrawSurface::Weight::Normal,

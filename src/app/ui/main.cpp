@@ -2,6 +2,7 @@
 #include "CMainFrame.h"
 #include "CNutritionApp.h"
 #include "InformationOptions.h"
+#include "ProgramIcon.h"
 #include "QtMessageBox.h"
 #include "QtWaitCursor.h"
 
@@ -68,6 +69,9 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellamo"));
+    QApplication::setApplicationVersion(QLatin1String(Version::kText));
+    QApplication::setDesktopFileName(QLatin1String(Version::kAppId));
+    QApplication::setWindowIcon(ProgramIcon::Icon());
 
     QString error;
     std::unique_ptr<AppEnvironment> env = AppEnvironment::Open(&error);
