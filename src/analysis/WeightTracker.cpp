@@ -102,7 +102,8 @@ WeightTracker::Fields WeightTracker::CurrentFields()
     f.targetWeight = FormatGeneral(profiles.TargetWeightForDisplay());
     FileTime end = today;
     if (HasPlan())
-        end = AddDaysWithinCalendar(today, std::fabs((profile.targetWeight - currentKg) / profile.weeklyLoss * 7));
+        end = AddDaysWithinCalendar(today,
+                                    std::fabs((profile.targetWeight - currentKg) / profile.weeklyLoss * 7));
     f.endDate = DateText(end, profile.Has(CProfileTable::kDayMonthYear));
     return f;
 }

@@ -59,8 +59,9 @@ TEST(Install, PutsProgramsLauncherIconsMetadataAndManualPagesInPlace)
         ASSERT_TRUE(man.open(QIODevice::ReadOnly)) << page.toStdString();
         const QByteArray text = man.readAll();
         EXPECT_TRUE(text.contains("3.1.0")) << page.toStdString();
-        if (page == QLatin1String("vellamo-cli"))
+        if (page == QLatin1String("vellamo-cli")) {
             EXPECT_TRUE(text.contains("entry delete")) << "made from the command table";
+        }
     }
 
     // The desktop's own checkers, when their packages are there.

@@ -1,6 +1,7 @@
 #include "CProfileTable.h"
 #include "Clock.h"
 #include "DataFolders.h"
+#include "QtPrinters.h"
 #include "RecordStore.h"
 #include "SingleInstance.h"
 
@@ -272,5 +273,59 @@ TEST(Startup, EveryProgramAnswersHelpAndVersionAndStartsNothing)
         EXPECT_EQ(out.section(QLatin1Char('\n'), 0, 0), QString::fromUtf8(c.firstLine))
             << c.program << ' ' << c.args;
         EXPECT_TRUE(QDir(home.path()).isEmpty()) << c.program << ' ' << c.args << ": made files";
+    }
+}
+
+TEST(Startup, TheZoomMultipliesTheUsersScaleAndChildrenKeepTheirs)
+{
+    const struct
+    {
+        const char* userFactor; // "" for none
+        const char* zoomArgument;
+        quint32 kept; // the zoom chosen in an earlier run; 0 for none
+        const char* shown;
+    } cases[] = {
+        {"1", "1", 0, "window 240x320, children's QT_SCALE_FACTOR \"1\""},
+        {"1", "2", 0, "window 480x640, children's QT_SCALE_FACTOR \"1\""},
+        {"2", "1", 0, "window 480x640, children's QT_SCALE_FACTOR \"2\""},
+        {"2", "2", 0, "window 960x1280, children's QT_SCALE_FACTOR \"2\""},
+        {"", nullptr, 3, "window 720x960, children's QT_SCALE_FACTOR \"\""},
+        {"", "1", 3, "window 240x320, children's QT_SCALE_FACTOR \"\""},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir home;
+        const DataFolders folders = DataFolders::ForHome(home.path());
+        ASSERT_TRUE(folders.EnsureExists(nullptr));
+        {
+            auto store = RecordStore::Open(folders.StorePath(), nullptr, nullptr);
+            const SystemClock clock;
+            CProfileTable profiles(*store, clock);
+            profiles.NewRecord();
+            profiles.Buffer().name = QStringLiteral("Anna");
+            profiles.Buffer().Set(CProfileTable::kOpen, true);
+            profiles.Save();
+        }
+        if (c.kept) {
+            QFile registry(folders.RegistryPath(false));
+            ASSERT_TRUE(registry.open(QIODevice::WriteOnly));
+            registry.write(QStringLiteral("[Software\\Vellamo\\Window]\nZoom=dword:%1\n")
+                               .arg(c.kept, 8, 16, QLatin1Char('0'))
+                               .toUtf8());
+        }
+        QProcessEnvironment env = ProgramEnvironment(home.path());
+        env.insert(QStringLiteral("VELLAMO_QUIT_AFTER_START"), QStringLiteral("1"));
+        env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+        if (*c.userFactor)
+            env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(c.userFactor));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        QStringList args;
+        if (c.zoomArgument)
+            args << QStringLiteral("--zoom") << QString::fromLatin1(c.zoomArgument);
+        p.start(QStringLiteral(VELLAMO_BIN), args);
+        ASSERT_TRUE(p.waitForFinished(30000)) << c.shown;
+        EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()).trimmed(), QString::fromLatin1(c.shown))
+            << "QT_SCALE_FACTOR " << c.userFactor << ", --zoom " << (c.zoomArgument ? c.zoomArgument : "none")
+            << ": " << p.readAllStandardError().toStdString();
     }
 }

@@ -138,8 +138,9 @@ TEST_F(CrashTest, KilledAtAnyMomentNothingIsHalfDone)
         ExpectCheckPasses("import", round);
         const quint32 foods = Foods();
         EXPECT_TRUE(foods == 2 || foods == imported) << "import round " << round << ": " << foods;
-        if (!killed)
+        if (!killed) {
             EXPECT_EQ(foods, imported);
+        }
     }
 
     // Restore of the full set over the small store: all or nothing.

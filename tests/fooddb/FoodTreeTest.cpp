@@ -135,8 +135,9 @@ TEST_F(FoodTreeTest, DeletingFoldersChecksInOrder)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(m_editor->DeleteFolder(c.folder), c.deleted) << c.message;
-        if (c.deleted) // the question: Enter keeps the folder
+        if (c.deleted) { // the question: Enter keeps the folder
             EXPECT_EQ(m_box.ShownBoxes().back().buttons, IMessageBox::Buttons::OkCancelDefaultCancel);
+        }
         EXPECT_EQ(Told(), c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList())
             << c.message;
     }

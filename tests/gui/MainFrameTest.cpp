@@ -10,6 +10,7 @@
 #include "HelpLauncher.h"
 #include "Measures.h"
 #include "NutrientImport.h"
+#include "ScreenZoom.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -258,9 +259,10 @@ TEST_F(GuiTest, BackupAndRestoreDialogs)
             EXPECT_FALSE(all.contains(QStringLiteral("my documents")) ||
                          all.contains(QStringLiteral("active sync")))
                 << all.toStdString();
-            if (c.command == 32855)
+            if (c.command == 32855) {
                 EXPECT_TRUE(all.contains(QStringLiteral("the folder: \"%1\".").arg(m_folders.DocumentsDir())))
                     << all.toStdString();
+            }
             Shot(dialog, QString::fromLatin1(c.shot));
             dialog->accept();
         });
@@ -388,4 +390,32 @@ TEST_F(GuiTest, DeleteProfileAsksTwiceThenTakesTheWholeDiary)
     EXPECT_FALSE(profiles.FindId(anna));
     EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kStartView);
     EXPECT_FALSE(Doc().HasOpenProfile());
+}
+
+TEST_F(GuiTest, ZoomInAndOutShowTheWindowAnewAndAreKept)
+{
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    Frame().show();
+    const qreal start = Frame().devicePixelRatioF(); // the tests' own scale, as a user's would be
+    const QSize size = Frame().size();
+    EXPECT_FALSE(Frame().Command(CMainFrame::kZoomOut)->isEnabled()) << "1 is the smallest";
+    Frame().RunCommand(CMainFrame::kZoomIn);
+    EXPECT_DOUBLE_EQ(Frame().devicePixelRatioF(), start * 2);
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_EQ(Frame().size(), size) << "the same screen, shown larger";
+    EXPECT_EQ(ScreenZoom::Kept(m_env->TheRegistry()), 2);
+    Frame().RunCommand(CMainFrame::kZoomOut);
+    EXPECT_DOUBLE_EQ(Frame().devicePixelRatioF(), start);
+    EXPECT_EQ(ScreenZoom::Kept(m_env->TheRegistry()), 1);
+    EXPECT_FALSE(Frame().Command(CMainFrame::kZoomOut)->isEnabled()) << "1 is the smallest";
+}
+
+TEST(ScreenZoom, TheLargestZoomThatFitsTheScreen)
+{
+    // Available heights: a small laptop, 1080 and 1440 lines less a panel, 4K, a huge one.
+    const std::pair<int, int> cases[] = {{300, 1},  {600, 1},  {753, 2},  {1040, 2},
+                                         {1400, 3}, {2120, 5}, {10000, 8}};
+    for (const auto& [height, zoom] : cases)
+        EXPECT_EQ(ScreenZoom::FitHeight(height), zoom) << height;
 }

@@ -125,8 +125,9 @@ protected:
             outcome = op.run(*store, m_clock, m_docs);
             outcome.reported = outcome.reported && !store->HasFailed();
             tripped = FaultVfs::Calls() > after;
-            if (!tripped)
+            if (!tripped) {
                 EXPECT_TRUE(outcome.reported) << op.name << ": no fault met, yet not done";
+            }
         } // closed with the disk still failing, as a program ending on a full disk is
         FaultVfs::Disarm();
         QString message;
@@ -194,8 +195,9 @@ TEST_F(StoreFaultTest, NothingReportedDoneIsMissingAtAnyFailurePoint)
              return Outcome{true};
          },
          [](RecordStore& store, const Clock& clock, const QString&, bool reported) {
-             if (reported)
+             if (reported) {
                  EXPECT_DOUBLE_EQ(StoredDay(store, clock).weight, 72.5);
+             }
          }},
         {"import", writing,
          [this](RecordStore& store, const Clock&, const QString&) {
@@ -207,8 +209,9 @@ TEST_F(StoreFaultTest, NothingReportedDoneIsMissingAtAnyFailurePoint)
          [](RecordStore& store, const Clock&, const QString&, bool reported) {
              const quint32 foods = CFoodTable(store).Count();
              EXPECT_TRUE(foods == 1 || foods == 4) << foods; // all or nothing
-             if (reported)
+             if (reported) {
                  EXPECT_EQ(foods, 4u);
+             }
          }},
         {"restore", writing,
          [](RecordStore& store, const Clock& clock, const QString& docs) {
@@ -217,8 +220,9 @@ TEST_F(StoreFaultTest, NothingReportedDoneIsMissingAtAnyFailurePoint)
          [](RecordStore& store, const Clock&, const QString&, bool reported) {
              const quint32 foods = CFoodTable(store).Count();
              EXPECT_TRUE(foods == 1 || foods == 41) << foods; // all or nothing
-             if (reported)
+             if (reported) {
                  EXPECT_EQ(foods, 41u);
+             }
          }},
         {"backup",
          {Fault::ReadError},

@@ -22,6 +22,7 @@
 #include "IMessageBox.h"
 #include "NutrientImport.h"
 #include "ProgramFont.h"
+#include "ScreenZoom.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -31,6 +32,9 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidgetAction>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -173,6 +177,14 @@ void CMainFrame::CreateCommands()
         AddCommand(id, QString::fromLatin1(text), m_viewMenu)->setCheckable(true);
     // The profile view: the View menu is where its check mark sits, so it is listed there too.
     AddCommand(32779, QStringLiteral("&Profile"), m_viewMenu)->setCheckable(true);
+    // The window's size: kept for the next start.
+    m_viewMenu->addSeparator();
+    AddCommand(kZoomIn, QStringLiteral("Zoom &in"), m_viewMenu)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    AddCommand(kZoomOut, QStringLiteral("Zoom &out"), m_viewMenu)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    Command(kZoomIn)->setEnabled(ScreenZoom::Current() < ScreenZoom::kMax);
+    Command(kZoomOut)->setEnabled(ScreenZoom::Current() > ScreenZoom::kMin);
 
     m_toolsMenu = new QMenu(QStringLiteral("Tools"), this);
     AddCommand(32787, QStringLiteral("&Import Nutrient Database"), m_toolsMenu);
@@ -441,6 +453,10 @@ void CMainFrame::OnCommand(int id)
     case 32795:
         Options();
         return;
+    case kZoomIn:
+    case kZoomOut:
+        ChangeZoom(ScreenZoom::Current() + (id == kZoomIn ? 1 : -1));
+        return;
     case 32877:
         if (!m_services.doc.HasOpenProfile()) {
             m_services.messages.Tell(QStringLiteral("Please open a profile first."),
@@ -459,6 +475,24 @@ void CMainFrame::OnCommand(int id)
     SetCheckMarks();
     if (m_view)
         m_view->OnCommand(id);
+}
+
+void CMainFrame::ChangeZoom(int zoom)
+{
+    zoom = std::clamp(zoom, ScreenZoom::kMin, ScreenZoom::kMax);
+    if (zoom == ScreenZoom::Current())
+        return;
+    // The window is made anew at the new scale, where it was on the screen.
+    const QPoint at = pos() * ScreenZoom::Current();
+    hide();
+    if (windowHandle())
+        windowHandle()->destroy();
+    ScreenZoom::Apply(zoom);
+    move(at / zoom);
+    show();
+    ScreenZoom::Keep(m_services.env.TheRegistry(), zoom);
+    Command(kZoomIn)->setEnabled(zoom < ScreenZoom::kMax);
+    Command(kZoomOut)->setEnabled(zoom > ScreenZoom::kMin);
 }
 
 void CMainFrame::DropDown(int commandId)

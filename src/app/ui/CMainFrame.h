@@ -22,6 +22,9 @@ class CMainFrame : public QMainWindow
 
 public:
     static constexpr int kScreenWidth = 240;
+    // View, Zoom in and Zoom out: the window's size.
+    static constexpr int kZoomIn = 32901;
+    static constexpr int kZoomOut = 32902;
     static constexpr int kScreenHeight = 320;
     static constexpr int kDateBarHeight = 24;
     static constexpr int kTitleBarHeight = 26;
@@ -59,6 +62,8 @@ public:
     void OnExchangeMessage();
     // The drop-down arrow of a command button.
     void DropDown(int commandId);
+    // Shows the window at another zoom (within 1 to 8) and keeps it for the next start.
+    void ChangeZoom(int zoom);
     void BringToFront();
     // The "Profile Settings" sheet on the open profile, which it writes when it closes.
     void ProfileSettings();

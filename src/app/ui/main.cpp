@@ -5,6 +5,7 @@
 #include "ProgramIcon.h"
 #include "QtMessageBox.h"
 #include "QtWaitCursor.h"
+#include "ScreenZoom.h"
 
 #include <QApplication>
 
@@ -13,7 +14,8 @@
 
 namespace {
 
-// --zoom N (or --zoom=N): the whole-number factor at which the 240 x 320 screen is shown.
+// --zoom N (or --zoom=N): the whole-number factor at which the 240 x 320 screen is shown; 0 when
+// not given.
 int ZoomFromArguments(int argc, char** argv, bool* ok)
 {
     *ok = true;
@@ -35,7 +37,7 @@ int ZoomFromArguments(int argc, char** argv, bool* ok)
             return static_cast<int>(zoom);
         }
     }
-    return 2;
+    return 0;
 }
 
 const char* const kHelp =
@@ -44,7 +46,9 @@ const char* const kHelp =
     "profile with a diet plan and records the meals they eat and the exercises they do, day by day.\n"
     "\n"
     "Options:\n"
-    "  --zoom N     show the 240 x 320 screen N times as large, N from 1 to 8 (default 2)\n"
+    "  --zoom N     show the 240 x 320 screen N times as large, N from 1 to 8, on top of the\n"
+    "               scale of QT_SCALE_FACTOR and the screen; without it, the zoom last chosen\n"
+    "               with View, Zoom in or Zoom out, or else the largest that fits the screen\n"
     "  --help       show this help\n"
     "  --version    show the version\n"
     "\n"
@@ -64,9 +68,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "vellamo: --zoom takes a whole number from 1 to 8.\n");
         return 2;
     }
-    // Widgets are laid out on the logical screen; Qt scales the drawing.
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(zoom));
-
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellamo"));
     QApplication::setApplicationVersion(QLatin1String(Version::kText));
@@ -82,6 +83,13 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // Widgets are laid out on the 240 x 320 screen; Qt scales the drawing by the zoom on top of the
+    // user's own scale: the one given, else the one chosen last time, else the largest that fits.
+    int shown = zoom ? zoom : ScreenZoom::Kept(env->TheRegistry());
+    if (!shown)
+        shown = ScreenZoom::FitScreen(QApplication::primaryScreen());
+    ScreenZoom::Apply(shown);
+
     QtMessageBox messages;
     QtWaitCursor waitCursor;
     CNutritionApp nutrition(*env, messages, waitCursor);
@@ -90,6 +98,13 @@ int main(int argc, char** argv)
     // For timing the start: end as soon as the first screen has been drawn.
     if (qEnvironmentVariableIsSet("VELLAMO_QUIT_AFTER_START")) {
         nutrition.Frame()->repaint();
+        // What was shown, for the tests of the zoom: the window in pixels of the screen, and the
+        // scale a program started from here gets.
+        const QWidget* frame = nutrition.Frame();
+        std::printf("window %dx%d, children's QT_SCALE_FACTOR \"%s\"\n",
+                    qRound(frame->width() * frame->devicePixelRatioF()),
+                    qRound(frame->height() * frame->devicePixelRatioF()),
+                    qgetenv("QT_SCALE_FACTOR").constData());
         return 0;
     }
     return app.exec();

@@ -3,13 +3,13 @@
 #include "CColorEdit.h"
 #include "CFoodDBDoc.h"
 #include "CFoodDetailsDlg.h"
-#include "FoodRecords.h"
 #include "CMealPropertiesDlg.h"
 #include "CNutrientDBDlg.h"
 #include "CServingSizesDlg.h"
 #include "CTransparentStatic.h"
 #include "DialogData.h"
 #include "FoodIcons.h"
+#include "FoodRecords.h"
 
 #include <QAction>
 #include <QHeaderView>
