@@ -277,3 +277,50 @@ TEST_F(MealEntryTest, EnterIsOkAndEscapeIsCancel)
         }
     }
 }
+
+namespace {
+
+// The fields Tab reaches from the first, in the order it reaches them, with where they stand.
+std::vector<std::pair<QWidget*, QPoint>> TabWalk(QDialog& dialog)
+{
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    std::vector<std::pair<QWidget*, QPoint>> walk;
+    QWidget* first = QApplication::focusWidget();
+    for (QWidget* w = first; w && walk.size() < 40; w = QApplication::focusWidget()) {
+        if (!walk.empty() && w == first)
+            break;
+        walk.push_back({w, w->mapTo(&dialog, QPoint(0, 0))});
+        QTest::keyClick(w, Qt::Key_Tab);
+    }
+    return walk;
+}
+
+} // namespace
+
+TEST_F(MealEntryTest, TabFollowsTheReadingOrder)
+{
+    CMealPropertiesDlg meal(QStringLiteral("Meal properties"), Meal(40, 1, "slice"), true, m_env->Store(),
+                            m_box);
+    CExercisePropertiesDlg exercise(QStringLiteral("Yoga"), 7, 14, 37);
+    CExerciseDatabaseDlg exercises;
+    for (QDialog* dialog : {static_cast<QDialog*>(&meal), static_cast<QDialog*>(&exercise),
+                            static_cast<QDialog*>(&exercises)}) {
+        const auto walk = TabWalk(*dialog);
+        ASSERT_GE(walk.size(), 3u) << dialog->windowTitle().toStdString();
+        // From the first field reached, each next one stands lower, or on the same line to the right;
+        // one wrap back to the top is allowed where the walk began below it.
+        int wraps = 0;
+        for (size_t i = 1; i < walk.size(); ++i) {
+            const QPoint a = walk[i - 1].second;
+            const QPoint b = walk[i].second;
+            const bool onward = b.y() > a.y() + 4 || (std::abs(b.y() - a.y()) <= 4 && b.x() > a.x());
+            if (!onward)
+                ++wraps;
+            EXPECT_TRUE(onward || wraps == 1)
+                << dialog->windowTitle().toStdString() << ": " << walk[i - 1].first->metaObject()->className()
+                << " at " << a.x() << ',' << a.y() << " then " << walk[i].first->metaObject()->className()
+                << " at " << b.x() << ',' << b.y();
+        }
+    }
+}
