@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 #include <QThread>
 #include <QToolBar>
 
@@ -418,4 +419,21 @@ TEST(ScreenZoom, TheLargestZoomThatFitsTheScreen)
                                          {1400, 3}, {2120, 5}, {10000, 8}};
     for (const auto& [height, zoom] : cases)
         EXPECT_EQ(ScreenZoom::FitHeight(height), zoom) << height;
+}
+
+TEST_F(GuiTest, DownAndEnterOpenAProfile)
+{
+    AddProfile(QStringLiteral("ben"), false);
+    const quint32 anna = AddProfile(QStringLiteral("Anna"), false);
+    Start();
+    OnNextModal([](QWidget* dialog) {
+        QApplication::setActiveWindow(dialog);
+        auto* list = Control<QComboBox>(dialog, 1051);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    Frame().RunCommand(32776); // Open profile
+    EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kDiary);
+    EXPECT_EQ(Doc().Profile().id, anna);
 }
