@@ -1,6 +1,7 @@
 // The nutrient database browser on the default database: the largest folder's list with the
 // filter on, and one search step that runs from Root to the last food.
 #include "BenchHomes.h"
+#include "FoodFinder.h"
 #include "FoodList.h"
 #include "FoodSearch.h"
 
@@ -89,5 +90,35 @@ void BM_SearchStepRootToLastFood(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SearchStepRootToLastFood)->Unit(benchmark::kMillisecond);
+
+// One keystroke of the type-ahead: the ranked matches of what is typed so far, over the whole
+// default database (the index is built once per dialog, outside the loop).
+void BM_TypeAheadKeystroke(benchmark::State& state)
+{
+    Browser& b = TheBrowser();
+    static const char* const typed[] = {"a", "ch", "chicken br"};
+    const QString text = QString::fromLatin1(typed[state.range(0)]);
+    const FoodFinder finder(*b.store);
+    size_t found = 0;
+    for (auto _ : state) {
+        const auto matches = finder.Find(text, {});
+        found = matches.size();
+        benchmark::DoNotOptimize(matches.data());
+    }
+    state.SetLabel(typed[state.range(0)]);
+    state.counters["shown"] = static_cast<double>(found);
+}
+BENCHMARK(BM_TypeAheadKeystroke)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// Building the index when the dialog opens.
+void BM_TypeAheadIndex(benchmark::State& state)
+{
+    Browser& b = TheBrowser();
+    for (auto _ : state) {
+        const FoodFinder finder(*b.store);
+        benchmark::DoNotOptimize(&finder);
+    }
+}
+BENCHMARK(BM_TypeAheadIndex)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "AppEnvironment.h"
 #include "BackupRestore.h"
 #include "CFoodDBDoc.h"
+#include "CLruFoodsTable.h"
 #include "CliArguments.h"
 #include "CliVerbs.h"
 #include "ConsoleMessageBox.h"
@@ -12,7 +13,7 @@
 #include "DateRules.h"
 #include "DiaryScreen.h"
 #include "EnergyRules.h"
-#include "FoodSearch.h"
+#include "FoodFinder.h"
 #include "FoodTree.h"
 #include "Measures.h"
 #include "NumberFormat.h"
@@ -25,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <set>
 
 namespace CliCommands {
 
@@ -464,20 +466,20 @@ int ExportReport(CliContext& c)
 
 int FoodSearch(CliContext& c)
 {
-    if (c.words.size() > 3)
-        return Usage(QStringLiteral("food search takes at most three terms, as the search dialog does."));
-    std::array<QString, 3> terms;
-    for (int i = 0; i < c.words.size(); ++i)
-        terms[i] = c.words[i];
-    FoodList list(c.env.Store());
-    ::FoodSearch search(c.env.Store(), terms, [&list](quint32 folder) { return list.Rows(folder); });
-    while (const std::optional<::FoodSearch::Match> m = search.Next()) {
+    std::set<quint32> recent;
+    CLruFoodsTable lately(c.env.Store());
+    lately.ForEachRecord([&recent](const RecentFoodRecord& r) {
+        recent.insert(r.foodId);
+        return true;
+    });
+    const FoodFinder finder(c.env.Store());
+    for (const FoodFinder::Match& m : finder.Find(c.words.join(QLatin1Char(' ')), recent)) {
         FoodData food;
-        if (!c.doc.LoadFood(m->foodId, &food))
+        if (!c.doc.LoadFood(m.id, &food))
             continue;
-        const CFoodDBDoc::Serving serving = c.doc.DefaultServing(m->foodId);
-        Out() << m->foodId << '\t' << food.name << '\t' << serving.name << '\t' << Figure(serving.grams, 1)
-              << '\t' << Figure(food.values[Nutrient::Energy], 1) << '\n';
+        const CFoodDBDoc::Serving serving = c.doc.DefaultServing(m.id);
+        Out() << m.id << '\t' << food.name << '\t' << serving.name << '\t' << Figure(serving.grams, 1) << '\t'
+              << Figure(food.values[Nutrient::Energy], 1) << '\n';
     }
     return 0;
 }

@@ -91,9 +91,10 @@ std::vector<CliVerb> MakeTable()
          "with a record, a total line per day, then the period's totals and averages.",
          Options({"from", "to"}), 1, 1, S::Looks, true, ExportReport},
         {"food search",
-         "TERMS...",
-         "Lists the foods whose name holds every term, as the nutrient database's search finds them: id, "
-         "name, default serving size, its grams, kcal per 100 g (tab-separated).",
+         "WORDS...",
+         "Lists the foods whose name has a word starting with each word given, best first, as the nutrient "
+         "database's type-ahead finds them (at most 200): id, name, default serving size, its grams, kcal per "
+         "100 g (tab-separated).",
          {},
          1,
          -1,

@@ -108,7 +108,7 @@ TEST_F(CliTest, FoodsActivitiesAndEntriesCanBeFoundAndRemoved)
         {QStringLiteral("entry delete --date 2026-12-09 first"), 2, "takes an entry id"},
         {QStringLiteral("food show 99"), 1, "no food with the id 99"},
         {QStringLiteral("food show bread"), 2, "takes a food id"},
-        {QStringLiteral("food search"), 2, "takes one or more TERMS..."},
+        {QStringLiteral("food search"), 2, "takes one or more WORDS..."},
         {QStringLiteral("activity list 3"), 2, "takes no arguments"},
     };
     for (const auto& c : refused) {
