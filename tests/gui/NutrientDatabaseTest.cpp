@@ -190,6 +190,52 @@ TEST_F(NutrientDatabaseTest, UpDownAndEnterChooseAFood)
     EXPECT_EQ(d->Chosen().name, QStringLiteral("Orange juice"));
 }
 
+TEST_F(NutrientDatabaseTest, TypingFindsFoodsBestFirstAndEnterTakesTheFirst)
+{
+    auto d = Open();
+    d->Tree()->setFocus();
+    QTest::keyClicks(d->Tree(), QStringLiteral("ju"));
+    ASSERT_TRUE(d->FindField()->isVisible());
+    EXPECT_EQ(d->FindField()->text(), QStringLiteral("ju"));
+    // No whole word yet: the food with a serving size, then the shorter names, then by name.
+    EXPECT_EQ(Rows(*d),
+              (QStringList{"Orange juice", "Juicy pears", "Apple Juice, canned", "Fat just under"}));
+    EXPECT_EQ(d->Tree()->SelectedFolder(), 3u) << "the first match's folder opens";
+    Shot(d.get(), QStringLiteral("nutrient-database-type-ahead"));
+    QTest::keyClicks(d->FindField(), QStringLiteral("ice"));
+    EXPECT_EQ(Rows(*d), (QStringList{"Orange juice", "Apple Juice, canned"}));
+    QTest::keyClick(d->FindField(), Qt::Key_Down);
+    EXPECT_EQ(d->Foods()->currentItem()->text(0), QStringLiteral("Apple Juice, canned"));
+    QTest::keyClick(d->FindField(), Qt::Key_Up);
+    QTest::keyClick(d->FindField(), Qt::Key_Return);
+    ASSERT_EQ(d->result(), QDialog::Accepted);
+    EXPECT_EQ(d->Chosen().name, QStringLiteral("Orange juice"));
+    EXPECT_EQ(d->Chosen().servingName, QStringLiteral("cup"));
+    EXPECT_EQ(d->Chosen().servingGrams, 240);
+
+    // Escape closes the field and shows the folders again; a second Escape closes the dialog.
+    auto e = Open();
+    QTest::keyClicks(e->Tree(), QStringLiteral("fat"));
+    EXPECT_EQ(Rows(*e), (QStringList{"Fat at thirty", "Fat just under"}));
+    QTest::keyClick(e->FindField(), Qt::Key_Escape);
+    EXPECT_FALSE(e->FindField()->isVisible());
+    EXPECT_TRUE(e->isVisible());
+    EXPECT_EQ(Rows(*e), (QStringList{"Fat at thirty", "Fat just under"})) << "the folder of the last match";
+}
+
+TEST_F(NutrientDatabaseTest, TypeAheadKeepsTheFilter)
+{
+    Doc().Profile().filtersMask = 0x1 | 0x2;
+    Doc().Profile().userCalories = 1;
+    Doc().SaveProfile();
+    Doc().ComputeDay(Doc().Day().id);
+    auto d = Open(true, true);
+    QTest::keyClicks(d->Tree(), QStringLiteral("juice"));
+    EXPECT_EQ(d->Foods()->topLevelItemCount(), 0);
+    d->Command(32849)->trigger(); // the filter off: the matches come
+    EXPECT_EQ(Rows(*d), (QStringList{"Orange juice", "Apple Juice, canned"}));
+}
+
 TEST_F(NutrientDatabaseTest, HoldingARowShowsItsLabelUntilTheNextTap)
 {
     auto d = Open();
@@ -403,4 +449,24 @@ TEST_F(NutrientDatabaseTest, ImportAsksThenOpensTheBrowserOnTheImportedFoods)
     CNutrientDBDlg d(Doc(), m_folders, m_box, m_wait, run);
     d.Tree()->SelectFolder(static_cast<quint32>(bars));
     EXPECT_EQ(Rows(d), QStringList{QStringLiteral("Granola bar")});
+}
+
+TEST_F(GuiTest, BanAndEnterPutTheBananaInTheDiary)
+{
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    OnNextModal([](QWidget* w) {
+        auto* d = qobject_cast<CNutrientDBDlg*>(w);
+        ASSERT_TRUE(d);
+        QApplication::setActiveWindow(d);
+        QTest::keyClicks(d->Tree(), QStringLiteral("ban"));
+        QTest::keyClick(d->FindField(), Qt::Key_Return);
+    });
+    Frame().RunCommand(32812); // New meal
+    auto* diary = qobject_cast<CFoodDBView*>(Frame().CurrentView());
+    ASSERT_TRUE(diary);
+    ASSERT_EQ(diary->List()->topLevelItemCount(), 1);
+    const CFoodDBDoc::Serving serving = Doc().DefaultServing(9040);
+    EXPECT_EQ(diary->List()->topLevelItem(0)->text(1), QStringLiteral("Bananas, raw"));
+    EXPECT_EQ(diary->List()->topLevelItem(0)->text(3), QStringLiteral("  1.00 x ") + serving.name);
 }

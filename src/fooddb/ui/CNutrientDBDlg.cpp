@@ -4,6 +4,7 @@
 #include "CFoodLabelDlg.h"
 #include "CFoodPropertiesDlg.h"
 #include "CFoodTreeCtrl.h"
+#include "CLruFoodsTable.h"
 #include "CSearchDlg.h"
 #include "CTransparentStatic.h"
 #include "FoodIcons.h"
@@ -13,8 +14,10 @@
 #include "WaitCursorScope.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -39,6 +42,14 @@ CNutrientDBDlg::CNutrientDBDlg(CFoodDBDoc& doc, const DataFolders& folders, IMes
 {
     RecordStore& store = doc.Diary().Store();
     TitleLine()->setGeometry(6, 4, 150, 16);
+    // The type-ahead's field takes the title's place while it is open.
+    m_find = new QLineEdit(this);
+    m_find->setProperty("id", 1090);
+    m_find->setGeometry(4, 2, kWidth - 64, 20);
+    m_find->setPlaceholderText(QStringLiteral("Find a food"));
+    m_find->hide();
+    m_find->installEventFilter(this);
+    connect(m_find, &QLineEdit::textEdited, this, [this] { ShowMatches(); });
     m_searchButton = new QPushButton(QStringLiteral("Search"), this);
     m_searchButton->setProperty("id", 1011);
     m_searchButton->setAutoDefault(false);
@@ -90,6 +101,14 @@ CNutrientDBDlg::CNutrientDBDlg(CFoodDBDoc& doc, const DataFolders& folders, IMes
     connect(m_tree, &CFoodTreeCtrl::labelEdited, this,
             [this](quint32 id, const QString& text) { m_editor.FinishLabelEdit(id, text); });
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &CNutrientDBDlg::accept);
+    connect(m_list, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) {
+        if (!row || !m_find->isVisible())
+            return;
+        // The match's folder opens in the tree; the list keeps the matches.
+        m_searching = true;
+        m_tree->SelectFolder(row->data(0, kFolderRole).toUInt());
+        m_searching = false;
+    });
     // Press and hold (a right click on a desktop) shows the food's label.
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &QWidget::customContextMenuRequested, this,
@@ -139,6 +158,17 @@ void CNutrientDBDlg::PlaceSearchButtons(bool searching)
 
 void CNutrientDBDlg::OnCommand(int id)
 {
+    // A command may change foods: the type-ahead reads them anew.
+    struct AfterCommand
+    {
+        CNutrientDBDlg* dialog;
+        ~AfterCommand()
+        {
+            dialog->m_finder.reset();
+            if (dialog->m_find->isVisible())
+                dialog->ShowMatches();
+        }
+    } after{this};
     switch (id) {
     case 32849:
         m_filter = !m_filter;
@@ -182,6 +212,60 @@ std::vector<FoodListRow> CNutrientDBDlg::RowsOf(quint32 folderId)
     if (!m_filter)
         return m_foodList.Rows(folderId);
     return m_foodList.Rows(folderId, [this](const FoodRecord& food) { return m_doc.FoodFitsFilters(food); });
+}
+
+void CNutrientDBDlg::OpenFind(const QString& typed)
+{
+    TitleLine()->hide();
+    m_find->show();
+    m_find->setText(typed);
+    m_find->setFocus();
+    ShowMatches();
+}
+
+void CNutrientDBDlg::ShowMatches()
+{
+    if (m_find->text().trimmed().isEmpty()) {
+        FillFoodList();
+        return;
+    }
+    RecordStore& store = m_doc.Diary().Store();
+    if (!m_finder)
+        m_finder = std::make_unique<FoodFinder>(store);
+    std::set<quint32> recent;
+    CLruFoodsTable lately(store);
+    lately.ForEachRecord([&recent](const RecentFoodRecord& r) {
+        recent.insert(r.foodId);
+        return true;
+    });
+    CFoodTable foods(store);
+    std::vector<FoodListRow> rows;
+    std::vector<quint32> folders;
+    for (const FoodFinder::Match& m : m_finder->Find(m_find->text(), recent)) {
+        if (!foods.FindId(m.id) || !foods.Load())
+            continue;
+        const FoodRecord& food = foods.Buffer();
+        if (m_filter && !m_doc.FoodFitsFilters(food))
+            continue;
+        rows.push_back({food.id, food.name, FoodList::Picture(food)});
+        folders.push_back(food.folderId);
+    }
+    ShowRows(rows);
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
+        m_list->topLevelItem(i)->setData(0, kFolderRole, folders[static_cast<size_t>(i)]);
+    if (QTreeWidgetItem* first = m_list->topLevelItem(0)) {
+        m_list->setCurrentItem(first);
+        first->setSelected(true);
+    }
+}
+
+void CNutrientDBDlg::CloseFind()
+{
+    m_find->clear();
+    m_find->hide();
+    TitleLine()->show();
+    FillFoodList();
+    m_tree->setFocus();
 }
 
 void CNutrientDBDlg::FillFoodList()
@@ -346,6 +430,46 @@ void CNutrientDBDlg::Paste()
 
 bool CNutrientDBDlg::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        const bool letter = text.size() == 1 && text.at(0).isLetterOrNumber() &&
+                            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        // Typing in the tree or the list opens the find field with the letter typed.
+        if ((watched == m_tree || watched == m_list) && letter) {
+            if (!m_find->isVisible()) {
+                OpenFind(text);
+            } else {
+                m_find->setFocus();
+                m_find->insert(text);
+                ShowMatches();
+            }
+            return true;
+        }
+        if (watched == m_find) {
+            switch (key->key()) {
+            case Qt::Key_Escape:
+                CloseFind();
+                return true;
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+                QApplication::sendEvent(m_list, event); // the field keeps the focus
+                if (QTreeWidgetItem* row = m_list->currentItem()) {
+                    m_list->clearSelection();
+                    row->setSelected(true);
+                }
+                return true;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                accept();
+                return true;
+            default:
+                break;
+            }
+        }
+    }
     // Enter in the food list takes the row the keys reached, as a double click does.
     if (watched == m_list && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -371,5 +495,10 @@ void CNutrientDBDlg::keyPressEvent(QKeyEvent* event)
     // Enter only ends a folder name being typed, which the editor takes itself.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         return;
+    // Escape first closes the type-ahead, then the dialog.
+    if (event->key() == Qt::Key_Escape && m_find->isVisible()) {
+        CloseFind();
+        return;
+    }
     CFullScreenDialog::keyPressEvent(event);
 }

@@ -2,6 +2,7 @@
 
 #include "CFullScreenDialog.h"
 #include "FoodEditor.h"
+#include "FoodFinder.h"
 #include "FoodList.h"
 
 #include <QMap>
@@ -16,6 +17,7 @@ class DataFolders;
 class FoodSearch;
 class IWaitCursor;
 class QAction;
+class QLineEdit;
 class QPushButton;
 class QToolBar;
 class QTreeWidget;
@@ -32,6 +34,7 @@ public:
     static constexpr int kTemplate = 161;
     // A food row's picture, beside its id.
     static constexpr int kPictureRole = Qt::UserRole + 1;
+    static constexpr int kFolderRole = Qt::UserRole + 2; // of a type-ahead match
 
     struct RunParameters
     {
@@ -59,6 +62,8 @@ public:
     QPushButton* NextButton() const { return m_nextButton; }
     FoodEditor::Pane FocusedPane() const { return m_pane; }
     bool FilterOn() const { return m_filter; }
+    // The type-ahead's find field: shown from the first letter typed until Escape.
+    QLineEdit* FindField() const { return m_find; }
 
     void FillFoodList();
     void ShowFoodLabel(QTreeWidgetItem* row);
@@ -75,6 +80,9 @@ private:
     void OnCommand(int id);
     std::vector<FoodListRow> RowsOf(quint32 folderId);
     void ShowRows(const std::vector<FoodListRow>& rows);
+    void OpenFind(const QString& typed);
+    void ShowMatches();
+    void CloseFind();
     std::vector<quint32> SelectedFoods() const;
     void PlaceSearchButtons(bool searching);
     // The food's properties, or a new food's in the selected folder.
@@ -101,6 +109,8 @@ private:
     QPushButton* m_nextButton;
     FoodEditor::Pane m_pane = FoodEditor::Pane::Tree;
     std::unique_ptr<FoodSearch> m_search;
+    QLineEdit* m_find = nullptr;
+    std::unique_ptr<FoodFinder> m_finder; // built when the find field opens, dropped after a change
     bool m_searching = false;
     Result m_result;
 };
