@@ -4,7 +4,6 @@
 #include "AppEnvironment.h"
 #include "BackupRestore.h"
 #include "CFoodDBDoc.h"
-#include "CLruFoodsTable.h"
 #include "CliArguments.h"
 #include "CliVerbs.h"
 #include "ConsoleMessageBox.h"
@@ -466,13 +465,8 @@ int ExportReport(CliContext& c)
 
 int FoodSearch(CliContext& c)
 {
-    std::set<quint32> recent;
-    CLruFoodsTable lately(c.env.Store());
-    lately.ForEachRecord([&recent](const RecentFoodRecord& r) {
-        recent.insert(r.foodId);
-        return true;
-    });
     const FoodFinder finder(c.env.Store());
+    const std::set<quint32> recent = FoodFinder::RecentFoods(c.env.Store());
     for (const FoodFinder::Match& m : finder.Find(c.words.join(QLatin1Char(' ')), recent)) {
         FoodData food;
         if (!c.doc.LoadFood(m.id, &food))

@@ -1,6 +1,7 @@
 #include "FoodFinder.h"
 
 #include "CFoodTable.h"
+#include "CLruFoodsTable.h"
 #include "CMeasuresTable.h"
 #include "FoodList.h"
 #include "RecordStore.h"
@@ -45,6 +46,17 @@ bool HasCapitalWord(const QString& name)
 FoodFinder::FoodFinder(RecordStore& store) : m_store(store)
 {
     Reload();
+}
+
+std::set<quint32> FoodFinder::RecentFoods(RecordStore& store)
+{
+    std::set<quint32> recent;
+    CLruFoodsTable lately(store);
+    lately.ForEachRecord([&recent](const RecentFoodRecord& r) {
+        recent.insert(r.foodId);
+        return true;
+    });
+    return recent;
 }
 
 QString FoodFinder::Folded(const QString& text)

@@ -42,6 +42,8 @@ public:
     // At most limit matches, best first; recent holds the ids of the foods used lately.
     std::vector<Match> Find(const QString& typed, const std::set<quint32>& recent, size_t limit = 200) const;
 
+    // The foods used lately, which come first.
+    static std::set<quint32> RecentFoods(RecordStore& store);
     // A text as the matching compares it: lower case, accents taken off.
     static QString Folded(const QString& text);
     // The words of a text, folded.

@@ -4,7 +4,6 @@
 #include "CFoodLabelDlg.h"
 #include "CFoodPropertiesDlg.h"
 #include "CFoodTreeCtrl.h"
-#include "CLruFoodsTable.h"
 #include "CSearchDlg.h"
 #include "CTransparentStatic.h"
 #include "FoodIcons.h"
@@ -232,16 +231,10 @@ void CNutrientDBDlg::ShowMatches()
     RecordStore& store = m_doc.Diary().Store();
     if (!m_finder)
         m_finder = std::make_unique<FoodFinder>(store);
-    std::set<quint32> recent;
-    CLruFoodsTable lately(store);
-    lately.ForEachRecord([&recent](const RecentFoodRecord& r) {
-        recent.insert(r.foodId);
-        return true;
-    });
     CFoodTable foods(store);
     std::vector<FoodListRow> rows;
     std::vector<quint32> folders;
-    for (const FoodFinder::Match& m : m_finder->Find(m_find->text(), recent)) {
+    for (const FoodFinder::Match& m : m_finder->Find(m_find->text(), FoodFinder::RecentFoods(store))) {
         if (!foods.FindId(m.id) || !foods.Load())
             continue;
         const FoodRecord& food = foods.Buffer();
