@@ -65,7 +65,7 @@ const MealCase kMealCases[] = {
     {"two", 80, 2, "slice", "2.00", "40", nullptr, 80, 2},
     {"noServings", 50, 0, "slice", "1.00", "0", nullptr, 0, 1},
     {"unknownName", 30, 1, "mug", "1.00", "30", nullptr, 30, 1},
-    {"otherAmount", 33, 1.1, "", "1.1000000000000000888178419700125", "30", nullptr, 33, 1.1},
+    {"otherAmount", 33, 1.1, "", "1.10", "30", nullptr, 33, 1.1},
 };
 
 class MealPropertiesCaseTest : public MealEntryTest, public ::testing::WithParamInterface<MealCase>
@@ -321,6 +321,46 @@ TEST_F(MealEntryTest, TabFollowsTheReadingOrder)
                 << dialog->windowTitle().toStdString() << ": " << walk[i - 1].first->metaObject()->className()
                 << " at " << a.x() << ',' << a.y() << " then " << walk[i].first->metaObject()->className()
                 << " at " << b.x() << ',' << b.y();
+        }
+    }
+}
+
+TEST_F(MealEntryTest, ServingsCanBeTypedAndShowTwoDecimals)
+{
+    const struct
+    {
+        const char* typed; // nullptr: left as shown
+        double storedServings;
+        const char* shown;
+        double servings; // what OK stores; 0: refused
+        const char* message;
+    } cases[] = {
+        {"0,5", 1, "1.00", 0.5, nullptr},
+        {"2.25", 1, "1.00", 2.25, nullptr},
+        {nullptr, 0.3, "0.30", 0.3, nullptr},         // stored by another path
+        {nullptr, 1.0 / 3, "0.33", 1.0 / 3, nullptr}, // kept as stored when not retyped
+        {"abc", 1, "1.00", 0, "Please enter a number."},
+        {"0", 1, "1.00", 0, "Please enter a number between 0.01 and 999."},
+        {"1000", 1, "1.00", 0, "Please enter a number between 0.01 and 999."},
+    };
+    for (const auto& c : cases) {
+        // 40 g a serving.
+        CMealPropertiesDlg dialog(QStringLiteral("Meal properties"),
+                                  Meal(40 * c.storedServings, c.storedServings, "slice"), true,
+                                  m_env->Store(), m_box);
+        QComboBox* servings = Combo(&dialog, 1119);
+        EXPECT_EQ(servings->currentText(), QString::fromLatin1(c.shown)) << c.storedServings;
+        if (c.typed)
+            servings->setEditText(QString::fromLatin1(c.typed));
+        dialog.show();
+        dialog.accept();
+        if (c.servings > 0) {
+            EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.typed;
+            EXPECT_DOUBLE_EQ(dialog.Result().servings, c.servings) << c.typed;
+            EXPECT_NEAR(dialog.Result().grams, 40 * c.servings, 1e-9) << c.typed;
+        } else {
+            EXPECT_TRUE(dialog.isVisible()) << c.typed;
+            EXPECT_EQ(m_box.Texts().last(), QString::fromLatin1(c.message)) << c.typed;
         }
     }
 }

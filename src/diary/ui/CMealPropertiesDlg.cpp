@@ -58,16 +58,20 @@ CMealPropertiesDlg::CMealPropertiesDlg(const QString& caption, const IMealProper
         m_servings->addItem(QString::fromLatin1(s));
     m_servings->setCurrentIndex(m_servings->findText(QStringLiteral("1.00")));
     m_servings->setGeometry(136, 116, 64, 22);
+    // Any number of servings may also be typed (comma or point).
+    m_servings->setEditable(true);
+    m_servings->setInsertPolicy(QComboBox::NoInsert);
     double perServing = 0;
     if (values.servings > 0) {
         int i = 0;
         while (i < m_servings->count() && m_servings->itemText(i).toDouble() != values.servings)
             ++i;
         if (i == m_servings->count())
-            m_servings->addItem(FormatGeneral(values.servings, 32));
+            m_servings->addItem(QString::number(values.servings, 'f', 2));
         m_servings->setCurrentIndex(i);
         perServing = values.grams / values.servings;
     }
+    m_shownServings = m_servings->currentText();
     m_weight->setText(FormatGeneral(perServing));
 
     m_timeOfDay = std::make_unique<TimeOfDayFields>(this, 148, values.hour, values.minute);
@@ -97,10 +101,16 @@ void CMealPropertiesDlg::accept()
     double perServing = 0;
     if (!DialogData::Number(m_messages, m_weight, 0, DialogData::kMaxNumber, &perServing))
         return;
+    // Servings left as shown keep the stored figure, which the two decimals shown may round.
+    double servings = m_values.servings;
+    if (m_servings->currentText() != m_shownServings || servings <= 0) {
+        if (!DialogData::Number(m_messages, m_servings->lineEdit(), kMinServings, kMaxServings, &servings))
+            return;
+    }
     m_values.hour = m_timeOfDay->Hour();
     m_values.minute = m_timeOfDay->Minute();
     m_values.servingName = m_servingSize->currentText();
-    m_values.servings = m_servings->currentText().toDouble();
+    m_values.servings = servings;
     m_values.grams = perServing * m_values.servings;
     CFullScreenDialog::accept();
 }

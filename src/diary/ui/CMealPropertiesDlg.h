@@ -29,6 +29,8 @@ public:
     void accept() override;
 
 private:
+    static constexpr double kMinServings = 0.01;
+    static constexpr double kMaxServings = 999;
     void ServingSizeChosen(int index);
 
     IMealPropertiesDialog::Values m_values;
@@ -37,5 +39,6 @@ private:
     QComboBox* m_servingSize;
     QLineEdit* m_weight;
     QComboBox* m_servings;
+    QString m_shownServings; // the text the stored servings opened with
     std::unique_ptr<TimeOfDayFields> m_timeOfDay;
 };
