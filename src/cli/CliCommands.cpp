@@ -369,6 +369,31 @@ int EntryDelete(CliContext& c)
     return 0;
 }
 
+int EntryCopy(CliContext& c)
+{
+    When when;
+    QString error;
+    if (!ResolveWhen(c.args, c.doc.TheClock(), true, &when, &error))
+        return Usage(error);
+    FileTime to;
+    if (!c.args.Has(QStringLiteral("to")) || !ParseDate(c.args.Value(QStringLiteral("to")), &to))
+        return Usage(QStringLiteral("--to must be a date as YYYY-MM-DD."));
+    std::vector<quint32> ids;
+    for (const QString& word : c.words) {
+        quint32 id = 0;
+        if (!ParseCount(word, &id) || id == 0)
+            return Usage(QStringLiteral("entry copy takes entry ids."));
+        ids.push_back(id);
+    }
+    const std::vector<quint32> made = c.doc.CopyEntries(when.date, ids, to, &error);
+    if (made.empty())
+        return Fail(error);
+    RefreshDay(c.doc); // the target day's figures, and its record for the companion
+    for (quint32 id : made)
+        Out() << id << '\n';
+    return 0;
+}
+
 int WeightSet(CliContext& c)
 {
     When when;

@@ -37,6 +37,7 @@ int MealAdd(CliContext& c);
 int ExerciseAdd(CliContext& c);
 int EntryList(CliContext& c);
 int EntryDelete(CliContext& c);
+int EntryCopy(CliContext& c);
 int WeightSet(CliContext& c);
 int DayShow(CliContext& c);
 int Report(CliContext& c);

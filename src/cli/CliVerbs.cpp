@@ -74,6 +74,10 @@ std::vector<CliVerb> MakeTable()
         {"entry delete", date + " ID",
          "Deletes a meal or an exercise of that day, by the entry id \"entry list\" shows.",
          Options({"date"}), 1, 1, S::Writes, true, EntryDelete},
+        {"entry copy", date + " --to YYYY-MM-DD [ID...]",
+         "Copies meals and exercises of the day (the ids given, or all of them) to the day of --to, at the "
+         "same times of day; what that day holds stays. Prints the new entry ids.",
+         Options({"date", "to"}), 0, -1, S::Writes, true, EntryCopy},
         {"weight set", date + " KG",
          "Sets the day's body weight, in kilograms whatever units the profile shows.", Options({"date"}), 1,
          1, S::Writes, true, WeightSet},
@@ -93,7 +97,8 @@ std::vector<CliVerb> MakeTable()
         {"food search",
          "WORDS...",
          "Lists the foods whose name has a word starting with each word given, best first, as the nutrient "
-         "database's type-ahead finds them (at most 200): id, name, default serving size, its grams, kcal per "
+         "database's type-ahead finds them (at most 200): id, name, default serving size, its grams, kcal "
+         "per "
          "100 g (tab-separated).",
          {},
          1,

@@ -297,6 +297,53 @@ quint32 CFoodDBDoc::AddMealEntry(quint32 foodId, double grams, double servings, 
     return AddEntry(e);
 }
 
+std::vector<quint32> CFoodDBDoc::CopyEntries(FileTime from, const std::vector<quint32>& ids, FileTime to,
+                                             QString* error)
+{
+    if (from.Date() == to.Date()) {
+        *error = QStringLiteral("The entries are on that day already: please choose another day.");
+        return {};
+    }
+    SetCurrentDate(from);
+    OpenDay();
+    const quint32 sourceDay = m_diary.Buffer().id;
+    std::vector<EntryRecord> copied;
+    for (RecordOid o = m_meals.FirstOfDay(sourceDay); o; o = m_meals.NextOfDay(sourceDay))
+        if (m_meals.Load() &&
+            (ids.empty() || std::find(ids.begin(), ids.end(), m_meals.Buffer().id) != ids.end()))
+            copied.push_back(m_meals.Buffer());
+    for (quint32 id : ids) {
+        if (std::none_of(copied.begin(), copied.end(), [id](const EntryRecord& e) { return e.id == id; })) {
+            *error = QStringLiteral("There is no entry with the id %1 on that day.").arg(id);
+            return {};
+        }
+    }
+    if (copied.empty()) {
+        *error = QStringLiteral("There is nothing to copy on that day.");
+        return {};
+    }
+    SetCurrentDate(to);
+    std::vector<quint32> made;
+    RecordStore::Batch batch(m_store);
+    OpenDay();
+    for (EntryRecord e : copied) {
+        // The same time of day on the other date.
+        e.time = FileTime(to.Date().Ticks() + (e.time.Ticks() - from.Date().Ticks()));
+        const quint32 id = AddEntry(e);
+        if (id == 0) {
+            batch.Abandon();
+            break;
+        }
+        made.push_back(id);
+    }
+    if (!batch.Commit()) {
+        *error = QStringLiteral("The entries could not be written.");
+        return {};
+    }
+    UpdateAllViews();
+    return made;
+}
+
 quint32 CFoodDBDoc::AddExerciseEntry(quint32 activity, quint32 minutes, FileTime time)
 {
     EntryRecord e;

@@ -35,7 +35,7 @@ TEST_F(CliTest, HelpComesFromTheCommandTableAndTheReadmeAgrees)
         EXPECT_TRUE(manual.contains(QStringLiteral("vellamo-cli ") + m.captured(1) + QLatin1Char('\n')))
             << "not in the README: " << m.captured(1).toStdString();
     }
-    EXPECT_EQ(commands, 20);
+    EXPECT_EQ(commands, 21);
 }
 
 TEST_F(CliTest, ReadingCommandsOnAFreshAccountMakeNothing)
@@ -132,4 +132,25 @@ TEST_F(CliTest, WordsAfterADoubleDashAreArguments)
 {
     EXPECT_EQ(Cli(Words("profile new -- --Anna")).out, QStringLiteral("1\n"));
     EXPECT_EQ(Cli(Words("profile list")).out, QStringLiteral("1\t*\t--Anna\n"));
+}
+
+TEST_F(CliTest, ADayIsCopiedToAnother)
+{
+    Cli(Words("profile new Anna"));
+    Cli(Words("meal add --date 2026-12-07 --food 7 --time 08:05"));
+    Cli(Words("exercise add --date 2026-12-07 --activity 0 --minutes 30 --time 07:00"));
+    Result r = Cli(Words("entry copy --date 2026-12-07 --to 2026-12-08"));
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out.count(QLatin1Char('\n')), 2);
+    // The same entries, ids aside.
+    static const QRegularExpression id(QStringLiteral("(^|\n)\\d+\t"));
+    EXPECT_EQ(Cli(Words("entry list --date 2026-12-08")).out.replace(id, QStringLiteral("\\1")),
+              Cli(Words("entry list --date 2026-12-07")).out.replace(id, QStringLiteral("\\1")));
+    // The day's figures are computed: 40 g of bread at 250 kcal per 100 g.
+    EXPECT_TRUE(
+        Cli(Words("day show --date 2026-12-08")).out.contains(QStringLiteral("Cals:             100 /")));
+    r = Cli(Words("entry copy --date 2026-12-07 --to 2026-12-07"));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("on that day already"))) << r.err.toStdString();
+    EXPECT_EQ(Cli(Words("entry copy --date 2026-12-07")).code, 2);
 }

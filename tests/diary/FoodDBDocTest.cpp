@@ -417,3 +417,58 @@ TEST_F(FoodDBDocTest, DeletingAProfileTakesItsWholeDiary)
     EXPECT_EQ(profiles.Count(), 1u);
     EXPECT_FALSE(m_doc->DeleteProfile(1)); // no such profile any more
 }
+
+TEST_F(FoodDBDocTest, EntriesAndDaysAreCopiedToAnotherDay)
+{
+    const FileTime monday = FileTime::FromDate(2026, 12, 7);
+    const FileTime tuesday = FileTime::FromDate(2026, 12, 8);
+    const auto at = [](FileTime day, int hour, int minute) {
+        return FileTime(day.Ticks() +
+                        static_cast<quint64>(hour * 60 + minute) * 60 * FileTime::kTicksPerSecond);
+    };
+    ShowDay(monday);
+    const quint32 breakfast = m_doc->AddMealEntry(1, 80, 2, QStringLiteral("slice"), at(monday, 8, 5));
+    const quint32 run = m_doc->AddExerciseEntry(3, 30, at(monday, 7, 0));
+    m_doc->AddMealEntry(1, 150, 1, QString(), at(monday, 12, 30));
+    ShowDay(monday);
+    const double mondayIntake = m_doc->Day().values[Nutrient::Energy];
+    // Tuesday has a meal of its own, which stays.
+    ShowDay(tuesday);
+    m_doc->AddMealEntry(1, 40, 1, QStringLiteral("slice"), at(tuesday, 9, 0));
+
+    QString error;
+    const std::vector<quint32> copies = m_doc->CopyEntries(monday, {}, tuesday, &error);
+    ASSERT_EQ(copies.size(), 3u) << error.toStdString();
+    EXPECT_EQ(m_doc->CurrentDate(), tuesday);
+    m_doc->ComputeDay(m_doc->Day().id);
+    EXPECT_NEAR(m_doc->Day().values[Nutrient::Energy], mondayIntake + 100, 1e-9); // 40 g of bread at 250 kcal
+    const std::vector<EntryRecord> entries = Entries();
+    ASSERT_EQ(entries.size(), 4u);
+    bool sawMeal = false;
+    bool sawRun = false;
+    for (const EntryRecord& e : entries) {
+        if (e.time == at(tuesday, 8, 5)) {
+            sawMeal = true;
+            EXPECT_EQ(e.foodId, 1u);
+            EXPECT_EQ(e.weight, 80);
+            EXPECT_EQ(e.servings, 2);
+            EXPECT_EQ(e.servingName, QStringLiteral("slice"));
+        }
+        if (e.time == at(tuesday, 7, 0)) {
+            sawRun = true;
+            EXPECT_TRUE(e.IsExercise());
+            EXPECT_EQ(e.activity, 3u);
+            EXPECT_EQ(e.minutes, 30u);
+        }
+    }
+    EXPECT_TRUE(sawMeal && sawRun);
+
+    // Chosen entries only; a day onto itself and an entry of another day are refused.
+    const std::vector<quint32> two =
+        m_doc->CopyEntries(monday, {breakfast, run}, FileTime::FromDate(2026, 12, 9), &error);
+    EXPECT_EQ(two.size(), 2u);
+    EXPECT_TRUE(m_doc->CopyEntries(monday, {}, monday, &error).empty());
+    EXPECT_EQ(error, QStringLiteral("The entries are on that day already: please choose another day."));
+    EXPECT_TRUE(m_doc->CopyEntries(tuesday, {breakfast}, monday, &error).empty());
+    EXPECT_EQ(error, QStringLiteral("There is no entry with the id %1 on that day.").arg(breakfast));
+}

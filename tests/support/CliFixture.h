@@ -2,6 +2,7 @@
 
 #include "CFoodTable.h"
 #include "CMeasuresTable.h"
+#include "QtPrinters.h"
 #include "RecordStore.h"
 
 #include <QFile>
