@@ -1,4 +1,6 @@
 #include "CColorEdit.h"
+#include "CCopyEntriesDlg.h"
+#include "CDateEdit.h"
 #include "CDatePicker.h"
 #include "CDiaryTable.h"
 #include "CFoodDBView.h"
@@ -581,4 +583,68 @@ TEST_F(DiaryViewTest, AltWithAMenuLetterOpensTheMenu)
         QTest::keyClick(&Frame(), key, Qt::AltModifier);
         QTest::qWait(100);
     }
+}
+
+TEST_F(DiaryViewTest, CopyToTakesTheChosenEntriesOrTheWholeDay)
+{
+    Start();
+    Frame().show();
+    QApplication::setActiveWindow(&Frame());
+    Doc().AddMealEntry(1001, 100, 1, QString(), At(9, 0));
+    Doc().AddMealEntry(1001, 50, 1, QString(), At(12, 0));
+    Doc().AddExerciseEntry(0, 30, At(7, 0));
+    Doc().UpdateAllViews();
+    const FileTime today = m_env->TheClock().Today();
+    const auto entriesOn = [this](FileTime day) {
+        Doc().SetCurrentDate(day);
+        Doc().OpenDay();
+        const size_t n = DiaryScreen::Rows(Doc(), Doc().Day().id).size();
+        Doc().SetCurrentDate(m_env->TheClock().Today());
+        Doc().OpenDay();
+        return n;
+    };
+    // Two chosen entries: the dialog offers tomorrow, as today is in view.
+    Diary().List()->topLevelItem(0)->setSelected(true);
+    Diary().List()->topLevelItem(1)->setSelected(true);
+    QString offered;
+    OnNextModal([&offered](QWidget* w) {
+        auto* dialog = qobject_cast<CCopyEntriesDlg*>(w);
+        ASSERT_TRUE(dialog);
+        offered = dialog->DateField()->date().toString(Qt::ISODate);
+        Shot(dialog, QStringLiteral("copy-to"));
+        dialog->accept();
+    });
+    Diary().CopyTo();
+    EXPECT_EQ(offered, QStringLiteral("2026-12-10"));
+    EXPECT_EQ(entriesOn(today.AddDays(1)), 2u);
+    EXPECT_EQ(Doc().CurrentDate(), today) << "the day in view stays";
+    EXPECT_EQ(Diary().List()->topLevelItemCount(), 3);
+
+    // Nothing chosen: the whole day, onto a day that keeps its own entries.
+    Diary().List()->clearSelection();
+    OnNextModal([](QWidget* w) {
+        auto* dialog = qobject_cast<CCopyEntriesDlg*>(w);
+        ASSERT_TRUE(dialog);
+        dialog->DateField()->setDate(QDate(2026, 12, 10));
+        dialog->accept();
+    });
+    Diary().CopyTo();
+    EXPECT_EQ(entriesOn(today.AddDays(1)), 5u);
+
+    // Ctrl+C on one entry, Ctrl+V on the day before.
+    QApplication::setActiveWindow(&Frame()); // back from the dialogs
+    Diary().List()->setFocus();
+    Diary().List()->setCurrentItem(Diary().List()->topLevelItem(0));
+    QTest::keyClick(Diary().List(), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(&Frame(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(Doc().CurrentDate(), today.AddDays(-1));
+    Diary().List()->setFocus();
+    QTest::keyClick(Diary().List(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Diary().List()->topLevelItemCount(), 1);
+    // Onto the day it came from: refused with a word.
+    QTest::keyClick(&Frame(), Qt::Key_Right, Qt::AltModifier);
+    Diary().List()->setFocus();
+    QTest::keyClick(Diary().List(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(m_box.Texts().last(),
+              QStringLiteral("The entries are on that day already: please choose another day."));
 }

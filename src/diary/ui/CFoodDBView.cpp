@@ -1,6 +1,7 @@
 #include "CFoodDBView.h"
 
 #include "CColorEdit.h"
+#include "CCopyEntriesDlg.h"
 #include "CDatePicker.h"
 #include "CFoodDBDoc.h"
 #include "CRecentFoodsDlg.h"
@@ -17,6 +18,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 
 namespace {
@@ -99,6 +101,13 @@ CFoodDBView::CFoodDBView(AppServices& services, QWidget* parent) : CFormView(ser
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { EditSelected(); });
     m_list->installEventFilter(this);
+    // Press and hold (a right click) on the list: Copy to...
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.addAction(QStringLiteral("Copy to..."), this, &CFoodDBView::CopyTo);
+        menu.exec(m_list->viewport()->mapToGlobal(at));
+    });
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CFormView::commandsChanged);
 }
 
@@ -362,6 +371,57 @@ void CFoodDBView::NotifyCompanion()
         m_services.companion->NotifyCompanion(m_services.doc.CurrentDate());
 }
 
+std::vector<quint32> CFoodDBView::SelectedEntries() const
+{
+    std::vector<quint32> ids;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
+        if (QTreeWidgetItem* row = m_list->topLevelItem(i); row->isSelected())
+            if (const quint32 id = row->data(0, Qt::UserRole).toUInt())
+                ids.push_back(id); // the companion's row is no entry
+    return ids;
+}
+
+void CFoodDBView::CopyTo()
+{
+    CFoodDBDoc& doc = m_services.doc;
+    if (!doc.HasOpenProfile())
+        return;
+    const std::vector<quint32> ids = SelectedEntries();
+    const QString what = ids.empty()       ? QStringLiteral("the whole day")
+                         : ids.size() == 1 ? QStringLiteral("the entry chosen")
+                                           : QStringLiteral("the %1 entries chosen").arg(ids.size());
+    // Today when another day is in view, else tomorrow.
+    const FileTime today = doc.TheClock().Today();
+    const FileTime initial = doc.CurrentDate() == today.Date() ? today.AddDays(1) : today;
+    CCopyEntriesDlg dialog(what, initial, doc.Profile().Has(CProfileTable::kDayMonthYear), window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    CopyInto(doc.CurrentDate(), ids, dialog.Chosen());
+}
+
+void CFoodDBView::CopyInto(FileTime from, const std::vector<quint32>& ids, FileTime to)
+{
+    CFoodDBDoc& doc = m_services.doc;
+    SaveDay();
+    const FileTime viewed = doc.CurrentDate();
+    QString error;
+    const bool copied = !doc.CopyEntries(from, ids, to, &error).empty();
+    if (copied) {
+        // The target day's figures, and its record for the companion.
+        doc.ComputeDay(doc.Day().id);
+        doc.SaveDay();
+        if (m_services.companion && to.Date() == doc.TheClock().Today().Date())
+            m_services.companion->NotifyCompanion(to);
+    }
+    doc.SetCurrentDate(viewed);
+    doc.OpenDay();
+    doc.UpdateAllViews();
+    if (!copied)
+        m_services.messages.Tell(error, IMessageBox::Icon::Warning);
+    else if (to.Date() == viewed.Date())
+        ShowWarnings();
+}
+
 void CFoodDBView::AfterChange(bool notify)
 {
     if (notify) {
@@ -493,6 +553,15 @@ bool CFoodDBView::eventFilter(QObject* watched, QEvent* event)
     // In the list, Enter opens the selected entry's properties and Delete deletes it.
     if (watched == m_list && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        // Ctrl+C takes the chosen entries (or the day), Ctrl+V copies them to the day in view.
+        if (static_cast<QKeyEvent*>(event)->modifiers() == Qt::ControlModifier &&
+            (key == Qt::Key_C || key == Qt::Key_V)) {
+            if (key == Qt::Key_C)
+                m_copied = {m_services.doc.CurrentDate(), SelectedEntries(), true};
+            else if (m_copied.any)
+                CopyInto(m_copied.date, m_copied.ids, m_services.doc.CurrentDate());
+            return true;
+        }
         const int command = key == Qt::Key_Delete                           ? 32814
                             : key == Qt::Key_Return || key == Qt::Key_Enter ? 32815
                                                                             : 0;

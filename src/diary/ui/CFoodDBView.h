@@ -5,6 +5,7 @@
 #include "DiaryScreen.h"
 
 #include <array>
+#include <vector>
 
 class CColorEdit;
 class CStripedListCtrl;
@@ -17,6 +18,8 @@ class CFoodDBView : public CFormView
     Q_OBJECT
 
 public:
+    // "Copy to...": the chosen entries, or the whole day, to a day picked in a dialog.
+    void CopyTo();
     static constexpr int kTemplate = 101;
     static constexpr int kListX = 0;
     static constexpr int kListWidth = 240;
@@ -60,6 +63,9 @@ private:
     void DateChange();
     void AfterChange(bool notify);
     void NotifyCompanion();
+    // Copies entries of one day to another, then shows the day in view again.
+    void CopyInto(FileTime from, const std::vector<quint32>& ids, FileTime to);
+    std::vector<quint32> SelectedEntries() const;
     void ShowWarnings();
     QTreeWidgetItem* FirstSelectedRow() const;
     void EditSelected();
@@ -78,4 +84,12 @@ private:
     QString m_loadedWeight;
     std::array<QString, 4> m_loadedParams;
     bool m_initialised = false;
+    // What Ctrl+C took, for Ctrl+V on the day then in view.
+    struct Copied
+    {
+        FileTime date;
+        std::vector<quint32> ids;
+        bool any = false;
+    };
+    Copied m_copied;
 };
