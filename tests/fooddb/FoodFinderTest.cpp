@@ -5,6 +5,8 @@
 #include "NutrientImport.h"
 #include "TestStore.h"
 
+#include <QFile>
+
 namespace {
 
 class FoodFinderTest : public TestStore
@@ -89,6 +91,28 @@ TEST_F(FoodFinderTest, WordStartsMatchAndTheEverydayFoodComesFirst)
     for (const auto& c : cases)
         EXPECT_EQ(Names(finder.Find(QString::fromUtf8(c.typed), c.recent)), c.expected) << c.typed;
     EXPECT_EQ(finder.Find(QStringLiteral("r"), {}, 2).size(), 2u) << "at most the limit";
+}
+
+TEST_F(FoodFinderTest, ReadAgainTheFinderFollowsRenamesAndDeletes)
+{
+    Add(1, "Apples, raw");
+    Add(2, "Pears, raw");
+    FoodFinder finder(Store());
+    ASSERT_EQ(Names(finder.Find(QStringLiteral("pear"), {})), QStringList{"Pears, raw"});
+    // An import that updates a food in place renames it.
+    const QString file = m_dir.filePath(QStringLiteral("import.csv"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("h\n2,Fruit,Fresh,\"Pears, asian, raw\",42,0,0,0,0,0,10,7,0,0,3,0,100"
+            ",,0,,0,,0,,0,,0,,0,,0,,0,,0,,0\n");
+    f.close();
+    ASSERT_TRUE(NutrientImport(Store(), nullptr, nullptr).ImportNutrientFile(file, false).stored);
+    CFoodTable foods(Store());
+    ASSERT_TRUE(foods.FindId(1));
+    foods.DeleteCurrent();
+    finder.Reload();
+    EXPECT_EQ(Names(finder.Find(QStringLiteral("pear asian"), {})), QStringList{"Pears, asian, raw"});
+    EXPECT_TRUE(finder.Find(QStringLiteral("apple"), {}).empty());
 }
 
 TEST_F(FoodFinderTest, EverydaySearchesOfTheShippedDatabase)
