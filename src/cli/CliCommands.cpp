@@ -119,12 +119,18 @@ void RefreshDay(CFoodDBDoc& doc)
     doc.SaveDay();
 }
 
-// The displayed day set to --date (or today), opened and computed; its rows latest first.
-std::vector<DiaryScreen::Row> ShowDay(CFoodDBDoc& doc, FileTime date)
+// The displayed day set to a date, opened and computed.
+void ComputeDayOf(CFoodDBDoc& doc, FileTime date)
 {
     doc.SetCurrentDate(date);
     doc.OpenDay();
     doc.ComputeDay(doc.Day().id);
+}
+
+// The same, with the day's rows latest first.
+std::vector<DiaryScreen::Row> ShowDay(CFoodDBDoc& doc, FileTime date)
+{
+    ComputeDayOf(doc, date);
     std::vector<DiaryScreen::Row> rows = DiaryScreen::Rows(doc, doc.Day().id);
     DiaryScreen::SortRows(rows);
     return rows;
@@ -143,9 +149,7 @@ bool ParsePeriod(const CliArguments& args, FileTime* from, FileTime* to, QString
 // The document's figures of today, which the reports compare with.
 void ComputeToday(CFoodDBDoc& doc)
 {
-    doc.SetCurrentDate(doc.TheClock().Today());
-    doc.OpenDay();
-    doc.ComputeDay(doc.Day().id);
+    ComputeDayOf(doc, doc.TheClock().Today());
 }
 
 QString Figure(double v, int decimals)
@@ -388,7 +392,6 @@ int EntryCopy(CliContext& c)
     const std::vector<quint32> made = c.doc.CopyEntries(when.date, ids, to, &error);
     if (made.empty())
         return Fail(error);
-    RefreshDay(c.doc); // the target day's figures, and its record for the companion
     for (quint32 id : made)
         Out() << id << '\n';
     return 0;

@@ -340,6 +340,9 @@ std::vector<quint32> CFoodDBDoc::CopyEntries(FileTime from, const std::vector<qu
         *error = QStringLiteral("The entries could not be written.");
         return {};
     }
+    // The target day's figures, and its record for the companion.
+    ComputeDay(m_diary.Buffer().id);
+    SaveDay();
     UpdateAllViews();
     return made;
 }

@@ -107,8 +107,8 @@ public:
     // Copies entries of a day (the ones listed, or every one when none is) to another day, each
     // with its food, serving size, servings, grams or its activity and minutes, at its time of
     // day; the entries already there stay. All or nothing, in the open profile's diary. Returns
-    // the new ids, or nothing with a message for the user in *error. The target day is left
-    // displayed, to be computed and saved by the caller.
+    // the new ids, or nothing with a message for the user in *error. The target day is computed
+    // and saved, and left displayed.
     std::vector<quint32> CopyEntries(FileTime from, const std::vector<quint32>& ids, FileTime to,
                                      QString* error);
     // The default serving of a food: its default serving size, or "Reference weight" with the

@@ -32,9 +32,7 @@ bool HasCapitalWord(const QString& name)
         if (c.isUpper()) {
             if (++capitals >= 2)
                 return true;
-        } else if (c.isLetter()) {
-            capitals = 0;
-        } else if (c != QLatin1Char('\'')) {
+        } else if (c != QLatin1Char('\'')) { // "KELLOGG'S" is one word
             capitals = 0;
         }
     }

@@ -406,13 +406,8 @@ void CFoodDBView::CopyInto(FileTime from, const std::vector<quint32>& ids, FileT
     const FileTime viewed = doc.CurrentDate();
     QString error;
     const bool copied = !doc.CopyEntries(from, ids, to, &error).empty();
-    if (copied) {
-        // The target day's figures, and its record for the companion.
-        doc.ComputeDay(doc.Day().id);
-        doc.SaveDay();
-        if (m_services.companion && to.Date() == doc.TheClock().Today().Date())
-            m_services.companion->NotifyCompanion(to);
-    }
+    if (copied && m_services.companion && to.Date() == doc.TheClock().Today().Date())
+        m_services.companion->NotifyCompanion(to);
     doc.SetCurrentDate(viewed);
     doc.OpenDay();
     doc.UpdateAllViews();

@@ -229,12 +229,14 @@ void CNutrientDBDlg::ShowMatches()
         return;
     }
     RecordStore& store = m_doc.Diary().Store();
-    if (!m_finder)
+    if (!m_finder) {
         m_finder = std::make_unique<FoodFinder>(store);
+        m_recent = FoodFinder::RecentFoods(store);
+    }
     CFoodTable foods(store);
     std::vector<FoodListRow> rows;
     std::vector<quint32> folders;
-    for (const FoodFinder::Match& m : m_finder->Find(m_find->text(), FoodFinder::RecentFoods(store))) {
+    for (const FoodFinder::Match& m : m_finder->Find(m_find->text(), m_recent)) {
         if (!foods.FindId(m.id) || !foods.Load())
             continue;
         const FoodRecord& food = foods.Buffer();

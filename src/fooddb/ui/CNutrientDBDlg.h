@@ -111,6 +111,7 @@ private:
     std::unique_ptr<FoodSearch> m_search;
     QLineEdit* m_find = nullptr;
     std::unique_ptr<FoodFinder> m_finder; // built when the find field opens, dropped after a change
+    std::set<quint32> m_recent;           // read with it
     bool m_searching = false;
     Result m_result;
 };
