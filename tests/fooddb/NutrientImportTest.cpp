@@ -196,6 +196,28 @@ TEST_F(NutrientImportTest, TheShippedDatabaseImportsWhole)
     CMeasuresTable measures(Store());
     EXPECT_EQ(measures.ServingName(squash.defaultServingId), QStringLiteral("1 cup, sliced"));
     EXPECT_EQ(measures.ServingWeight(squash.defaultServingId), 180);
+    // The default serving is one portion as a person would log it.
+    const std::pair<quint32, const char*> portions[] = {
+        {9040, "1 medium (7\" to 7-7/8\" long)"},
+        {9003, "1 medium (3\" dia)"},
+        {1123, "1 large"},
+        {1001, "1 pat (1\" sq, 1/3\" high)"},
+        {1009, "1 slice (1 oz)"},
+        {18069, "1 slice"},
+        {1077, "1 cup"},
+        {16098, "2 tbsp"},
+        {4053, "1 tablespoon"},
+        {12061, "1 oz (23 whole kernels)"},
+        {2047, "1 tsp"},
+        {14003, "1 can"},
+        {15121, "3 oz"},
+        {5064, "0.5 breast, bone and skin removed"},
+        {20045, "1 cup"},
+        {9206, "1 cup"},
+        {13953, "100 g"},
+    };
+    for (const auto& [id, serving] : portions)
+        EXPECT_EQ(measures.ServingName(Load(id).defaultServingId), QString::fromLatin1(serving)) << id;
     FoodTree tree(Store());
     EXPECT_EQ(
         tree.FindSubFolder(QStringLiteral("Vegetables and Vegetable Products"), QStringLiteral("Squash")),

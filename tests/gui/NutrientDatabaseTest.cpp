@@ -372,12 +372,12 @@ TEST_F(GuiTest, CheddarFromTheDefaultDatabaseThroughTheDiary)
     ASSERT_EQ(diary->List()->topLevelItemCount(), 1);
     QTreeWidgetItem* row = diary->List()->topLevelItem(0);
     const CFoodDBDoc::Serving serving = Doc().DefaultServing(1009);
-    EXPECT_EQ(serving.name, QStringLiteral("1 cup, diced"));
-    EXPECT_EQ(serving.grams, 132);
-    const double kcal = 403 * 132 / 100.0;
+    EXPECT_EQ(serving.name, QStringLiteral("1 slice (1 oz)"));
+    EXPECT_EQ(serving.grams, 28);
+    const double kcal = 403 * 28 / 100.0;
     EXPECT_EQ(row->text(1), QStringLiteral("Cheese, cheddar"));
     EXPECT_EQ(row->text(2), FormatFixed(kcal, 6, 1));
-    EXPECT_EQ(row->text(3), QStringLiteral("  1.00 x 1 cup, diced"));
+    EXPECT_EQ(row->text(3), QStringLiteral("  1.00 x 1 slice (1 oz)"));
     EXPECT_EQ(Control<CColorEdit>(diary, 1185)->text(), FormatFixed(kcal, 5, 0));
 
     // Two servings in its properties: the totals double.
@@ -391,7 +391,7 @@ TEST_F(GuiTest, CheddarFromTheDefaultDatabaseThroughTheDiary)
     Frame().RunCommand(32815);
     row = diary->List()->topLevelItem(0);
     EXPECT_EQ(row->text(2), FormatFixed(2 * kcal, 6, 1));
-    EXPECT_EQ(row->text(3), QStringLiteral("  2.00 x 1 cup, diced"));
+    EXPECT_EQ(row->text(3), QStringLiteral("  2.00 x 1 slice (1 oz)"));
     EXPECT_EQ(Control<CColorEdit>(diary, 1185)->text(), FormatFixed(2 * kcal, 5, 0));
 
     // Delete, after its question.

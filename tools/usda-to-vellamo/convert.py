@@ -48,6 +48,29 @@ NUTRIENTS = ["Energy", "Protein", "Fat", "Saturated", "Monounsaturated", "Polyun
              "Carbs", "Sugars", "Alcohol", "Cholesterol", "Fiber", "Sodium"]
 MAX_SERVINGS = 10
 
+# Words that open a measure's description, by what they measure.
+SIZES = ("extra small", "small", "medium", "large", "extra large", "jumbo")
+WHOLE = ("fruit", "each", "whole")
+SERVINGS = ("serving", "nlea serving")
+VOLUMES = ("cup", "tbsp", "tablespoon", "tsp", "teaspoon", "fl oz", "fluid ounce", "ml", "liter",
+           "quart", "pint", "gallon", "dash", "cubic inch")
+WEIGHTS = ("oz", "lb", "pound", "g")
+CONTAINERS = ("can", "bottle", "jigger")
+BULK = ("package", "jar", "box", "bag", "loaf", "roast", "head", "bunch", "recipe", "melon", "envelope",
+        "container", "cake", "pizza", "turkey", "chicken", "duck", "goose", "capon", "bird", "rack", "ribs",
+        "unit", "crust", "carton", "tub") + CONTAINERS
+DRINK_GROUPS = ("Beverages",)
+DRINK_WORDS = ("juice", "milk", "drink", "nectar", "beverage", "water")
+GRAIN_GROUPS = ("Breakfast Cereals", "Cereal Grains and Pasta")
+# Below this a measure is a fragment (a leaf, a kernel, a crumb), not what a person eats at a time.
+MIN_PIECE_G = 5.0
+# Above this a measure of a food is a whole roast, bird or package, not one portion; drinks excepted.
+MAX_PORTION_G = 400.0
+# No default may outweigh the smallest whole item by more than this.
+MAX_OVER_WHOLE = 2.5
+# What a food gets first when none of its measures is one portion.
+HUNDRED_GRAMS = (100.0, "g", 100.0)
+
 
 def number(text):
     value = float(text)
@@ -62,6 +85,87 @@ def group_codes(food_des_path):
             if len(fields) > 1:
                 codes[fields[0].strip("~")] = fields[1].strip("~")[:2]
     return codes
+
+
+def opens_with(unit, words):
+    """The word of words that unit begins with, as a whole word, or None."""
+    for w in sorted(words, key=len, reverse=True):
+        if unit == w or any(unit.startswith(w + c) for c in " ,("):
+            return w
+    return None
+
+
+def singular(word):
+    word = word.lower()
+    for end, repl in (("oes", "o"), ("ies", "y"), ("s", "")):
+        if word.endswith(end):
+            return word[: -len(end)] + repl
+    return word
+
+
+def is_drink(name, group):
+    head = name.split(",")[0].lower()
+    return group in DRINK_GROUPS or any(w in head for w in DRINK_WORDS)
+
+
+def portion_class(measure, name, group):
+    """How well a measure serves as one portion: 0 is best, None is never a portion."""
+    amount, unit, grams = measure
+    unit = unit.lower()
+    drink = is_drink(name, group)
+    if grams > MAX_PORTION_G and not drink:
+        return None
+    if drink:
+        if opens_with(unit, SERVINGS + CONTAINERS):
+            return 0
+        if opens_with(unit, ("cup",)):
+            return 1
+        if opens_with(unit, SIZES + WHOLE):
+            return None  # "1 fruit yields" of a juice
+    food_item = singular(name.split(",")[0].split(" ")[0])
+    if opens_with(unit, SIZES + WHOLE + (food_item,)):
+        return 0 if grams >= MIN_PIECE_G else None
+    if opens_with(unit, SERVINGS):
+        return 1 if grams >= MIN_PIECE_G else None
+    if group in GRAIN_GROUPS and opens_with(unit, ("cup",)):
+        return 2
+    individual = "individual" in unit
+    if individual or not opens_with(unit, VOLUMES + WEIGHTS + BULK):
+        if grams < MIN_PIECE_G:
+            return None
+        return 3 if amount <= 1 else 3.5  # "5 crackers (1 serving)" after "1 slice"
+    spices = group == "Spices and Herbs"
+    if opens_with(unit, ("tbsp", "tablespoon")):
+        return 5 if spices else 4
+    if opens_with(unit, ("tsp", "teaspoon")):
+        return 4 if spices else 5
+    if opens_with(unit, ("oz",)):
+        return 6 if amount == 3 else 7
+    if opens_with(unit, ("fl oz", "fluid ounce", "cup")):
+        return 8
+    return 9
+
+
+def default_first(measures, name, group):
+    """The measures with the one a person eats at a time first, the others in the USDA's order.
+
+    measures: (amount, unit, grams). See the README for the rule.
+    """
+    ranked = [(portion_class(m, name, group), i) for i, m in enumerate(measures)]
+    sized = not is_drink(name, group)
+    wholes = [measures[i][2] for c, i in ranked if sized and c == 0 and measures[i][0] == 1]
+    cap = MAX_OVER_WHOLE * min(wholes) if wholes else None
+    allowed = [(c, i) for c, i in ranked if c is not None and (cap is None or measures[i][2] <= cap)]
+    if not allowed:
+        return [HUNDRED_GRAMS] + measures
+    best = min(c for c, _ in allowed)
+    chosen = [i for c, i in allowed if c == best]
+    if best == 0 and len(chosen) > 1:
+        # The middle size by weight: a large egg, a medium banana.
+        pick = sorted(chosen, key=lambda i: measures[i][2])[len(chosen) // 2]
+    else:
+        pick = chosen[0]
+    return [measures[pick]] + [m for i, m in enumerate(measures) if i != pick]
 
 
 def subgroup(name):
@@ -86,12 +190,13 @@ def main(jar_path, food_des_path, out_path):
             values = {n.get("name"): n.get("amount") for n in food.findall("nutrient")}
             code = codes.get(uid) or LATER_NUMBERS.get(uid[:2], uid[:2])
             group = GROUPS.get(code, "Other Foods")
-            servings = []
-            for m in food.findall("measure")[:MAX_SERVINGS]:
+            measures = []
+            for m in food.findall("measure"):
                 grams = float(m.get("grams", "0"))
-                if grams <= 0:
-                    continue
-                servings.append(("%s %s" % (number(m.get("amount", "1")), m.get("name", "").strip()), number(grams)))
+                if grams > 0:
+                    measures.append((float(m.get("amount", "1")), m.get("name", "").strip(), grams))
+            servings = [("%s %s" % (number(a), u), number(g))
+                        for a, u, g in default_first(measures, name, group)[:MAX_SERVINGS]]
             row = [str(int(uid)), group, subgroup(name), name]
             row += [number(values.get(n, "0") or "0") for n in NUTRIENTS]
             row.append("100")
