@@ -1,10 +1,12 @@
 #include "FoodFinder.h"
 #include "AppEnvironment.h"
+#include "BackupRestore.h"
 #include "CFoodTable.h"
 #include "CMeasuresTable.h"
 #include "NutrientImport.h"
 #include "TestStore.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -93,7 +95,7 @@ TEST_F(FoodFinderTest, WordStartsMatchAndTheEverydayFoodComesFirst)
     EXPECT_EQ(finder.Find(QStringLiteral("r"), {}, 2).size(), 2u) << "at most the limit";
 }
 
-TEST_F(FoodFinderTest, ReadAgainTheFinderFollowsRenamesAndDeletes)
+TEST_F(FoodFinderTest, ReadAgainTheFinderFollowsImportsDeletesAndRestores)
 {
     Add(1, "Apples, raw");
     Add(2, "Pears, raw");
@@ -113,6 +115,21 @@ TEST_F(FoodFinderTest, ReadAgainTheFinderFollowsRenamesAndDeletes)
     finder.Reload();
     EXPECT_EQ(Names(finder.Find(QStringLiteral("pear asian"), {})), QStringList{"Pears, asian, raw"});
     EXPECT_TRUE(finder.Find(QStringLiteral("apple"), {}).empty());
+
+    // A restore of the nutrient database brings back the names of the backup.
+    const QString folder = m_dir.filePath(QStringLiteral("Documents"));
+    QDir().mkpath(folder);
+    BackupRestore backup(Store(), m_clock, folder, nullptr, nullptr);
+    ASSERT_TRUE(backup.BackupAll());
+    ASSERT_TRUE(foods.FindId(2));
+    foods.Buffer().name = QStringLiteral("Quinces, raw");
+    foods.Save();
+    finder.Reload();
+    ASSERT_EQ(Names(finder.Find(QStringLiteral("quince"), {})), QStringList{"Quinces, raw"});
+    ASSERT_TRUE(backup.RestoreNutrientDatabase());
+    finder.Reload();
+    EXPECT_TRUE(finder.Find(QStringLiteral("quince"), {}).empty());
+    EXPECT_EQ(Names(finder.Find(QStringLiteral("pear"), {})), QStringList{"Pears, asian, raw"});
 }
 
 TEST_F(FoodFinderTest, EverydaySearchesOfTheShippedDatabase)

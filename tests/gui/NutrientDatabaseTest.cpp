@@ -223,6 +223,32 @@ TEST_F(NutrientDatabaseTest, TypingFindsFoodsBestFirstAndEnterTakesTheFirst)
     EXPECT_EQ(Rows(*e), (QStringList{"Fat at thirty", "Fat just under"})) << "the folder of the last match";
 }
 
+TEST_F(NutrientDatabaseTest, TheTypeAheadFollowsAPasteAndADelete)
+{
+    auto d = Open();
+    QTest::keyClicks(d->Tree(), QStringLiteral("orange"));
+    ASSERT_EQ(Rows(*d), (QStringList{"Orange juice"}));
+    QTest::keyClick(d->FindField(), Qt::Key_Escape);
+    Choose(*d, 3);
+    d->Foods()->setFocus();
+    QApplication::processEvents();
+    SelectRow(*d, QStringLiteral("Orange juice"));
+    d->Command(32851)->trigger();
+    Choose(*d, 1);
+    d->Command(32817)->trigger();
+    QTest::keyClicks(d->Tree(), QStringLiteral("orange"));
+    EXPECT_EQ(Rows(*d), (QStringList{"Orange juice", "Orange juice"})) << "the copy is found too";
+    QTest::keyClick(d->FindField(), Qt::Key_Escape);
+    Choose(*d, 3);
+    d->Foods()->setFocus();
+    QApplication::processEvents();
+    SelectRow(*d, QStringLiteral("Apple Juice, canned"));
+    m_box.Answer(IMessageBox::Result::Ok);
+    d->Command(32814)->trigger();
+    QTest::keyClicks(d->Tree(), QStringLiteral("juice"));
+    EXPECT_EQ(Rows(*d), (QStringList{"Orange juice", "Orange juice"})) << "the deleted food is gone";
+}
+
 TEST_F(NutrientDatabaseTest, TypeAheadKeepsTheFilter)
 {
     Doc().Profile().filtersMask = 0x1 | 0x2;
