@@ -1,4 +1,5 @@
 #include "CGraphForm.h"
+#include "ChartPaintRecorder.h"
 #include "DateRules.h"
 #include "GuiFixture.h"
 
@@ -42,8 +43,20 @@ TEST_F(GuiTest, GraphsPlotChosenQuantitiesAndRememberTheChoices)
     EXPECT_EQ(graphs->Graph().Series(0).Count(), 22);
     EXPECT_EQ(graphs->Graph().Series(1).Count(), 22);
     EXPECT_TRUE(graphs->Chart().HasRightAxis());
+    // A scroll step repaints the chart at once: the day labels and the bars move by the step.
+    ChartPaintRecorder painted(graphs, graphs->Chart());
+    graphs->update();
+    QApplication::processEvents();
+    EXPECT_EQ(painted.DayLabels().first(), QStringLiteral("0"));
+    const QStringList bars = painted.Drawn(QStringLiteral("rect 42,"));
     graphs->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(graphs->Chart().FirstVisibleDay(), 2);
+    QApplication::processEvents();
+    EXPECT_EQ(painted.DayLabels().first(), QStringLiteral("2"));
+    ASSERT_FALSE(bars.isEmpty());
+    EXPECT_EQ(painted.Drawn(QStringLiteral("rect 26,")).first(),
+              QString(bars.first()).replace(5, 2, QStringLiteral("26")))
+        << "the third day's bar now stands first";
     graphs->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
     Shot(&Frame(), QStringLiteral("graphs"));
 

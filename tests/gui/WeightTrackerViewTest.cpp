@@ -1,5 +1,6 @@
 #include "CColorEdit.h"
 #include "CViewWeightTracker.h"
+#include "ChartPaintRecorder.h"
 #include "DateRules.h"
 #include "GuiFixture.h"
 
@@ -36,7 +37,19 @@ TEST_F(GuiTest, WeightTrackerWithAYearOfWeights)
     EXPECT_EQ(view->Field(1008)->text(), QStringLiteral("75"));
     EXPECT_EQ(view->ScrollBar()->maximum(), view->Chart().ScrollMax());
     Shot(&Frame(), QStringLiteral("weight-tracker"));
-    // Scrolling a week on.
+    // Scrolling a week on repaints at once: the day labels move by the week.
+    ChartPaintRecorder painted(view, view->Chart());
+    view->update();
+    QApplication::processEvents();
+    const QStringList days = painted.DayLabels();
+    ASSERT_GE(days.size(), 2);
     view->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(view->Chart().FirstVisibleDay(), 7);
+    QApplication::processEvents();
+    EXPECT_EQ(painted.DayLabels().first(), QString::number(days.first().toInt() + 7));
+    // So does a drag of the thumb.
+    view->ScrollBar()->setSliderPosition(28);
+    QApplication::processEvents();
+    EXPECT_EQ(view->Chart().FirstVisibleDay(), 28);
+    EXPECT_EQ(painted.DayLabels().first(), QString::number(days.first().toInt() + 28));
 }

@@ -17,8 +17,11 @@ ChartScrollBar::ChartScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, par
         if (code < 0)
             return;
         m_chart->Scroll(code, sliderPosition());
-        const QSignalBlocker block(this);
-        setSliderPosition(m_chart->ScrollPosition());
+        {
+            const QSignalBlocker block(this);
+            setSliderPosition(m_chart->ScrollPosition());
+        }
+        // Outside the blocker, or the owner never hears it and the chart stays as it was.
         emit scrolled();
     });
 }
