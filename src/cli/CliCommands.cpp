@@ -17,6 +17,7 @@
 #include "Measures.h"
 #include "NumberFormat.h"
 #include "NutrientImport.h"
+#include "NutrientSources.h"
 #include "ReportCalculator.h"
 #include "ReportExport.h"
 
@@ -453,6 +454,45 @@ int DayShow(CliContext& c)
     return 0;
 }
 
+namespace {
+
+// The title line of a report: its name and the period.
+void ReportTitle(const CFoodDBDoc& doc, const QString& name, const ReportCalculator::Period& period)
+{
+    const bool dmy = doc.Profile().Has(CProfileTable::kDayMonthYear);
+    Out() << name << "  " << DateText(period.from, dmy) << " to " << DateText(period.to, dmy) << " ("
+          << period.days << (period.days == 1 ? " day" : " days") << ")\n";
+}
+
+int ReportSources(CliContext& c, FileTime from, FileTime to)
+{
+    if (c.args.Has(QStringLiteral("type")))
+        return Usage(QStringLiteral("--sources and --type are two kinds of report: give one."));
+    const std::optional<Nutrient> n = NutrientSources::FromName(c.args.Value(QStringLiteral("sources")));
+    if (!n) {
+        QStringList names;
+        for (Nutrient k : NutrientSources::Nutrients())
+            names << NutrientSources::Name(k);
+        return Usage(QStringLiteral("--sources is one of ") + names.join(QStringLiteral(", ")) +
+                     QLatin1Char('.'));
+    }
+    CFoodDBDoc& doc = c.doc;
+    const ReportCalculator::Period period = ReportCalculator::MakePeriod(from, to, doc.TheClock().Today());
+    ReportTitle(doc, NutrientSources::ReportName(*n), period);
+    Out() << NutrientSources::Columns(*n).join(QLatin1Char('\t')) << '\n';
+    const NutrientSources::Result r = NutrientSources(c.env.Store(), doc.TheClock())
+                                          .Compute(doc.Profile().id, period.from, period.days, *n);
+    for (const NutrientSources::Source& s : r.rows) {
+        QStringList cells = NutrientSources::Cells(s);
+        for (QString& cell : cells)
+            cell = cell.trimmed();
+        Out() << cells.join(QLatin1Char('\t')) << '\n';
+    }
+    return 0;
+}
+
+} // namespace
+
 int Report(CliContext& c)
 {
     CFoodDBDoc& doc = c.doc;
@@ -461,6 +501,8 @@ int Report(CliContext& c)
     QString error;
     if (!ParsePeriod(c.args, &from, &to, &error))
         return Usage(error);
+    if (c.args.Has(QStringLiteral("sources")))
+        return ReportSources(c, from, to);
     const QString typeText =
         c.args.Has(QStringLiteral("type")) ? c.args.Value(QStringLiteral("type")) : QStringLiteral("0");
     static const QRegularExpression typeRe(QStringLiteral("^[012]$"));
@@ -469,10 +511,7 @@ int Report(CliContext& c)
     const auto type = static_cast<ReportCalculator::Type>(typeText.toInt());
     ComputeToday(doc);
     const ReportCalculator::Period period = ReportCalculator::MakePeriod(from, to, doc.TheClock().Today());
-    const bool dmy = doc.Profile().Has(CProfileTable::kDayMonthYear);
-    Out() << ReportCalculator::TypeNames().at(static_cast<int>(type)) << "  " << DateText(period.from, dmy)
-          << " to " << DateText(period.to, dmy) << " (" << period.days
-          << (period.days == 1 ? " day" : " days") << ")\n";
+    ReportTitle(doc, ReportCalculator::TypeNames().at(static_cast<int>(type)), period);
     Out() << ReportCalculator::Columns(type).join(QLatin1Char('\t')) << '\n';
     for (const ReportCalculator::Row& row : ReportCalculator(doc).Rows(period, type))
         Out() << row.text << '\t' << row.cells.join(QLatin1Char('\t')) << '\n';

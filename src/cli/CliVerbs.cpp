@@ -85,11 +85,14 @@ std::vector<CliVerb> MakeTable()
          "Prints the day as the diary shows it (default: today): the summary lines, the weight, the day "
          "values and the entries (tab-separated).",
          Options({"date"}), 0, 0, S::Looks, true, DayShow},
-        {"report", period + " [--type 0|1|2]",
+        {"report", period + " [--type 0|1|2 | --sources NUTRIENT]",
          "Prints the report of the period as the Reports screen shows it: type 0 the daily averages of "
          "energy and nutrients beside the requirements and energy shares (default), 1 the totals for the "
-         "period, 2 the daily averages of the named day parameters beside their goals; tab-separated.",
-         Options({"from", "to", "type"}), 0, 0, S::Looks, true, Report},
+         "period, 2 the daily averages of the named day parameters beside their goals; with --sources the "
+         "foods that gave the nutrient (energy, protein, fat, saturates, monounsaturates, polyunsaturates, "
+         "carbohydrate, sugar, alcohol, fiber, cholesterol, sodium), most first: food, amount, share of "
+         "the period's total in %, times eaten, at most 50 foods and \"Other foods\"; tab-separated.",
+         Options({"from", "to", "type", "sources"}), 0, 0, S::Looks, true, Report},
         {"export-report", period + " FILE",
          "Writes the diary of the period to a comma-separated file: every meal and exercise of each day "
          "with a record, a total line per day, then the period's totals and averages.",

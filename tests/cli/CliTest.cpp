@@ -141,8 +141,19 @@ TEST_F(CliTest, ReportAndExport)
     EXPECT_TRUE(csv[4].startsWith("12-07-2026,13:45,Rye bread,  1.00 x  200.0 g,200,500,0,16,"))
         << csv[4].toStdString();
 
-    // Wrong periods and types are usage errors.
+    // The foods that gave the energy, most first; the total as the totals report has it.
+    Cli(Words("meal add --date 2026-12-08 --food 7 --grams 20"));
+    r = Cli(Words("report --from 2026-12-07 --to 2026-12-08 --sources energy"));
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("Sources of energy  12-07-2026 to 12-08-2026 (2 days)\n"
+                                    "Food\tkcal\tShare%\tTimes\n"
+                                    "Rye bread\t550.0\t91.4\t2\n"
+                                    "Apple\t52.0\t8.6\t1\n"));
+
+    // Wrong periods, types and nutrients are usage errors.
     for (const char* bad : {"report --from 2026-12-07", "report --from 2026-12-07 --to 2026-12-08 --type 3",
+                            "report --from 2026-12-07 --to 2026-12-08 --sources salt",
+                            "report --from 2026-12-07 --to 2026-12-08 --sources fat --type 1",
                             "export-report --from 2026-12-07 --to 2026-12-08"}) {
         EXPECT_EQ(Cli(Words(bad)).code, 2) << bad;
     }

@@ -23,18 +23,25 @@ protected:
         foods.Buffer().name = QStringLiteral("Bread");
         foods.Buffer().referenceWeight = 100;
         foods.Buffer().values.amounts[static_cast<int>(Nutrient::Energy)] = 250;
+        foods.Buffer().values.amounts[static_cast<int>(Nutrient::Sodium)] = 490;
+        foods.Save();
+        foods.NewRecord(1002);
+        foods.Buffer().name = QStringLiteral("Cheese, cheddar, sharp, sliced (includes processed)");
+        foods.Buffer().referenceWeight = 100;
+        foods.Buffer().values.amounts[static_cast<int>(Nutrient::Energy)] = 403;
+        foods.Buffer().values.amounts[static_cast<int>(Nutrient::Sodium)] = 621;
         foods.Save();
     }
 
     // A meal on a past day, with the day's figures as the diary leaves them.
-    void Meal(int daysAgo, double grams)
+    void Meal(int daysAgo, double grams, quint32 food = 1001)
     {
         CFoodDBDoc& doc = Doc();
         const FileTime keep = doc.CurrentDate();
         const FileTime day = AddDays(m_env->TheClock().Today(), -daysAgo);
         doc.SetCurrentDate(day);
         doc.OpenDay();
-        doc.AddMealEntry(1001, grams, 1, QString(), day);
+        doc.AddMealEntry(food, grams, 1, QString(), day);
         doc.ComputeDay(doc.Day().id);
         doc.SaveDay();
         doc.SetCurrentDate(keep);
@@ -72,6 +79,31 @@ TEST_F(ReportsViewTest, PeriodsTypesAndTheListedRows)
     EXPECT_EQ(Reports().List()->columnCount(), 3);
     ASSERT_EQ(Reports().List()->topLevelItemCount(), 1);
     EXPECT_EQ(Cell(0, 0), QStringLiteral("Pulse ()"));
+
+    // The sources of a nutrient after the report's own types: the foods that gave it, most first.
+    Meal(3, 28, 1002);
+    const QStringList types = [&] {
+        QStringList t;
+        for (int i = 0; i < Reports().TypeSelector()->count(); ++i)
+            t << Reports().TypeSelector()->itemText(i);
+        return t;
+    }();
+    EXPECT_EQ(types.mid(3),
+              (QStringList{"Sources of energy", "Sources of protein", "Sources of fat",
+                           "Sources of saturates", "Sources of monounsaturates", "Sources of polyunsaturates",
+                           "Sources of carbohydrate", "Sources of alcohol", "Sources of fiber",
+                           "Sources of cholesterol", "Sources of sodium"}));
+    Reports().TypeSelector()->setCurrentIndex(
+        static_cast<int>(types.indexOf(QStringLiteral("Sources of sodium"))));
+    EXPECT_EQ(Reports().List()->columnCount(), 4);
+    ASSERT_EQ(Reports().List()->topLevelItemCount(), 2);
+    // Bread 700 g: 3430 mg; cheese 28 g: 173.9 mg.
+    EXPECT_EQ(Cell(0, 0), QStringLiteral("Bread"));
+    EXPECT_EQ(Cell(0, 1), QStringLiteral("3430.0"));
+    EXPECT_EQ(Cell(0, 2), QStringLiteral("  95.2"));
+    EXPECT_EQ(Cell(0, 3), QStringLiteral("2"));
+    EXPECT_EQ(Cell(1, 1), QStringLiteral(" 173.9"));
+    Shot(&Frame(), QStringLiteral("reports-sources-of-sodium"));
 
     // To before From: To takes From's date.
     Reports().ToPicker()->setDate(Reports().FromPicker()->date().addDays(-3));

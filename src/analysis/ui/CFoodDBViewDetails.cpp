@@ -5,6 +5,7 @@
 #include "CFoodDBDoc.h"
 #include "CStripedListCtrl.h"
 #include "DateRules.h"
+#include "NutrientSources.h"
 #include "PeriodPickers.h"
 #include "ProgramFont.h"
 #include "ReportExport.h"
@@ -35,6 +36,8 @@ CFoodDBViewDetails::CFoodDBViewDetails(AppServices& services, QWidget* parent)
     m_type->setProperty("id", 1212);
     m_type->setFont(ProgramFont(13));
     m_type->addItems(ReportCalculator::TypeNames());
+    for (Nutrient n : NutrientSources::ReportNutrients())
+        m_type->addItem(NutrientSources::ReportName(n));
     connect(m_from, &QDateEdit::dateChanged, this, [this] {
         if (m_initialised)
             m_services.doc.UpdateAllViews();
@@ -120,29 +123,53 @@ void CFoodDBViewDetails::Redraw()
         const QSignalBlocker block(m_to);
         m_to->setDate(PeriodPickers::ToQDate(period.to));
     }
-    const auto type = static_cast<ReportCalculator::Type>(qMax(0, m_type->currentIndex()));
+    const int index = qMax(0, m_type->currentIndex());
+    const int ownTypes = static_cast<int>(ReportCalculator::TypeNames().size());
+    QStringList headers;
+    std::vector<int> widths;
+    std::vector<QStringList> rows;
+    const int w = m_list->width() - 2 * m_list->frameWidth();
+    if (index < ownTypes) {
+        const auto type = static_cast<ReportCalculator::Type>(index);
+        headers = ReportCalculator::Columns(type);
+        widths = ReportCalculator::ColumnWidths(type, w);
+        for (const ReportCalculator::Row& row : ReportCalculator(m_services.doc).Rows(period, type))
+            rows.push_back(QStringList{row.text} + row.cells);
+    } else {
+        const Nutrient n = NutrientSources::ReportNutrients().at(static_cast<size_t>(index - ownTypes));
+        headers = NutrientSources::Columns(n);
+        widths = NutrientSources::ColumnWidths(w);
+        const NutrientSources::Result sources =
+            NutrientSources(m_services.doc.Diary().Store(), m_services.doc.TheClock())
+                .Compute(m_services.doc.Profile().id, period.from, period.days, n);
+        for (const NutrientSources::Source& source : sources.rows)
+            rows.push_back(NutrientSources::Cells(source));
+    }
     m_list->clear();
-    const QStringList headers = ReportCalculator::Columns(type);
     m_list->setColumnCount(headers.size());
     m_list->SetHeaderLabels(headers);
-    const std::vector<int> widths =
-        ReportCalculator::ColumnWidths(type, m_list->width() - 2 * m_list->frameWidth());
     for (int c = 0; c < headers.size(); ++c) {
         m_list->setColumnWidth(c, widths[static_cast<size_t>(c)]);
         m_list->headerItem()->setTextAlignment(c,
                                                (c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     }
     QList<QTreeWidgetItem*> items;
-    for (const ReportCalculator::Row& row : ReportCalculator(m_services.doc).Rows(period, type)) {
-        auto* item = new QTreeWidgetItem(QStringList{row.text} + row.cells);
+    for (const QStringList& cells : rows) {
+        auto* item = new QTreeWidgetItem(cells);
         for (int c = 1; c < headers.size(); ++c)
             item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         items << item;
     }
     m_list->addTopLevelItems(items);
-    // The list scrolls sideways anyway: the first column is never narrower than its texts.
-    m_list->resizeColumnToContents(0);
-    m_list->setColumnWidth(0, qMax(widths[0], m_list->columnWidth(0)));
+    if (index < ownTypes) {
+        // The list scrolls sideways anyway: the first column is never narrower than its texts.
+        m_list->resizeColumnToContents(0);
+        m_list->setColumnWidth(0, qMax(widths[0], m_list->columnWidth(0)));
+    } else {
+        // Food names are long: they end in an ellipsis, whole in the tooltip, so the figures stay in view.
+        for (QTreeWidgetItem* item : items)
+            item->setToolTip(0, item->text(0));
+    }
 }
 
 bool CFoodDBViewDetails::OnCommand(int id)
