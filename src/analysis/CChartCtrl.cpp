@@ -35,6 +35,11 @@ void CChartCtrl::SetRightAxis(const QString& title, int min, int max, int step)
     m_right = {title, min, max, std::max(1, step)};
 }
 
+void CChartCtrl::AddOverlay(const CChartSeries* series)
+{
+    m_overlays.push_back(series);
+}
+
 bool CChartCtrl::AddSeries(const CChartSeries* series)
 {
     if (static_cast<int>(m_series.size()) >= kMaxSeries)
@@ -160,7 +165,33 @@ void CChartCtrl::Draw(IDrawSurface& s) const
         s.SetPen(series.Colour(), 1, IDrawSurface::PenStyle::Dash);
         s.Line(m_x + 28, yr, right ? m_x + m_w - 28 : m_x + m_w - 12, yr);
     }
+    for (const CChartSeries* overlay : m_overlays)
+        DrawSeries(s, *overlay, false, n);
     s.ResetClip();
+    DrawOverlayLegend(s);
+}
+
+void CChartCtrl::DrawOverlayLegend(IDrawSurface& s) const
+{
+    if (HasRightAxis())
+        return;
+    // From the right edge leftwards, each entry as a legend slot: box, sample line, name.
+    int right = m_x + m_w - 4;
+    for (auto it = m_overlays.rbegin(); it != m_overlays.rend(); ++it) {
+        const CChartSeries& series = **it;
+        if (series.Name().isEmpty())
+            continue;
+        const int bx = right - s.TextWidth(series.Name(), kTextHeight) - 22;
+        s.FillRect(bx, m_y + 3, 16, 18, m_plot);
+        s.SetPen(m_text, 1);
+        s.FrameRect(bx, m_y + 3, bx + 16, m_y + 21);
+        s.SetPen(series.Colour(), series.PenWidth(),
+                 series.PenStyle() == 0 ? IDrawSurface::PenStyle::Solid : IDrawSurface::PenStyle::Dash);
+        s.Line(bx + 2, m_y + 11, bx + 14, m_y + 11);
+        s.TextBox(bx + 18, m_y + 4, right, m_y + 20, series.Name(), kTextHeight, IDrawSurface::Align::Left,
+                  m_text);
+        right = bx - 6;
+    }
 }
 
 void CChartCtrl::DrawSeries(IDrawSurface& s, const CChartSeries& series, bool rightAxis, int index) const
@@ -175,9 +206,7 @@ void CChartCtrl::DrawSeries(IDrawSurface& s, const CChartSeries& series, bool ri
              series.PenStyle() == 0 ? IDrawSurface::PenStyle::Solid : IDrawSurface::PenStyle::Dash);
     switch (series.Style()) {
     case CChartSeries::kLine:
-        for (int i = 1; i < m; ++i)
-            s.Line(p[static_cast<size_t>(i - 1)].x, p[static_cast<size_t>(i - 1)].y,
-                   p[static_cast<size_t>(i)].x, p[static_cast<size_t>(i)].y);
+        s.Polyline(p);
         break;
     case CChartSeries::kSmoothed: {
         // One Bézier curve over all the points, evaluated at 65 steps in single precision.

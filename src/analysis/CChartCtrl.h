@@ -41,6 +41,10 @@ public:
     void SetRightAxis(const QString& title, int min, int max, int step);
     // False when sixteen series are held. The series must outlive the chart's drawing.
     bool AddSeries(const CChartSeries* series);
+    // A line drawn over the series against the left axis, outside the legend's slots (they are
+    // the series' own): its name goes at the top right, where a right axis would have its title,
+    // so a chart with overlays has no right axis. Lines only.
+    void AddOverlay(const CChartSeries* series);
     void SetColours(IDrawSurface::Color background, IDrawSurface::Color plot, IDrawSurface::Color text);
     void SetGrid(bool on) { m_grid = on; }
 
@@ -58,6 +62,7 @@ public:
     const Axis& LeftAxis() const { return m_left; }
     const Axis& RightAxis() const { return m_right; }
     int SeriesCount() const { return static_cast<int>(m_series.size()); }
+    int OverlayCount() const { return static_cast<int>(m_overlays.size()); }
     int X() const { return m_x; }
     int Y() const { return m_y; }
     int Width() const { return m_w; }
@@ -72,6 +77,7 @@ private:
     int RightEdge() const { return HasRightAxis() ? m_x + m_w - 28 : m_x + m_w - 8; }
     void DrawValueAxis(IDrawSurface& s, const Axis& axis, bool right) const;
     void DrawSeries(IDrawSurface& s, const CChartSeries& series, bool rightAxis, int index) const;
+    void DrawOverlayLegend(IDrawSurface& s) const;
 
     int m_x = 0;
     int m_y = 0;
@@ -88,4 +94,5 @@ private:
     int m_visible = 1;
     int m_scrollPos = 0;
     std::vector<const CChartSeries*> m_series;
+    std::vector<const CChartSeries*> m_overlays;
 };

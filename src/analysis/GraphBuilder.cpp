@@ -4,6 +4,7 @@
 #include "CDiaryTable.h"
 #include "CFoodDBDoc.h"
 #include "DateRules.h"
+#include "WeightTrend.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,6 +50,10 @@ std::vector<GraphBuilder::Quantity> GraphBuilder::Quantities(const ProfileRecord
             list.push_back(
                 {profile.paramNames[k] + QStringLiteral(" (") + profile.paramUnits[k] + QLatin1Char(')'), 14,
                  k});
+    // After the list's own entries, so the stored choices keep their meaning.
+    list.push_back({profile.Has(CProfileTable::kMetric) ? QStringLiteral("Weight trend (kg)")
+                                                        : QStringLiteral("Weight trend (lbs)"),
+                    kTrend, 0});
     return list;
 }
 
@@ -93,6 +98,7 @@ double GraphBuilder::Goal(const Quantity& q) const
     const ProfileRecord& p = m_doc.Profile();
     switch (q.kind) {
     case 1:
+    case kTrend:
         return m_doc.Profiles().TargetWeightForDisplay();
     case 2:
         return m_doc.CalorieFigure();
@@ -148,24 +154,34 @@ void GraphBuilder::Build(CChartCtrl& chart, FileTime from, FileTime to)
         m_series[s].SetSeries(chosen[s].kind == 0 ? QString() : chosen[s].text, 0, 1, colours[s], true,
                               StyleOf(profile.flags, s));
     }
+    const auto plot = [&](int s, int day, double v) {
+        m_series[s].AddPoint(day, v);
+        if (v + 1 > max[s])
+            max[s] = v + 1;
+        if (v + 1 < min[s])
+            min[s] = v;
+    };
+    std::vector<WeightTrend::Day> trend;
+    if (chosen[0].kind == kTrend || chosen[1].kind == kTrend)
+        trend = WeightTrend(m_doc.Diary().Store(), m_doc.TheClock()).Compute(profile.id, to);
     CDiaryTable days(m_doc.Diary().Store(), m_doc.TheClock());
     days.SetUseCompanionExercises(profile.Has(CProfileTable::kCompanionExercises));
     FileTime date = from;
     for (int i = 0; i < n; ++i, date = AddDays(date, 1)) {
+        // The trend goes on over days without a record.
+        for (int s = 0; s < 2; ++s)
+            if (const WeightTrend::Day* d = chosen[s].kind == kTrend ? WeightTrend::On(trend, date) : nullptr)
+                plot(s, i, m_doc.Profiles().WeightForDisplay(d->trend));
         if (!days.FindDay(date, profile.id))
             continue;
         for (int s = 0; s < 2; ++s) {
-            if (chosen[s].kind == 0)
+            if (chosen[s].kind == 0 || chosen[s].kind == kTrend)
                 continue;
             const double v = Value(chosen[s], days.Buffer());
             // An empty weight or day parameter is no value; other figures are plotted at 0 too.
             if ((chosen[s].kind == 1 || chosen[s].kind == 14) && v <= 0.02)
                 continue;
-            m_series[s].AddPoint(i, v);
-            if (v + 1 > max[s])
-                max[s] = v + 1;
-            if (v + 1 < min[s])
-                min[s] = v;
+            plot(s, i, v);
         }
     }
 

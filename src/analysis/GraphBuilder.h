@@ -21,9 +21,11 @@ public:
     struct Quantity
     {
         QString text;
-        int kind = 0;  // 0 none, 1 weight, 2..13 the day's figures, 14 a day parameter
+        int kind = 0;  // 0 none, 1 weight, 2..13 the day's figures, 14 a day parameter, kTrend
         int param = 0; // the parameter, for kind 14
     };
+    static constexpr int kTrend = 15; // the weight trend
+
     enum Style
     {
         kLine = 0,

@@ -5,6 +5,7 @@
 #include "CFoodDBDoc.h"
 #include "DateRules.h"
 #include "NumberFormat.h"
+#include "WeightTrend.h"
 
 #include <algorithm>
 #include <cmath>
@@ -88,6 +89,31 @@ void WeightTracker::Build(CChartCtrl& chart)
     chart.AddSeries(&m_planned);
     chart.AddSeries(&m_actual);
     chart.AddSeries(&m_estimated);
+    BuildTrend();
+    chart.AddOverlay(&m_trend);
+}
+
+void WeightTracker::BuildTrend()
+{
+    const ProfileRecord& profile = m_doc.Profile();
+    m_trend.SetSeries(QStringLiteral("Trend"), 1, 2, {0, 110, 0}, false, CChartSeries::kLine);
+    const FileTime today = m_doc.TheClock().Today();
+    const std::vector<WeightTrend::Day> days =
+        WeightTrend(m_doc.Diary().Store(), m_doc.TheClock()).Compute(profile.id, today);
+    // From the start date to today, as many days as the series holds: every k-th day and the last.
+    const FileTime start = profile.startDate.Date();
+    const auto first =
+        std::find_if(days.begin(), days.end(), [&](const WeightTrend::Day& d) { return d.date >= start; });
+    const auto count = static_cast<size_t>(days.end() - first);
+    if (count == 0)
+        return;
+    const size_t every = (count + CChartSeries::kMaxPoints - 2) / (CChartSeries::kMaxPoints - 1);
+    for (size_t i = 0; i < count; i += every)
+        m_trend.AddPoint(static_cast<double>(DaysBetween(first[i].date, start)),
+                         m_doc.Profiles().WeightForDisplay(first[i].trend));
+    if ((count - 1) % every != 0)
+        m_trend.AddPoint(static_cast<double>(DaysBetween(days.back().date, start)),
+                         m_doc.Profiles().WeightForDisplay(days.back().trend));
 }
 
 WeightTracker::Fields WeightTracker::CurrentFields()
@@ -105,5 +131,10 @@ WeightTracker::Fields WeightTracker::CurrentFields()
         end = AddDaysWithinCalendar(today,
                                     std::fabs((profile.targetWeight - currentKg) / profile.weeklyLoss * 7));
     f.endDate = DateText(end, profile.Has(CProfileTable::kDayMonthYear));
+    const std::optional<FileTime> trendEnd =
+        WeightTrend::EndDate(WeightTrend(m_doc.Diary().Store(), m_doc.TheClock()).Compute(profile.id, today),
+                             today, profile.targetWeight);
+    if (trendEnd)
+        f.trendEndDate = DateText(*trendEnd, profile.Has(CProfileTable::kDayMonthYear));
     return f;
 }

@@ -18,24 +18,29 @@ public:
         QString currentWeight;
         QString targetWeight;
         QString endDate;
-        QString unit; // "kg" or "lbs"
+        QString trendEndDate; // empty when the trend is not moving towards the target
+        QString unit;         // "kg" or "lbs"
     };
 
     explicit WeightTracker(CFoodDBDoc& doc) : m_doc(doc) {}
 
-    // Builds the three series and the axes into the chart; the chart draws this object's series.
+    // Builds the three series and the axes into the chart, and the weight trend over them; the
+    // chart draws this object's series.
     void Build(CChartCtrl& chart);
     Fields CurrentFields();
 
     const CChartSeries& Planned() const { return m_planned; }
     const CChartSeries& Actual() const { return m_actual; }
     const CChartSeries& Estimated() const { return m_estimated; }
+    const CChartSeries& Trend() const { return m_trend; }
 
 private:
     bool HasPlan() const;
+    void BuildTrend();
 
     CFoodDBDoc& m_doc;
     CChartSeries m_planned;
     CChartSeries m_actual;
     CChartSeries m_estimated;
+    CChartSeries m_trend;
 };

@@ -45,6 +45,12 @@ public:
     virtual void ResetClip() = 0;
     virtual void SetPen(Color color, int width = 1, PenStyle style = PenStyle::Solid) = 0;
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
+    // Lines through the points in turn; a dashed pen keeps its pattern across the joints.
+    virtual void Polyline(const std::vector<Point>& points)
+    {
+        for (size_t i = 1; i < points.size(); ++i)
+            Line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+    }
     virtual void FillRect(int x, int y, int width, int height, Color color) = 0;
     virtual void FillEllipse(int x, int y, int width, int height, Color color) = 0;
     virtual void FillPolygon(const std::vector<Point>& points, Color color) = 0;

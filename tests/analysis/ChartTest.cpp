@@ -185,3 +185,33 @@ TEST(Chart, DegenerateChartsDrawWithoutFailing)
     c.Draw(r);
     EXPECT_EQ(r.Calls().last(), QStringLiteral("noclip"));
 }
+
+TEST(Chart, AnOverlayIsDrawnLastWithItsNameAtTheTopRight)
+{
+    CChartSeries line;
+    line.SetSeries(QStringLiteral("Weight"), 0, 1, kRed, false, CChartSeries::kLine);
+    line.AddPoint(0, 20);
+    line.AddPoint(3, 40);
+    CChartSeries trend;
+    trend.SetSeries(QStringLiteral("Trend"), 1, 2, kBlue, false, CChartSeries::kLine);
+    trend.AddPoint(0, 30);
+    trend.AddPoint(3, 35);
+    CChartCtrl c = Chart();
+    c.AddSeries(&line);
+    c.AddOverlay(&trend);
+    RecordingSurface s;
+    c.Draw(s);
+    const QStringList calls = s.Calls();
+    // The legend's slots are the series' own: one slot, the whole width.
+    EXPECT_GE(IndexOf(calls, QStringLiteral("textbox 22,180 200,200 h11 left Weight")), 0);
+    // The trend's name: right-aligned at the top, its sample in its dashed pen.
+    EXPECT_GE(IndexOf(calls, QStringLiteral("textbox 202,4 236,20 h11 left Trend")), 0);
+    const int dashed = IndexOf(calls, QStringLiteral("pen 0,0,255 2 dash"));
+    ASSERT_GE(dashed, 0);
+    EXPECT_GT(dashed, IndexOf(calls, QStringLiteral("pen 255,0,0 1"))) << "drawn after the series";
+    // With a right axis the top right is its title's: no overlay name.
+    c.SetRightAxis(QStringLiteral("kcal"), 0, 10, 2);
+    RecordingSurface r;
+    c.Draw(r);
+    EXPECT_TRUE(r.Matching(QStringLiteral("textbox")).filter(QStringLiteral("Trend")).isEmpty());
+}

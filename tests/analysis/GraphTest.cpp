@@ -85,9 +85,10 @@ TEST_F(GraphTest, NamedParametersOnlyEachPlottingItsOwn)
     p.paramUnits[3] = QStringLiteral("Hrs");
     p.paramGoals[3] = 8;
     const auto list = GraphBuilder::Quantities(p);
-    ASSERT_EQ(list.size(), 16u);
+    ASSERT_EQ(list.size(), 17u);
     EXPECT_EQ(list[14].text, QStringLiteral("Pulse (b/min)"));
     EXPECT_EQ(list[15].text, QStringLiteral("Sleep (Hrs)"));
+    EXPECT_EQ(list[16].text, QStringLiteral("Weight trend (kg)"));
     Choose(14, 15);
     AddDay(AddDays(kToday, -1), 2000, 50, {1, 62, 3, 7.5});
     GraphBuilder graph(*m_doc);
@@ -117,4 +118,38 @@ TEST_F(GraphTest, CompanionExercisesAreWhatIsPlotted)
     CChartCtrl chart;
     graph.Build(chart, day, day);
     EXPECT_EQ(Points(graph.Series(0)), QStringList{QStringLiteral("0:350")});
+}
+
+TEST_F(GraphTest, TheWeightTrendGoesOnOverDaysWithoutAWeightInTheProfilesUnits)
+{
+    m_doc->Profile().targetWeight = 70;
+    AddDay(AddDays(kToday, -5), 0, 0, {}, 80); // before the period: the trend starts here
+    AddDay(AddDays(kToday, -3), 0, 0, {}, 90);
+    AddDay(AddDays(kToday, -1), 2000, 50); // no weight
+    const int trend = static_cast<int>(GraphBuilder::Quantities(m_doc->Profile()).size()) - 1;
+    const struct
+    {
+        bool metric;
+        const char* title;
+        QStringList points;
+    } cases[] = {
+        {true, "Weight trend (kg)", {"0:80", "1:81", "2:81", "3:81", "4:81"}},
+        {false, "Weight trend (lbs)", {"0:176.37", "1:178.57", "2:178.57", "3:178.57", "4:178.57"}},
+    };
+    for (const auto& c : cases) {
+        m_doc->Profile().Set(CProfileTable::kMetric, c.metric);
+        Choose(trend, 0);
+        GraphBuilder graph(*m_doc);
+        CChartCtrl chart;
+        graph.Build(chart, AddDays(kToday, -4), kToday);
+        QStringList points;
+        for (int i = 0; i < graph.Series(0).Count(); ++i)
+            points << QStringLiteral("%1:%2")
+                          .arg(graph.Series(0).X(i))
+                          .arg(graph.Series(0).Y(i), 0, 'f', 2)
+                          .replace(QStringLiteral(".00"), QString());
+        EXPECT_EQ(points, c.points) << c.title;
+        EXPECT_EQ(chart.LeftAxis().title, QString::fromLatin1(c.title));
+        EXPECT_NEAR(graph.Series(0).Reference(), c.metric ? 70 : 154.32, 0.01);
+    }
 }

@@ -94,3 +94,30 @@ TEST_F(WeightTrackerTest, FieldsAndTheEstimatedEndDate)
     AddDay(kToday, 2000, 50, {}, 80);
     EXPECT_EQ(tracker.CurrentFields().endDate, DateText(kToday, false));
 }
+
+TEST_F(WeightTrackerTest, TheTrendOverTheChartFromTheStartDateAndItsEndDate)
+{
+    Plan(90, 80, 1, m_start);
+    // Weights from before the start date: the trend starts with them.
+    for (int d = -5; d <= 20; d += 5)
+        AddDay(AddDays(m_start, d), 0, 0, {}, 90 - d * 0.1);
+    WeightTracker tracker(*m_doc);
+    CChartCtrl chart;
+    chart.Create(0, 0, 240, 176);
+    tracker.Build(chart);
+    EXPECT_EQ(chart.SeriesCount(), 3) << "the legend's series stay the plan's three";
+    EXPECT_EQ(chart.OverlayCount(), 1);
+    const CChartSeries& trend = tracker.Trend();
+    EXPECT_EQ(trend.Name(), QStringLiteral("Trend"));
+    EXPECT_EQ(trend.PenStyle(), 1) << "dashed";
+    ASSERT_EQ(trend.Count(), 21) << "every day from the start date to today";
+    EXPECT_EQ(trend.X(0), 0);
+    EXPECT_NEAR(trend.Y(0), 90.5 + 0.1 * (90 - 90.5), 1e-9);
+    EXPECT_EQ(trend.X(20), 20);
+    // Falling towards 80 kg: the trend's own end date; rising away from it: none.
+    EXPECT_FALSE(tracker.CurrentFields().trendEndDate.isEmpty());
+    AddDay(kToday, 0, 0, {}, 99);
+    for (int d = 1; d < 14; ++d)
+        AddDay(AddDays(kToday, -d), 0, 0, {}, 99);
+    EXPECT_EQ(tracker.CurrentFields().trendEndDate, QString());
+}

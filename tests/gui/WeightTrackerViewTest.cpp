@@ -36,6 +36,10 @@ TEST_F(GuiTest, WeightTrackerWithAYearOfWeights)
     EXPECT_EQ(view->Tracker().Actual().Count(), 1 + 122);
     EXPECT_EQ(view->Field(1008)->text(), QStringLiteral("75"));
     EXPECT_EQ(view->ScrollBar()->maximum(), view->Chart().ScrollMax());
+    // The trend over the plan's lines, and the day it reaches the target at its rate (falling
+    // 0.04 kg a day from about 78 kg: near the 75 kg target within months).
+    EXPECT_GT(view->Tracker().Trend().Count(), 100);
+    EXPECT_FALSE(view->Field(CViewWeightTracker::kTrendEndId)->text().isEmpty());
     Shot(&Frame(), QStringLiteral("weight-tracker"));
     // Scrolling a week on repaints at once: the day labels move by the week.
     ChartPaintRecorder painted(view, view->Chart());

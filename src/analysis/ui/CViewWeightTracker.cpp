@@ -43,17 +43,21 @@ CViewWeightTracker::CViewWeightTracker(AppServices& services, QWidget* parent)
     m_scroll->setGeometry(0, kChartHeight, 240, CChartCtrl::kScrollBarHeight);
     connect(m_scroll, &ChartScrollBar::scrolled, this, [this] { update(); });
 
-    const int y0 = kChartHeight + CChartCtrl::kScrollBarHeight + 4;
+    // Four rows of 19 pixels fill the form under the chart.
+    const int y0 = kChartHeight + CChartCtrl::kScrollBarHeight + 1;
+    const int row = 19;
     Label(this, QStringLiteral("Current weight:"), 4, y0, 110);
     m_current = ReadOnlyField(this, 1006, 112, y0, 98);
     m_currentUnit = Label(this, QString(), 214, y0, 26);
     m_currentUnit->setProperty("id", 1108);
-    Label(this, QStringLiteral("Target weight:"), 4, y0 + 20, 110);
-    m_target = ReadOnlyField(this, 1008, 112, y0 + 20, 98);
-    m_targetUnit = Label(this, QString(), 214, y0 + 20, 26);
+    Label(this, QStringLiteral("Target weight:"), 4, y0 + row, 110);
+    m_target = ReadOnlyField(this, 1008, 112, y0 + row, 98);
+    m_targetUnit = Label(this, QString(), 214, y0 + row, 26);
     m_targetUnit->setProperty("id", 1111);
-    Label(this, QStringLiteral("Estimated end date:"), 4, y0 + 40, 108);
-    m_end = ReadOnlyField(this, 1011, 112, y0 + 40, 98);
+    Label(this, QStringLiteral("Estimated end date:"), 4, y0 + 2 * row, 108);
+    m_end = ReadOnlyField(this, 1011, 112, y0 + 2 * row, 98);
+    Label(this, QStringLiteral("Trend end date:"), 4, y0 + 3 * row, 108);
+    m_trendEnd = ReadOnlyField(this, kTrendEndId, 112, y0 + 3 * row, 98);
 }
 
 QScrollBar* CViewWeightTracker::ScrollBar() const
@@ -63,7 +67,7 @@ QScrollBar* CViewWeightTracker::ScrollBar() const
 
 CColorEdit* CViewWeightTracker::Field(int id) const
 {
-    for (CColorEdit* e : {m_current, m_target, m_end})
+    for (CColorEdit* e : {m_current, m_target, m_end, m_trendEnd})
         if (e->property("id").toInt() == id)
             return e;
     return nullptr;
@@ -91,6 +95,7 @@ void CViewWeightTracker::RefreshFields()
     DialogData::Show(m_current, f.currentWeight);
     DialogData::Show(m_target, f.targetWeight);
     DialogData::Show(m_end, f.endDate);
+    DialogData::Show(m_trendEnd, f.trendEndDate);
     m_currentUnit->setText(f.unit);
     m_targetUnit->setText(f.unit);
     update();

@@ -9,14 +9,15 @@ class CTransparentStatic;
 class ChartScrollBar;
 class QScrollBar;
 
-// The weight tracker: the plan, the weights entered and their continuation in a chart, with the
-// current weight, the target and the estimated end date under it.
+// The weight tracker: the plan, the weights entered, their continuation and their trend in a chart,
+// with the current weight, the target, the estimated end date and the trend's end date under it.
 class CViewWeightTracker : public CFormView
 {
     Q_OBJECT
 
 public:
     static constexpr int kTemplate = 170;
+    static constexpr int kTrendEndId = 1240;
 
     explicit CViewWeightTracker(AppServices& services, QWidget* parent = nullptr);
 
@@ -40,6 +41,7 @@ private:
     CColorEdit* m_current;
     CColorEdit* m_target;
     CColorEdit* m_end;
+    CColorEdit* m_trendEnd;
     CTransparentStatic* m_currentUnit;
     CTransparentStatic* m_targetUnit;
 };

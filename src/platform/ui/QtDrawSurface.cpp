@@ -33,6 +33,14 @@ void QtDrawSurface::Line(int x1, int y1, int x2, int y2)
     m_painter.drawLine(x1, y1, x2, y2);
 }
 
+void QtDrawSurface::Polyline(const std::vector<Point>& points)
+{
+    QPolygon line;
+    for (const Point& p : points)
+        line << QPoint(p.x, p.y);
+    m_painter.drawPolyline(line);
+}
+
 void QtDrawSurface::FillRect(int x, int y, int width, int height, Color color)
 {
     m_painter.fillRect(x, y, width, height, ToQt(color));
