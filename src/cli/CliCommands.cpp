@@ -20,6 +20,7 @@
 #include "NutrientSources.h"
 #include "ReportCalculator.h"
 #include "ReportExport.h"
+#include "WeightTrend.h"
 
 #include <QRegularExpression>
 
@@ -412,6 +413,30 @@ int WeightSet(CliContext& c)
     c.doc.SaveDay(kg, c.doc.Day().params);
     // The day's expenditure depends on the weight just stored.
     RefreshDay(c.doc);
+    return 0;
+}
+
+int WeightTrendShow(CliContext& c)
+{
+    FileTime from;
+    FileTime to;
+    QString error;
+    if (!ParsePeriod(c.args, &from, &to, &error))
+        return Usage(error);
+    CFoodDBDoc& doc = c.doc;
+    const ReportCalculator::Period period = ReportCalculator::MakePeriod(from, to, doc.TheClock().Today());
+    const std::vector<WeightTrend::Day> days =
+        WeightTrend(c.env.Store(), doc.TheClock()).Compute(doc.Profile().id, period.to);
+    const QString unit =
+        doc.Profile().Has(CProfileTable::kMetric) ? QStringLiteral("kg") : QStringLiteral("lbs");
+    Out() << "Date\tWeight (" << unit << ")\tTrend (" << unit << ")\n";
+    const auto shown = [&](double kg) { return FormatFixed(doc.Profiles().WeightForDisplay(kg), 0, 2); };
+    FileTime date = period.from;
+    for (int i = 0; i < period.days; ++i, date = AddDays(date, 1)) {
+        const WeightTrend::Day* d = WeightTrend::On(days, date);
+        Out() << IsoDate(date) << '\t' << (d && d->weight > 0 ? shown(d->weight) : QString()) << '\t'
+              << (d ? shown(d->trend) : QString()) << '\n';
+    }
     return 0;
 }
 

@@ -39,6 +39,7 @@ int EntryList(CliContext& c);
 int EntryDelete(CliContext& c);
 int EntryCopy(CliContext& c);
 int WeightSet(CliContext& c);
+int WeightTrendShow(CliContext& c);
 int DayShow(CliContext& c);
 int Report(CliContext& c);
 int ExportReport(CliContext& c);

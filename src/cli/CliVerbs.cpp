@@ -81,6 +81,11 @@ std::vector<CliVerb> MakeTable()
         {"weight set", date + " KG",
          "Sets the day's body weight, in kilograms whatever units the profile shows.", Options({"date"}), 1,
          1, S::Writes, true, WeightSet},
+        {"weight trend", period,
+         "One line per day of the period: the date, the weight entered (empty when none) and the trend of "
+         "the weight, which moves each day a tenth of the way to the day's weight and goes on unchanged "
+         "over days without one (empty before the first weight); in the profile's units, tab-separated.",
+         Options({"from", "to"}), 0, 0, S::Looks, true, WeightTrendShow},
         {"day show", "[" + date + "]",
          "Prints the day as the diary shows it (default: today): the summary lines, the weight, the day "
          "values and the entries (tab-separated).",

@@ -35,7 +35,7 @@ TEST_F(CliTest, HelpComesFromTheCommandTableAndTheReadmeAgrees)
         EXPECT_TRUE(manual.contains(QStringLiteral("vellamo-cli ") + m.captured(1) + QLatin1Char('\n')))
             << "not in the README: " << m.captured(1).toStdString();
     }
-    EXPECT_EQ(commands, 21);
+    EXPECT_EQ(commands, 22);
 }
 
 TEST_F(CliTest, ReadingCommandsOnAFreshAccountMakeNothing)
@@ -47,10 +47,15 @@ TEST_F(CliTest, ReadingCommandsOnAFreshAccountMakeNothing)
         int code;
         int lines;
     } cases[] = {
-        {"profile list", 0, 0},   {"food search apple", 0, 0},
-        {"activity list", 0, 68}, {"day show", 1, 0},
-        {"entry list", 1, 0},     {"profile show", 1, 0},
-        {"food show 7", 1, 0},    {"report --from 2026-12-01 --to 2026-12-09", 1, 0},
+        {"profile list", 0, 0},
+        {"food search apple", 0, 0},
+        {"activity list", 0, 68},
+        {"day show", 1, 0},
+        {"entry list", 1, 0},
+        {"profile show", 1, 0},
+        {"food show 7", 1, 0},
+        {"report --from 2026-12-01 --to 2026-12-09", 1, 0},
+        {"weight trend --from 2026-12-01 --to 2026-12-09", 1, 0},
     };
     for (const auto& c : cases) {
         QProcess p;

@@ -150,11 +150,24 @@ TEST_F(CliTest, ReportAndExport)
                                     "Rye bread\t550.0\t91.4\t2\n"
                                     "Apple\t52.0\t8.6\t1\n"));
 
+    // The weight and its trend, day by day in the profile's units, on over a day without a weight.
+    Cli(Words("weight set --date 2026-12-07 80"));
+    Cli(Words("weight set --date 2026-12-09 90"));
+    r = Cli(Words("weight trend --from 2026-12-06 --to 2026-12-10"));
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("Date\tWeight (lbs)\tTrend (lbs)\n"
+                                    "2026-12-06\t\t\n"
+                                    "2026-12-07\t176.37\t176.37\n"
+                                    "2026-12-08\t\t176.37\n"
+                                    "2026-12-09\t198.41\t178.57\n"
+                                    "2026-12-10\t\t178.57\n"));
+
     // Wrong periods, types and nutrients are usage errors.
-    for (const char* bad : {"report --from 2026-12-07", "report --from 2026-12-07 --to 2026-12-08 --type 3",
-                            "report --from 2026-12-07 --to 2026-12-08 --sources salt",
-                            "report --from 2026-12-07 --to 2026-12-08 --sources fat --type 1",
-                            "export-report --from 2026-12-07 --to 2026-12-08"}) {
+    for (const char* bad :
+         {"report --from 2026-12-07", "report --from 2026-12-07 --to 2026-12-08 --type 3",
+          "report --from 2026-12-07 --to 2026-12-08 --sources salt",
+          "report --from 2026-12-07 --to 2026-12-08 --sources fat --type 1", "weight trend --from 2026-12-07",
+          "export-report --from 2026-12-07 --to 2026-12-08"}) {
         EXPECT_EQ(Cli(Words(bad)).code, 2) << bad;
     }
 }
