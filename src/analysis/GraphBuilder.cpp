@@ -138,6 +138,14 @@ double GraphBuilder::Goal(const Quantity& q) const
 void GraphBuilder::Build(CChartCtrl& chart, FileTime from, FileTime to)
 {
     const ProfileRecord& profile = m_doc.Profile();
+    Build(chart, from, to, {profile.graphQuantity[0], profile.graphQuantity[1]},
+          {StyleOf(profile.flags, 0), StyleOf(profile.flags, 1)});
+}
+
+void GraphBuilder::Build(CChartCtrl& chart, FileTime from, FileTime to, std::array<int, 2> quantities,
+                         std::array<int, 2> styles)
+{
+    const ProfileRecord& profile = m_doc.Profile();
     const std::vector<Quantity> list = Quantities(profile);
     from = from.Date();
     to = to.Date() < from ? from : to.Date();
@@ -148,11 +156,11 @@ void GraphBuilder::Build(CChartCtrl& chart, FileTime from, FileTime to)
     double max[2] = {0, 0};
     double min[2] = {9182737, 9182737};
     for (int s = 0; s < 2; ++s) {
-        const int index = profile.graphQuantity[s];
+        const int index = quantities[static_cast<size_t>(s)];
         chosen[s] =
             index > 0 && index < static_cast<int>(list.size()) ? list[static_cast<size_t>(index)] : list[0];
         m_series[s].SetSeries(chosen[s].kind == 0 ? QString() : chosen[s].text, 0, 1, colours[s], true,
-                              StyleOf(profile.flags, s));
+                              styles[static_cast<size_t>(s)]);
     }
     const auto plot = [&](int s, int day, double v) {
         m_series[s].AddPoint(day, v);

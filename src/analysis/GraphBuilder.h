@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <array>
 #include <vector>
 
 class CChartCtrl;
@@ -43,6 +44,9 @@ public:
 
     // Fills the chart for the period with the profile's choices; To before From is From.
     void Build(CChartCtrl& chart, FileTime from, FileTime to);
+    // The same with the quantities (indexes of the list) and styles given, not the profile's.
+    void Build(CChartCtrl& chart, FileTime from, FileTime to, std::array<int, 2> quantities,
+               std::array<int, 2> styles);
     const CChartSeries& Series(int i) const { return m_series[i]; }
 
 private:

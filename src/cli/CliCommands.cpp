@@ -18,6 +18,8 @@
 #include "NumberFormat.h"
 #include "NutrientImport.h"
 #include "NutrientSources.h"
+#include "PdfPages.h"
+#include "PrintableReport.h"
 #include "ReportCalculator.h"
 #include "ReportExport.h"
 #include "WeightTrend.h"
@@ -553,6 +555,26 @@ int ExportReport(CliContext& c)
     ComputeToday(c.doc);
     ConsoleMessageBox messages;
     return ReportExport::ExportReport(c.doc, from, to, c.words[0], &messages) ? 0 : kFailure;
+}
+
+int ReportPdf(CliContext& c)
+{
+    FileTime from;
+    FileTime to;
+    QString error;
+    if (!ParsePeriod(c.args, &from, &to, &error))
+        return Usage(error);
+    ComputeToday(c.doc);
+    const ReportCalculator::Period period = ReportCalculator::MakePeriod(from, to, c.doc.TheClock().Today());
+    PdfPages pages(c.words[0], PrintableReport::DefaultFileName(c.doc, period).chopped(4));
+    if (!pages.IsOpen())
+        return Fail(
+            QStringLiteral("The report could not be written to %1: %2").arg(c.words[0], pages.Error()));
+    PrintableReport(c.doc).Draw(period, pages);
+    if (!pages.Finish())
+        return Fail(
+            QStringLiteral("The report could not be written to %1: %2").arg(c.words[0], pages.Error()));
+    return 0;
 }
 
 int FoodSearch(CliContext& c)

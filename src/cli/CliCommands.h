@@ -43,6 +43,7 @@ int WeightTrendShow(CliContext& c);
 int DayShow(CliContext& c);
 int Report(CliContext& c);
 int ExportReport(CliContext& c);
+int ReportPdf(CliContext& c);
 int FoodSearch(CliContext& c);
 int FoodShow(CliContext& c);
 int ActivityList(CliContext& c);

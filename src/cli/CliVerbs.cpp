@@ -102,6 +102,11 @@ std::vector<CliVerb> MakeTable()
          "Writes the diary of the period to a comma-separated file: every meal and exercise of each day "
          "with a record, a total line per day, then the period's totals and averages.",
          Options({"from", "to"}), 1, 1, S::Looks, true, ExportReport},
+        {"report-pdf", period + " FILE",
+         "Writes the report of the period as a PDF file of A4 pages: the profile, the daily averages beside "
+         "the requirements, the sources of energy, the weight chart, then a page for each day with entries "
+         "and the day's totals. The file appears whole or not at all.",
+         Options({"from", "to"}), 1, 1, S::Looks, true, ReportPdf},
         {"food search",
          "WORDS...",
          "Lists the foods whose name has a word starting with each word given, best first, as the nutrient "

@@ -35,7 +35,7 @@ TEST_F(CliTest, HelpComesFromTheCommandTableAndTheReadmeAgrees)
         EXPECT_TRUE(manual.contains(QStringLiteral("vellamo-cli ") + m.captured(1) + QLatin1Char('\n')))
             << "not in the README: " << m.captured(1).toStdString();
     }
-    EXPECT_EQ(commands, 22);
+    EXPECT_EQ(commands, 23);
 }
 
 TEST_F(CliTest, ReadingCommandsOnAFreshAccountMakeNothing)

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 TEST_F(CliTest, ADayFromProfileToEntries)
 {
@@ -149,6 +150,25 @@ TEST_F(CliTest, ReportAndExport)
                                     "Food\tkcal\tShare%\tTimes\n"
                                     "Rye bread\t550.0\t91.4\t2\n"
                                     "Apple\t52.0\t8.6\t1\n"));
+
+    // The printable report: a PDF with the profile, the period and each day's total.
+    const QString pdf = m_home.filePath(QStringLiteral("report.pdf"));
+    r = Cli({QStringLiteral("report-pdf"), QStringLiteral("--from"), QStringLiteral("2026-12-07"),
+             QStringLiteral("--to"), QStringLiteral("2026-12-08"), pdf});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(20000)) << "pdftotext (poppler-utils) must be installed";
+    const QString pages = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(pages.contains(QStringLiteral("Profile: Anna")));
+    EXPECT_TRUE(pages.contains(QStringLiteral("Period: 12-07-2026 to 12-08-2026 (2 days)")));
+    EXPECT_EQ(pages.count(QStringLiteral("Total of the day")), 2);
+    EXPECT_EQ(pages.count(QLatin1Char('\f')), 3) << "a first page and one page a day";
+    r = Cli({QStringLiteral("report-pdf"), QStringLiteral("--from"), QStringLiteral("2026-12-07"),
+             QStringLiteral("--to"), QStringLiteral("2026-12-08"),
+             m_home.filePath(QStringLiteral("none/r.pdf"))});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("The report could not be written to"))) << r.err.toStdString();
 
     // The weight and its trend, day by day in the profile's units, on over a day without a weight.
     Cli(Words("weight set --date 2026-12-07 80"));

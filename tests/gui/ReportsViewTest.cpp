@@ -8,6 +8,7 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QFileDialog>
+#include <QProcess>
 
 namespace {
 
@@ -141,4 +142,78 @@ TEST_F(ReportsViewTest, TheDayButtonsMoveTheDocumentsDayNotThePeriod)
     EXPECT_EQ(Reports().Period().from, period.from);
     Frame().RunCommand(32778); // the diary shows that day
     EXPECT_EQ(Frame().DatePicker()->Date(), AddDays(m_env->TheClock().Today(), -1));
+}
+
+TEST_F(ReportsViewTest, SaveAsPdfWritesTheReportPageByPage)
+{
+    Start();
+    Meal(2, 300); // 750 kcal
+    Meal(1, 28, 1002);
+    Meal(1, 100);
+    Frame().RunCommand(32853);
+    EXPECT_TRUE(Frame().Command(CFormView::kSaveAsPdf)->isEnabled());
+    Frame().RunCommand(32859); // Last week
+    const auto period = Reports().Period();
+    QString offered;
+    const QString path = m_dir.filePath(QStringLiteral("week"));
+    OnNextModal([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_TRUE(dialog);
+        offered = dialog->selectedFiles().value(0);
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    Frame().RunCommand(CFormView::kSaveAsPdf);
+    const QString from = DateText(period.from, false);
+    const QString to = DateText(period.to, false);
+    EXPECT_EQ(offered, m_env->Folders().DocumentsDir() + QStringLiteral("/Vellamo report ") + from +
+                           QStringLiteral(" to ") + to + QStringLiteral(".pdf"));
+    const QString pdf = path + QStringLiteral(".pdf");
+    ASSERT_TRUE(QFile::exists(pdf));
+
+    // Read back as text: the profile, the period, the sources and each day's total on its own page.
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(20000)) << "pdftotext (poppler-utils) must be installed";
+    const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'));
+    ASSERT_GE(pages.size(), 3);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Profile: Anna")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Period: ") + from + QStringLiteral(" to ") + to));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Sources of energy")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Bread"))) << pages[0].toStdString();
+    EXPECT_TRUE(pages[1].contains(DateText(AddDays(m_env->TheClock().Today(), -2), false)));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Total of the day"))) << pages[1].toStdString();
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("750.0")));
+    // The day with bread and cheese: 250 + 112.8 kcal.
+    EXPECT_TRUE(pages[2].contains(QStringLiteral("362.8"))) << pages[2].toStdString();
+
+    // The first page and a day's page as pictures, to look at.
+    QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
+    for (const auto& [page, name] : {std::pair{1, "report-pdf-page-1"}, std::pair{3, "report-pdf-day"}}) {
+        QProcess picture;
+        picture.start(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+                       QStringLiteral("-singlefile"), QStringLiteral("-f"), QString::number(page),
+                       QStringLiteral("-l"), QString::number(page), pdf,
+                       QStringLiteral(SCREENSHOT_DIR "/") + QString::fromLatin1(name)});
+        ASSERT_TRUE(picture.waitForFinished(20000));
+        EXPECT_EQ(picture.exitCode(), 0);
+    }
+
+    // A file that cannot be written: a clear message and nothing left behind.
+    const QString locked = m_dir.filePath(QStringLiteral("no such folder/report.pdf"));
+    OnNextModal([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_TRUE(dialog);
+        dialog->selectFile(locked);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    Frame().RunCommand(CFormView::kSaveAsPdf);
+    ASSERT_FALSE(m_box.Texts().isEmpty());
+    EXPECT_TRUE(m_box.Texts().last().startsWith(QStringLiteral("The report could not be saved as ")))
+        << m_box.Texts().last().toStdString();
+    EXPECT_FALSE(QFile::exists(locked));
+    // Other views have no report to save.
+    Frame().RunCommand(32778);
+    EXPECT_FALSE(Frame().Command(CFormView::kSaveAsPdf)->isEnabled());
 }

@@ -5,13 +5,17 @@
 #include "CFoodDBDoc.h"
 #include "CStripedListCtrl.h"
 #include "DateRules.h"
+#include "IMessageBox.h"
 #include "NutrientSources.h"
+#include "PdfPages.h"
 #include "PeriodPickers.h"
+#include "PrintableReport.h"
 #include "ProgramFont.h"
 #include "ReportExport.h"
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 
@@ -188,6 +192,9 @@ bool CFoodDBViewDetails::OnCommand(int id)
     case 32870:
         ExportReport();
         return true;
+    case kSaveAsPdf:
+        SaveAsPdf();
+        return true;
     case 32832:
     case 32835:
         if (m_picker) {
@@ -198,6 +205,31 @@ bool CFoodDBViewDetails::OnCommand(int id)
     default:
         return false;
     }
+}
+
+void CFoodDBViewDetails::SaveAsPdf()
+{
+    CFoodDBDoc& doc = m_services.doc;
+    if (!doc.HasOpenProfile())
+        return;
+    const ReportCalculator::Period period = Period();
+    const QString folder = m_services.env.Folders().DocumentsDir();
+    QFileDialog dialog(window(), QStringLiteral("Save as PDF"),
+                       QDir(folder).filePath(PrintableReport::DefaultFileName(doc, period)),
+                       QStringLiteral("PDF documents (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().first();
+    PdfPages pages(path, PrintableReport::DefaultFileName(doc, period).chopped(4));
+    if (pages.IsOpen())
+        PrintableReport(doc).Draw(period, pages);
+    if (!pages.Finish())
+        m_services.messages.Tell(QStringLiteral("The report could not be saved as %1: %2")
+                                     .arg(QDir::toNativeSeparators(path), pages.Error()),
+                                 IMessageBox::Icon::Stop);
 }
 
 void CFoodDBViewDetails::ExportReport()

@@ -37,6 +37,7 @@ protected:
 private:
     void Redraw();
     void ExportReport();
+    void SaveAsPdf();
 
     QDateEdit* m_from;
     QDateEdit* m_to;

@@ -13,6 +13,10 @@ class CFormView : public QWidget, public IDocumentObserver
     Q_OBJECT
 
 public:
+    // The File menu's commands of some views: Reports saves a PDF, the charts a picture.
+    static constexpr int kSaveAsPdf = 32903;
+    static constexpr int kSavePicture = 32904;
+
     CFormView(AppServices& services, int templateId, QWidget* parent = nullptr);
     ~CFormView() override;
 

@@ -167,6 +167,9 @@ void CMainFrame::CreateCommands()
     AddCommand(32785, QStringLiteral("&Delete profile"), m_fileMenu);
     AddCommand(32777, QStringLiteral("&Close profile"), m_fileMenu);
     m_fileMenu->addSeparator();
+    AddCommand(CFormView::kSaveAsPdf, QStringLiteral("Save as P&DF..."), m_fileMenu);
+    AddCommand(CFormView::kSavePicture, QStringLiteral("Save &picture..."), m_fileMenu);
+    m_fileMenu->addSeparator();
     AddCommand(57664, QStringLiteral("&About ..."), m_fileMenu);
     m_fileMenu->addSeparator();
     AddCommand(57665, QStringLiteral("E&xit"), m_fileMenu)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -384,6 +387,8 @@ void CMainFrame::UpdateEnabling()
     for (int id : CommandButtons())
         if (QAction* a = Command(id); a && m_view)
             a->setEnabled(m_view->CommandEnabled(id));
+    Command(CFormView::kSaveAsPdf)->setEnabled(m_viewType == kReports);
+    Command(CFormView::kSavePicture)->setEnabled(m_viewType == kGraphs || m_viewType == kWeightTracker);
 }
 
 QString CMainFrame::HelpTopic() const

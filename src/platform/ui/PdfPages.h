@@ -1,0 +1,34 @@
+#pragma once
+
+#include "IPages.h"
+#include "QtDrawSurface.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <memory>
+
+// A PDF file of A4 pages drawn in points. The file appears whole when Finish succeeds, and not at
+// all otherwise: an earlier file of that name stays as it was.
+class PdfPages : public IPages
+{
+public:
+    PdfPages(const QString& path, const QString& title);
+    ~PdfPages() override;
+
+    // False when the file cannot be made; Error says why.
+    bool IsOpen() const { return m_open; }
+    IDrawSurface& Page() override { return *m_surface; }
+    void NewPage() override;
+    bool Finish();
+    QString Error() const { return m_error; }
+
+private:
+    QSaveFile m_file;
+    std::unique_ptr<QPdfWriter> m_writer;
+    QPainter m_painter;
+    std::unique_ptr<QtDrawSurface> m_surface;
+    bool m_open = false;
+    QString m_error;
+};
