@@ -78,6 +78,11 @@ QString SvgDrawSurface::Points(const std::vector<Point>& points) const
     return QStringLiteral("points=\"") + list.join(QLatin1Char(' ')) + QLatin1Char('"');
 }
 
+void SvgDrawSurface::Polyline(const std::vector<Point>& points)
+{
+    Add(QStringLiteral("polyline"), Points(points) + QStringLiteral(" fill=\"none\" ") + Stroke());
+}
+
 void SvgDrawSurface::Line(int x1, int y1, int x2, int y2)
 {
     Add(QStringLiteral("line"),

@@ -18,6 +18,7 @@ public:
     void ResetClip() override;
     void SetPen(Color color, int width, PenStyle style) override;
     void Line(int x1, int y1, int x2, int y2) override;
+    void Polyline(const std::vector<Point>& points) override;
     void FillRect(int x, int y, int width, int height, Color color) override;
     void FillEllipse(int x, int y, int width, int height, Color color) override;
     void FillPolygon(const std::vector<Point>& points, Color color) override;

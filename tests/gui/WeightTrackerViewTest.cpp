@@ -1,9 +1,12 @@
 #include "CColorEdit.h"
+#include "CGraphForm.h"
 #include "CViewWeightTracker.h"
 #include "ChartPaintRecorder.h"
 #include "DateRules.h"
 #include "GuiFixture.h"
 
+#include <QFileDialog>
+#include <QImage>
 #include <QScrollBar>
 
 TEST_F(GuiTest, WeightTrackerWithAYearOfWeights)
@@ -56,4 +59,47 @@ TEST_F(GuiTest, WeightTrackerWithAYearOfWeights)
     QApplication::processEvents();
     EXPECT_EQ(view->Chart().FirstVisibleDay(), 28);
     EXPECT_EQ(painted.DayLabels().first(), QString::number(days.first().toInt() + 28));
+}
+
+TEST_F(GuiTest, SavePictureWritesTheChartAtTwiceTheScreensPixels)
+{
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    EXPECT_FALSE(Frame().Command(CFormView::kSavePicture)->isEnabled()) << "the diary has no chart";
+    const auto save = [&](const QString& path) {
+        OnNextModal([path](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            ASSERT_TRUE(dialog);
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        Frame().RunCommand(CFormView::kSavePicture);
+    };
+    for (int view : {32854, 32780}) {
+        Frame().RunCommand(view);
+        ASSERT_TRUE(Frame().Command(CFormView::kSavePicture)->isEnabled());
+        const QString png = m_dir.filePath(QStringLiteral("chart%1.png").arg(view));
+        save(png);
+        QImage picture(png);
+        ASSERT_FALSE(picture.isNull()) << view;
+        const double scale = 2 * Frame().devicePixelRatioF();
+        const CChartCtrl& chart = view == 32854
+                                      ? qobject_cast<CGraphForm*>(Frame().CurrentView())->Chart()
+                                      : qobject_cast<CViewWeightTracker*>(Frame().CurrentView())->Chart();
+        EXPECT_EQ(picture.size(), QSize(qRound(chart.Width() * scale), qRound(chart.Height() * scale)))
+            << view;
+    }
+    // A name ending in .svg: the drawing itself.
+    const QString svg = m_dir.filePath(QStringLiteral("tracker.svg"));
+    save(svg);
+    QFile f(svg);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray document = f.readAll();
+    EXPECT_TRUE(document.startsWith("<svg") || document.startsWith("<?xml"))
+        << document.left(80).toStdString();
+    EXPECT_TRUE(document.contains("Planned"));
+    // A folder that does not exist: told, nothing written.
+    save(m_dir.filePath(QStringLiteral("none/chart.png")));
+    ASSERT_FALSE(m_box.Texts().isEmpty());
+    EXPECT_TRUE(m_box.Texts().last().startsWith(QStringLiteral("The picture could not be saved as ")));
 }

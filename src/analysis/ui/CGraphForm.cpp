@@ -1,6 +1,7 @@
 #include "CGraphForm.h"
 
 #include "CFoodDBDoc.h"
+#include "ChartPicture.h"
 #include "ChartScrollBar.h"
 #include "DateRules.h"
 #include "PeriodPickers.h"
@@ -133,4 +134,12 @@ void CGraphForm::paintEvent(QPaintEvent* event)
     p.drawLine(0, 23, kWidth, 23);
     QtDrawSurface surface(p);
     m_chart->Draw(surface);
+}
+
+bool CGraphForm::OnCommand(int id)
+{
+    if (id != kSavePicture)
+        return false;
+    ChartPicture::SaveAsked(this, m_services, *m_chart, QStringLiteral("Vellamo graph.png"));
+    return true;
 }

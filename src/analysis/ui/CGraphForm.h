@@ -25,6 +25,7 @@ public:
 
     void OnInitialUpdate() override;
     void OnDocumentUpdate() override;
+    bool OnCommand(int id) override;
 
     const CChartCtrl& Chart() const { return *m_chart; }
     const GraphBuilder& Graph() const { return m_graph; }

@@ -3,6 +3,7 @@
 #include "CColorEdit.h"
 #include "CFoodDBDoc.h"
 #include "CTransparentStatic.h"
+#include "ChartPicture.h"
 #include "ChartScrollBar.h"
 #include "DialogData.h"
 #include "ProgramFont.h"
@@ -107,4 +108,12 @@ void CViewWeightTracker::paintEvent(QPaintEvent* event)
     QPainter p(this);
     QtDrawSurface surface(p);
     m_chart.Draw(surface);
+}
+
+bool CViewWeightTracker::OnCommand(int id)
+{
+    if (id != kSavePicture)
+        return false;
+    ChartPicture::SaveAsked(this, m_services, m_chart, QStringLiteral("Vellamo weight tracker.png"));
+    return true;
 }

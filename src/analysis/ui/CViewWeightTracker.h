@@ -23,6 +23,7 @@ public:
 
     void OnInitialUpdate() override;
     void OnDocumentUpdate() override;
+    bool OnCommand(int id) override;
 
     const CChartCtrl& Chart() const { return m_chart; }
     const WeightTracker& Tracker() const { return m_tracker; }

@@ -1,0 +1,72 @@
+#include "ChartPicture.h"
+
+#include "AppEnvironment.h"
+#include "AppServices.h"
+#include "CChartCtrl.h"
+#include "IMessageBox.h"
+#include "QtDrawSurface.h"
+#include "SvgDrawSurface.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace ChartPicture {
+
+bool Save(const CChartCtrl& chart, const QString& path, double scale, QString* error)
+{
+    // The same chart drawn from the picture's corner.
+    CChartCtrl atOrigin = chart;
+    atOrigin.Create(0, 0, chart.Width(), chart.Height());
+    QByteArray bytes;
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        SvgDrawSurface svg(chart.Width(), chart.Height());
+        atOrigin.Draw(svg);
+        bytes = svg.Document().toUtf8();
+    } else {
+        QImage image(static_cast<int>(std::lround(chart.Width() * scale)),
+                     static_cast<int>(std::lround(chart.Height() * scale)), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(scale, scale);
+            QtDrawSurface surface(painter);
+            atOrigin.Draw(surface);
+        }
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void SaveAsked(QWidget* view, AppServices& services, const CChartCtrl& chart, const QString& name)
+{
+    const QString folder = services.env.Folders().DocumentsDir();
+    QFileDialog dialog(view->window(), QStringLiteral("Save picture"), QDir(folder).filePath(name),
+                       QStringLiteral("Pictures (*.png *.svg)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().first();
+    QString error;
+    if (!Save(chart, path, 2 * view->devicePixelRatioF(), &error))
+        services.messages.Tell(QStringLiteral("The picture could not be saved as %1: %2")
+                                   .arg(QDir::toNativeSeparators(path), error),
+                               IMessageBox::Icon::Stop);
+}
+
+} // namespace ChartPicture
