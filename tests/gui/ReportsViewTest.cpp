@@ -150,6 +150,14 @@ TEST_F(ReportsViewTest, SaveAsPdfWritesTheReportPageByPage)
     Meal(2, 300); // 750 kcal
     Meal(1, 28, 1002);
     Meal(1, 100);
+    // Weights on three days of the week, for its chart.
+    for (const auto& [daysAgo, kg] : {std::pair{6, 81.0}, std::pair{4, 80.4}, std::pair{1, 80.1}}) {
+        Doc().SetCurrentDate(AddDays(m_env->TheClock().Today(), -daysAgo));
+        Doc().OpenDay();
+        Doc().SaveDay(kg, Doc().Day().params);
+    }
+    Doc().SetCurrentDate(m_env->TheClock().Today());
+    Doc().OpenDay();
     Frame().RunCommand(32853);
     EXPECT_TRUE(Frame().Command(CFormView::kSaveAsPdf)->isEnabled());
     Frame().RunCommand(32859); // Last week
@@ -181,6 +189,7 @@ TEST_F(ReportsViewTest, SaveAsPdfWritesTheReportPageByPage)
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Period: ") + from + QStringLiteral(" to ") + to));
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Sources of energy")));
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Bread"))) << pages[0].toStdString();
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Trend")));
     EXPECT_TRUE(pages[1].contains(DateText(AddDays(m_env->TheClock().Today(), -2), false)));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Total of the day"))) << pages[1].toStdString();
     EXPECT_TRUE(pages[1].contains(QStringLiteral("750.0")));
