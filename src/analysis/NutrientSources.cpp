@@ -128,12 +128,9 @@ NutrientSources::Result NutrientSources::Compute(quint32 profileId, FileTime fro
         if (!diary.FindDay(date, profileId))
             continue;
         const quint32 dayId = diary.Buffer().id;
-        for (RecordOid o = meals.FirstOfDay(dayId); o; o = meals.NextOfDay(dayId)) {
-            if (!meals.Load())
-                continue;
-            const EntryRecord& e = meals.Buffer();
+        meals.ForEachOfDay(dayId, [&](const EntryRecord& e) {
             if (e.IsExercise())
-                continue;
+                return true;
             auto found = foods.find(e.foodId);
             if (found == foods.end()) {
                 FoodData food;
@@ -142,7 +139,7 @@ NutrientSources::Result NutrientSources::Compute(quint32 profileId, FileTime fro
             }
             const auto& [known, food] = found->second;
             if (!known)
-                continue;
+                return true;
             // The day's totals add each entry this way: the same figure, food by food.
             NutrientValues one;
             AddScaledFood(one, food.values, e.weight);
@@ -150,7 +147,8 @@ NutrientSources::Result NutrientSources::Compute(quint32 profileId, FileTime fro
             s.name = food.name;
             s.amount += one[n];
             ++s.times;
-        }
+            return true;
+        });
     }
 
     Result result;

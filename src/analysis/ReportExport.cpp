@@ -137,6 +137,8 @@ bool ExportReport(CFoodDBDoc& doc, FileTime from, FileTime to, const QString& pa
                                                                 profile.paramUnits[k] + QLatin1Char(')'));
     put(line);
 
+    // One read of the data file for the whole export: one look, no lock taken per record.
+    RecordStore::Snapshot snapshot(doc.Diary().Store());
     // Tables of our own: the document's cursors and buffers are left alone.
     CDiaryTable days(doc.Diary().Store(), doc.TheClock());
     days.SetUseCompanionExercises(companion);
@@ -187,13 +189,10 @@ bool ExportReport(CFoodDBDoc& doc, FileTime from, FileTime to, const QString& pa
             tail(line);
             put(line);
         }
-        for (RecordOid o = entries.FirstOfDay(day.id); o; o = entries.NextOfDay(day.id)) {
-            if (!entries.Load())
-                continue;
-            const EntryRecord& e = entries.Buffer();
+        entries.ForEachOfDay(day.id, [&](const EntryRecord& e) {
             if (e.IsExercise()) {
                 if (companion)
-                    continue;
+                    return true;
                 line = {date,
                         DiaryScreen::TimeText(e.time),
                         ActivityName(e.activity),
@@ -220,7 +219,8 @@ bool ExportReport(CFoodDBDoc& doc, FileTime from, FileTime to, const QString& pa
             }
             tail(line);
             put(line);
-        }
+            return true;
+        });
         line = {QString(), QString(), QStringLiteral("total"), QString(), QString()};
         Amounts(line, day.values, day.exercise);
         Shares(line, day.values, zeroShares);

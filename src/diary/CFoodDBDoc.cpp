@@ -214,10 +214,7 @@ void CFoodDBDoc::ComputeDay(quint32 dayId)
 
     m_totals = NutrientValues();
     m_expenditure = 0.0;
-    for (RecordOid o = m_meals.FirstOfDay(dayId); o; o = m_meals.NextOfDay(dayId)) {
-        if (!m_meals.Load())
-            continue;
-        const EntryRecord& e = m_meals.Buffer();
+    m_meals.ForEachOfDay(dayId, [this](const EntryRecord& e) {
         if (e.IsExercise()) {
             m_expenditure += ExerciseCalories(e.activity, e.minutes, m_weight);
         } else {
@@ -225,7 +222,8 @@ void CFoodDBDoc::ComputeDay(quint32 dayId)
             m_foodRecords.LoadFood(e.foodId, &food);
             AddScaledFood(m_totals, food.values, e.weight);
         }
-    }
+        return true;
+    });
     if (Profile().Has(CProfileTable::kCompanionExercises)) {
         CDiaryTable::Exchange found;
         m_expenditure = m_diary.LookUpExchange(m_currentDate, Profile().id, &found) ? found.expenditure : 0.0;

@@ -160,10 +160,10 @@ std::vector<Row> Rows(CFoodDBDoc& doc, quint32 dayId)
     }
     CMealTable& meals = doc.Meals();
     std::vector<EntryRecord> entries;
-    for (RecordOid o = meals.FirstOfDay(dayId); o; o = meals.NextOfDay(dayId)) {
-        if (meals.Load())
-            entries.push_back(meals.Buffer());
-    }
+    meals.ForEachOfDay(dayId, [&entries](const EntryRecord& e) {
+        entries.push_back(e);
+        return true;
+    });
     for (const EntryRecord& e : entries) {
         Row r;
         r.entryId = e.id;

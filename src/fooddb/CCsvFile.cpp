@@ -10,6 +10,13 @@
 
 #include <sys/stat.h>
 
+namespace {
+
+// Written fields go to the file in blocks of this size.
+constexpr qsizetype kWriteBlock = 1 << 16;
+
+} // namespace
+
 CCsvFile::~CCsvFile()
 {
     if (m_out)
@@ -212,6 +219,8 @@ bool CCsvFile::OpenWrite(const QString& path)
     m_path = path;
     m_out = std::make_unique<QSaveFile>(path);
     m_writeFailed = false;
+    m_pending.clear();
+    m_pending.reserve(kWriteBlock + 4096);
     if (!m_out->open(QIODevice::WriteOnly) ||
         !m_out->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         m_out.reset();
@@ -224,38 +233,64 @@ bool CCsvFile::OpenWrite(const QString& path)
     return true;
 }
 
-bool CCsvFile::WriteField(const QByteArray& utf8, bool endOfLine)
+void CCsvFile::WriteField(const char* utf8, qsizetype size, bool endOfLine)
 {
-    if (!m_out)
-        return false;
-    QByteArray out;
     // Line ends are quoted too, so that a reader of standard CSV gets the text back whole.
-    if (utf8.contains(',') || utf8.contains('"') || utf8.contains('\n') || utf8.contains('\r')) {
-        QByteArray quoted = utf8;
-        quoted.replace("\"", "\"\"");
-        out = '"' + quoted + '"';
+    bool quote = false;
+    for (qsizetype i = 0; i < size && !quote; ++i)
+        quote = utf8[i] == ',' || utf8[i] == '"' || utf8[i] == '\n' || utf8[i] == '\r';
+    if (quote) {
+        m_pending.append('"');
+        for (qsizetype i = 0; i < size; ++i) {
+            if (utf8[i] == '"')
+                m_pending.append('"');
+            m_pending.append(utf8[i]);
+        }
+        m_pending.append('"');
     } else {
-        out = utf8;
+        m_pending.append(utf8, size);
     }
-    out.append(endOfLine ? '\n' : ',');
-    if (m_out->write(out) != out.size())
+    m_pending.append(endOfLine ? '\n' : ',');
+    if (m_pending.size() >= kWriteBlock)
+        Flush();
+}
+
+void CCsvFile::Flush()
+{
+    if (m_pending.isEmpty())
+        return;
+    if (m_out->write(m_pending) != m_pending.size())
         m_writeFailed = true;
-    return !m_writeFailed;
+    m_pending.clear();
 }
 
 bool CCsvFile::WriteText(const QString& text, bool endOfLine)
 {
-    return WriteField(text.toUtf8(), endOfLine);
+    if (!m_out)
+        return false;
+    const QByteArray utf8 = text.toUtf8();
+    WriteField(utf8.constData(), utf8.size(), endOfLine);
+    return !m_writeFailed;
 }
 
 bool CCsvFile::WriteNumber(double value, bool endOfLine)
 {
-    return WriteField(NumberText::Shortest(value).toLatin1(), endOfLine);
+    if (!m_out)
+        return false;
+    char buf[64];
+    const qsizetype n = NumberText::Shortest(value, buf, sizeof buf);
+    WriteField(buf, n, endOfLine);
+    return !m_writeFailed;
 }
 
 bool CCsvFile::WriteInteger(qint64 value, bool endOfLine)
 {
-    return WriteField(QByteArray::number(value), endOfLine);
+    if (!m_out)
+        return false;
+    char buf[32];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    WriteField(buf, res.ptr - buf, endOfLine);
+    return !m_writeFailed;
 }
 
 bool CCsvFile::Close()
@@ -264,6 +299,7 @@ bool CCsvFile::Close()
         m_in.close();
     if (!m_out)
         return true;
+    Flush();
     const bool ok = !m_writeFailed && m_out->commit();
     m_out.reset();
     return ok;

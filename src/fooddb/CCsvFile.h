@@ -62,6 +62,8 @@ public:
     // succeeds. On failure shows "Error opening CSV file for writing. Export function
     // terminated!" and returns false.
     bool OpenWrite(const QString& path);
+    // Fields are gathered and handed to the file in large blocks; a write that fails shows in the
+    // result of a later call and of Close().
     bool WriteText(const QString& text, bool endOfLine);
     bool WriteNumber(double value, bool endOfLine);
     bool WriteInteger(qint64 value, bool endOfLine);
@@ -81,13 +83,16 @@ public:
 
 private:
     bool Fill();
-    bool WriteField(const QByteArray& utf8, bool endOfLine);
+    void WriteField(const char* utf8, qsizetype size, bool endOfLine);
+    // Hands what is written so far to the file.
+    void Flush();
 
     IMessageBox* m_messages;
     bool m_standard = false;
     QString m_path;
     QFile m_in;
     std::unique_ptr<QSaveFile> m_out;
+    QByteArray m_pending; // written fields not yet handed to the file
     bool m_writeFailed = false;
     char m_buffer[kBufferSize];
     int m_pos = 0;

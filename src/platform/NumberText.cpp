@@ -7,11 +7,18 @@ namespace NumberText {
 
 QString Shortest(double v)
 {
-    if (v == 0.0)
-        return QStringLiteral("0"); // also for -0
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v);
-    return QString::fromLatin1(buf, res.ptr - buf);
+    return QString::fromLatin1(buf, Shortest(v, buf, sizeof buf));
+}
+
+qsizetype Shortest(double v, char* buf, qsizetype size)
+{
+    if (v == 0.0) {
+        buf[0] = '0'; // also for -0
+        return 1;
+    }
+    const auto res = std::to_chars(buf, buf + size, v);
+    return res.ptr - buf;
 }
 
 double ToDouble(const QString& text, bool* ok)

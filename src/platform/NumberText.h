@@ -7,6 +7,8 @@ namespace NumberText {
 
 // The shortest text that reads back to the same double ("250", "0.1").
 QString Shortest(double v);
+// The same into buf (at least 32 bytes); returns its length.
+qsizetype Shortest(double v, char* buf, qsizetype size);
 // Like the platform's text-to-double: leading blanks skipped, the longest number at the start
 // taken, 0 when there is none.
 double ToDouble(const QString& text, bool* ok = nullptr);

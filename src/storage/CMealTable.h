@@ -29,6 +29,16 @@ public:
 
     RecordOid FirstOfDay(quint32 dayId);
     RecordOid NextOfDay(quint32 dayId);
+    // Every entry of a day in the order FirstOfDay and NextOfDay give them, read in one pass
+    // that leaves the cursor where it is; the visitor gets each in the buffer and returns false
+    // to stop.
+    template <typename Visit> void ForEachOfDay(quint32 dayId, Visit visit)
+    {
+        if (m_store.IsEmpty(m_handle))
+            return;
+        m_store.GoToIndex(m_handle, 0, false);
+        ForEachEqual(PropVal::UI4(kDayProp, dayId), visit);
+    }
 
 private:
     std::vector<PropVal> Props() const override;
