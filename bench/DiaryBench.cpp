@@ -99,6 +99,20 @@ void BM_ComputeDay(benchmark::State& state)
 }
 BENCHMARK(BM_ComputeDay)->Unit(benchmark::kMicrosecond);
 
+// The same right after a change to the data file, when every food is read again.
+void BM_ComputeDayAfterAChange(benchmark::State& state)
+{
+    DiaryFixture& f = Fixture();
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.doc->SaveDay();
+        state.ResumeTiming();
+        f.doc->ComputeDay(f.todayId);
+        benchmark::DoNotOptimize(f.doc->DayTotals());
+    }
+}
+BENCHMARK(BM_ComputeDayAfterAChange)->Unit(benchmark::kMicrosecond);
+
 void BM_RequiredCaloriesFromIntake(benchmark::State& state)
 {
     DiaryFixture& f = Fixture();

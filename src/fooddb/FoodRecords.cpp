@@ -23,26 +23,38 @@ void ComputeFoodPercentages(NutrientValues& values)
 
 bool FoodRecords::LoadFood(quint32 id, FoodData* food)
 {
+    const qint64 changes = m_foods.Store().ChangeCount();
+    if (changes != m_cacheChanges) {
+        m_cache.clear();
+        m_cacheChanges = changes;
+    }
+    if (const auto it = m_cache.find(id); it != m_cache.end()) {
+        *food = it->second;
+        return true;
+    }
     std::vector<quint32> path;
-    return Load(id, food, path);
+    if (!Load(id, food, path))
+        return false;
+    if (m_cache.size() >= kCacheSize)
+        m_cache.clear();
+    m_cache.emplace(id, *food);
+    return true;
 }
 
 void FoodRecords::ReadComponents(quint32 id, std::vector<FoodComponent>* out)
 {
     out->clear();
-    RecordStore& store = m_components.Store();
-    DbHandle& h = m_components.Handle();
-    const PropVal key = PropVal::UI4(CSubFoodTable::kCompositeProp, id);
-    store.GoToIndex(h, 0, false);
-    for (RecordOid o = store.FindFirstEqual(h, key); o; o = store.FindNextEqual(h, key)) {
-        // A damaged database may hold more rows than a food can have; the rest are not read.
-        if (out->size() >= static_cast<size_t>(FoodData::kMaxComponents))
-            break;
-        if (!m_components.Load())
-            continue;
-        const ComponentRecord& r = m_components.Buffer();
-        out->push_back({r.componentId, r.weight, r.servings, r.servingName});
-    }
+    m_components.Store().GoToIndex(m_components.Handle(), 0, false);
+    // In one pass, in the order of the first index.
+    m_components.ForEachEqual(PropVal::UI4(CSubFoodTable::kCompositeProp, id),
+                              [out](const ComponentRecord& r) {
+                                  // A damaged database may hold more rows than a food can have; the rest are
+                                  // not read.
+                                  if (out->size() >= static_cast<size_t>(FoodData::kMaxComponents))
+                                      return false;
+                                  out->push_back({r.componentId, r.weight, r.servings, r.servingName});
+                                  return true;
+                              });
 }
 
 bool FoodRecords::Load(quint32 id, FoodData* food, std::vector<quint32>& path)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <unordered_map>
+
 #include "FoodData.h"
 
 class CFoodTable;
@@ -11,7 +13,8 @@ void AddScaledFood(NutrientValues& target, const NutrientValues& food, double gr
 void ComputeFoodPercentages(NutrientValues& values);
 
 // Reads and writes foods with their components through the given tables; the tables' cursors
-// and buffers are used as scratch space.
+// and buffers are used as scratch space. Foods read are kept until any record of the data file
+// changes, so a day's foods are read once however often the day is computed.
 class FoodRecords
 {
 public:
@@ -25,9 +28,13 @@ public:
     bool SaveFood(const FoodData& food);
 
 private:
+    static constexpr size_t kCacheSize = 1024;
+
     bool Load(quint32 id, FoodData* food, std::vector<quint32>& path);
     void ReadComponents(quint32 id, std::vector<FoodComponent>* out);
 
     CFoodTable& m_foods;
     CSubFoodTable& m_components;
+    std::unordered_map<quint32, FoodData> m_cache; // foods as LoadFood gave them
+    qint64 m_cacheChanges = -1;                    // the store's change count they belong to
 };

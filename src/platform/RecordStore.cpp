@@ -41,6 +41,35 @@ CREATE INDEX records_k4 ON records(db, k4);
 )sql";
 
 // Resets a cached statement when the scope ends, so it never holds a read snapshot open.
+// The statement of a walk over records: the cached one, or, when a walk of the same kind is
+// already stepping it (a walk inside a walk), one of its own for as long as the walk lasts.
+class WalkStatement
+{
+public:
+    WalkStatement(sqlite3* db, sqlite3_stmt* cached) : m_st(cached)
+    {
+        if (m_st && sqlite3_stmt_busy(m_st)) {
+            m_st = nullptr;
+            if (sqlite3_prepare_v2(db, sqlite3_sql(cached), -1, &m_st, nullptr) == SQLITE_OK)
+                m_own = true;
+        }
+    }
+    ~WalkStatement()
+    {
+        if (m_own)
+            sqlite3_finalize(m_st);
+        else if (m_st)
+            sqlite3_reset(m_st);
+    }
+    WalkStatement(const WalkStatement&) = delete;
+    WalkStatement& operator=(const WalkStatement&) = delete;
+    sqlite3_stmt* Get() const { return m_st; }
+
+private:
+    sqlite3_stmt* m_st;
+    bool m_own = false;
+};
+
 class Reset
 {
 public:
@@ -413,6 +442,12 @@ qint64 RecordStore::DataVersion()
         return -1;
     Reset reset(st);
     return Run(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+}
+
+qint64 RecordStore::ChangeCount()
+{
+    // Both only grow: rows changed on this connection (rolled back or not), commits of others.
+    return sqlite3_total_changes64(m_db) + DataVersion();
 }
 
 bool RecordStore::CanWrite(QString* message)
@@ -912,10 +947,10 @@ void RecordStore::ForEachRecord(DbHandle& h, const std::function<bool(const std:
 {
     if (!h.IsOpen())
         return;
-    sqlite3_stmt* st = Statement(Query::ScanFrom, h.m_slot);
+    const WalkStatement walk(m_db, Statement(Query::ScanFrom, h.m_slot));
+    sqlite3_stmt* st = walk.Get();
     if (!st)
         return;
-    Reset reset(st);
     sqlite3_bind_int64(st, 1, h.m_dbId);
     std::vector<PropVal> props;
     while (Run(st) == SQLITE_ROW) {
@@ -939,10 +974,10 @@ void RecordStore::ForEachEqual(DbHandle& h, const PropVal& value,
                 return;
         return;
     }
-    sqlite3_stmt* st = Statement(Query::FindAll, h.m_slot, findSlot);
+    const WalkStatement walk(m_db, Statement(Query::FindAll, h.m_slot, findSlot));
+    sqlite3_stmt* st = walk.Get();
     if (!st)
         return;
-    Reset reset(st);
     sqlite3_bind_int64(st, 1, h.m_dbId);
     BindProp(st, 4, value);
     while (Run(st) == SQLITE_ROW) {

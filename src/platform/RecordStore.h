@@ -83,6 +83,9 @@ public:
     }
     // A number that changes whenever another connection (another process) commits a change.
     qint64 DataVersion();
+    // A number that changes whenever a record changes, written here or by another connection:
+    // what a cache of records compares to know it is still right.
+    qint64 ChangeCount();
 
     bool CreateDb(const QString& name, quint32 typeId, const std::vector<SortOrder>& sorts);
     // sortProp 0 opens in store order.

@@ -135,3 +135,33 @@ TEST_F(FoodRecordsTest, SavingReplacesTheRecordAndItsRows)
     }
     EXPECT_EQ(Load(30).components.size(), 64u);
 }
+
+TEST_F(FoodRecordsTest, AFoodReadAgainAfterAnyChangeHereOrInAnotherProgram)
+{
+    Plain(1, 100, 5);
+    Composite(2, {{1, 50, 1, QString()}});
+    EXPECT_EQ(Load(2).values[Nutrient::Energy], 100);
+    // Changed through another table of this program.
+    CFoodTable other(Store());
+    ASSERT_TRUE(other.FindId(1) && other.Load());
+    other.Buffer().values[Nutrient::Energy] = 300;
+    other.Save();
+    EXPECT_EQ(Load(1).values[Nutrient::Energy], 300);
+    EXPECT_EQ(Load(2).values[Nutrient::Energy], 300);
+    // Changed by another program on the same file.
+    {
+        QString message;
+        std::unique_ptr<RecordStore> peer = RecordStore::Open(StorePath(), nullptr, &message);
+        ASSERT_TRUE(peer) << message.toStdString();
+        CFoodTable theirs(*peer);
+        ASSERT_TRUE(theirs.FindId(1) && theirs.Load());
+        theirs.Buffer().values[Nutrient::Energy] = 50;
+        theirs.Save();
+    }
+    EXPECT_EQ(Load(2).values[Nutrient::Energy], 50);
+    // Deleted: no food, not the one read before.
+    ASSERT_TRUE(other.FindId(1));
+    other.DeleteCurrent();
+    FoodData gone;
+    EXPECT_FALSE(m_records->LoadFood(1, &gone));
+}

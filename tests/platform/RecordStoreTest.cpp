@@ -188,6 +188,14 @@ TEST_F(RecordStoreTest, FindsByValueOnAnyProperty)
     EXPECT_EQ(Store().CurrentRecord(h), before); // the indexed pass leaves the cursor
     EXPECT_EQ(all(y), (std::vector<quint32>{4, 3, 2}));
     EXPECT_TRUE(all(PropVal::UI4(202, 99)).empty());
+    // A pass inside a pass of the same kind: each sees all of its own records.
+    std::vector<std::pair<quint32, quint32>> pairs;
+    Store().ForEachEqual(h, group, [&](const std::vector<PropVal>& outer) {
+        for (quint32 inner : all(PropVal::UI4(202, 20)))
+            pairs.emplace_back(outer[0].ToUInt(), inner);
+        return true;
+    });
+    EXPECT_EQ(pairs, (std::vector<std::pair<quint32, quint32>>{{1, 2}, {3, 2}, {5, 2}}));
 }
 
 TEST_F(RecordStoreTest, NewRecordsAreSeenAtOnceAndCursorsSurviveOtherWrites)
