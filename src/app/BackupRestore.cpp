@@ -181,20 +181,14 @@ bool BackupRestore::Restore(bool all, const QString& failure)
     bool ok = true;
     {
         WaitCursorScope wait(m_waitCursor);
-        // Every file is checked before anything changes, then read a second time as its records
-        // are written, so that no file is ever held in memory whole.
+        // Each file is read once, as its records are written, so that none is ever held in
+        // memory whole; all of them go in one transaction, so a file that does not read back
+        // whole leaves every database as it was.
         for (const Tables::Entry& e : tables.All()) {
-            if (!all && !e.nutrient)
-                continue;
-            const QString path = FilePath(QString::fromLatin1(e.file));
-            qint64 records = 0;
-            if (!BackupFile::Check(path, &records, &error)) {
-                ok = false;
-                break;
-            }
-            files.emplace_back(e.table, path);
+            if (all || e.nutrient)
+                files.emplace_back(e.table, FilePath(QString::fromLatin1(e.file)));
         }
-        if (ok) {
+        {
             RecordStore::Batch batch(m_store);
             for (const auto& [table, path] : files) {
                 if (!BackupFile::ReplaceFrom(*table, path, &error)) {
