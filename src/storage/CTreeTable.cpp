@@ -74,8 +74,15 @@ RecordOid CTreeTable::NextChild(quint32 parentId)
 bool CTreeTable::HasRootRecord()
 {
     Reopen(kNodeProp);
-    const bool found =
-        m_store.FindFirstEqual(m_handle, PropVal::Text(kNameProp, QStringLiteral("Root"))) != 0;
+    // One pass over the folders: the name has no index, and a look-up per folder would cost a
+    // query each at every start.
+    const PropVal root = PropVal::Text(kNameProp, QStringLiteral("Root"));
+    bool found = false;
+    m_store.ForEachRecord(m_handle, [&](const std::vector<PropVal>& props) {
+        for (const PropVal& p : props)
+            found = found || p == root;
+        return !found;
+    });
     CloseTable();
     return found;
 }
