@@ -76,7 +76,8 @@ void BM_SourcesOfEnergy365Days(benchmark::State& state)
     const FileTime from = AddDays(y.clock.Today(), -365);
     size_t rows = 0;
     for (auto _ : state) {
-        const auto r = NutrientSources(*y.store, y.clock).Compute(y.doc->Profile().id, from, 365, Nutrient::Energy);
+        const auto r =
+            NutrientSources(*y.store, y.clock).Compute(y.doc->Profile().id, from, 365, Nutrient::Energy);
         rows = r.rows.size();
         benchmark::DoNotOptimize(r.total);
     }
@@ -107,8 +108,8 @@ void BM_ReportPdf31Days(benchmark::State& state)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(argc, argv);
     YearOfDiary& y = Year();
-    const auto period = ReportCalculator::MakePeriod(AddDays(y.clock.Today(), -31), AddDays(y.clock.Today(), -1),
-                                                     y.clock.Today());
+    const auto period = ReportCalculator::MakePeriod(AddDays(y.clock.Today(), -31),
+                                                     AddDays(y.clock.Today(), -1), y.clock.Today());
     const QString path = y.dir.filePath(QStringLiteral("report.pdf"));
     int pages = 0;
     for (auto _ : state) {

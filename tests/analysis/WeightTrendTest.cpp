@@ -1,5 +1,5 @@
-#include "ReportFixture.h"
 #include "WeightTrend.h"
+#include "ReportFixture.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ TEST_F(WeightTrendTest, ATenthOfTheWayEachDayCarriedOverGaps)
     AddDay(AddDays(first, -2), 2000, 50); // a day before the first weight: no weight, no trend
     AddDay(first, 0, 0, {}, 80);
     AddDay(AddDays(first, 1), 0, 0, {}, 81);
-    AddDay(AddDays(first, 2), 1800, 40); // a record without a weight
+    AddDay(AddDays(first, 2), 1800, 40);      // a record without a weight
     AddDay(AddDays(first, 4), 0, 0, {}, 0.2); // no weight either
     AddDay(AddDays(first, 5), 0, 0, {}, 78.9);
     const auto days = WeightTrend(Store(), m_clock).Compute(1, kToday);

@@ -9,11 +9,15 @@
 #include <QRegularExpression>
 #include <QWidget>
 
-// Draws a chart into a recording each time its view paints it whole, so a test sees what the last paint showed.
+// Draws a chart into a recording each time its view paints it whole, so a test sees what the last paint
+// showed.
 class ChartPaintRecorder : public QObject
 {
 public:
-    ChartPaintRecorder(QWidget* view, const CChartCtrl& chart) : m_chart(chart) { view->installEventFilter(this); }
+    ChartPaintRecorder(QWidget* view, const CChartCtrl& chart) : m_chart(chart)
+    {
+        view->installEventFilter(this);
+    }
     bool eventFilter(QObject*, QEvent* event) override
     {
         // A paint that leaves out the chart (the scroll bar's own) does not show it.
