@@ -566,14 +566,11 @@ int ReportPdf(CliContext& c)
         return Usage(error);
     ComputeToday(c.doc);
     const ReportCalculator::Period period = ReportCalculator::MakePeriod(from, to, c.doc.TheClock().Today());
-    PdfPages pages(c.words[0], PrintableReport::DefaultFileName(c.doc, period).chopped(4));
-    if (!pages.IsOpen())
-        return Fail(
-            QStringLiteral("The report could not be written to %1: %2").arg(c.words[0], pages.Error()));
-    PrintableReport(c.doc).Draw(period, pages);
-    if (!pages.Finish())
-        return Fail(
-            QStringLiteral("The report could not be written to %1: %2").arg(c.words[0], pages.Error()));
+    const bool written = PdfPages::Write(
+        c.words[0], PrintableReport::DefaultFileName(c.doc, period).chopped(4),
+        [&](IPages& pages) { PrintableReport(c.doc).Draw(period, pages); }, &error);
+    if (!written)
+        return Fail(QStringLiteral("The report could not be written to %1: %2").arg(c.words[0], error));
     return 0;
 }
 

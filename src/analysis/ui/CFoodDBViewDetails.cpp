@@ -223,12 +223,12 @@ void CFoodDBViewDetails::SaveAsPdf()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().first();
-    PdfPages pages(path, PrintableReport::DefaultFileName(doc, period).chopped(4));
-    if (pages.IsOpen())
-        PrintableReport(doc).Draw(period, pages);
-    if (!pages.Finish())
+    QString error;
+    if (!PdfPages::Write(
+            path, PrintableReport::DefaultFileName(doc, period).chopped(4),
+            [&](IPages& pages) { PrintableReport(doc).Draw(period, pages); }, &error))
         m_services.messages.Tell(QStringLiteral("The report could not be saved as %1: %2")
-                                     .arg(QDir::toNativeSeparators(path), pages.Error()),
+                                     .arg(QDir::toNativeSeparators(path), error),
                                  IMessageBox::Icon::Stop);
 }
 

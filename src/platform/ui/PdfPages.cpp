@@ -3,6 +3,18 @@
 #include <QPageLayout>
 #include <QPageSize>
 
+bool PdfPages::Write(const QString& path, const QString& title, const std::function<void(IPages&)>& draw,
+                     QString* error)
+{
+    PdfPages pages(path, title);
+    if (pages.IsOpen())
+        draw(pages);
+    if (pages.Finish())
+        return true;
+    *error = pages.Error();
+    return false;
+}
+
 PdfPages::PdfPages(const QString& path, const QString& title) : m_file(path)
 {
     if (!m_file.open(QIODevice::WriteOnly)) {

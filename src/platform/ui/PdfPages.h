@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <functional>
 #include <memory>
 
 // A PDF file of A4 pages drawn in points. The file appears whole when Finish succeeds, and not at
@@ -14,6 +15,10 @@
 class PdfPages : public IPages
 {
 public:
+    // Makes the file with what draw puts on its pages; false with the reason when it could not.
+    static bool Write(const QString& path, const QString& title, const std::function<void(IPages&)>& draw,
+                      QString* error);
+
     PdfPages(const QString& path, const QString& title);
     ~PdfPages() override;
 
