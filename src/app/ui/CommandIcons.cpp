@@ -1,10 +1,17 @@
 #include "CommandIcons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
+#include <map>
 
 namespace CommandIcons {
 
@@ -89,15 +96,73 @@ void Runner(QPainter& p, const QColor& color)
 
 } // namespace
 
+namespace {
+
+// Draws the picture when a size of it is first asked for, at the scale asked, and keeps it: a
+// start draws only the pictures it shows, at the one zoom it shows them.
+class DrawnIconEngine : public QIconEngine
+{
+public:
+    DrawnIconEngine(int width, int height, Draw draw, Draw selected)
+        : m_width(width), m_height(height), m_draw(std::move(draw)), m_selected(std::move(selected))
+    {
+    }
+
+    QIconEngine* clone() const override { return new DrawnIconEngine(m_width, m_height, m_draw, m_selected); }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return QSize(m_width, m_height)
+            .scaled(size, Qt::KeepAspectRatio)
+            .boundedTo(QSize(m_width, m_height) * 4);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(m_width, m_height)}; }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override
+    {
+        // The drawing's own scale that covers the pixels asked for, from 1 to 4.
+        const qreal wanted = std::max(size.width() * scale / m_width, size.height() * scale / m_height);
+        const int s = std::clamp(static_cast<int>(std::ceil(wanted - 0.01)), 1, 4);
+        const bool own = mode == QIcon::Selected && m_selected;
+        const int key = s * 8 + static_cast<int>(mode);
+        if (const auto it = m_pixmaps.find(key); it != m_pixmaps.end())
+            return it->second;
+        QPixmap pm = Render(m_width, m_height, s, own ? m_selected : m_draw);
+        if (mode != QIcon::Normal && !own && QApplication::instance()) {
+            // Greyed or highlighted as the style makes them from the normal picture.
+            QStyleOption option;
+            pm = QApplication::style()->generatedIconPixmap(mode, pm, &option);
+            pm.setDevicePixelRatio(s);
+        }
+        m_pixmaps.emplace(key, pm);
+        return pm;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, dpr));
+    }
+
+private:
+    int m_width;
+    int m_height;
+    Draw m_draw;
+    Draw m_selected;
+    std::map<int, QPixmap> m_pixmaps;
+};
+
+} // namespace
+
 QIcon Drawn(int width, int height, const Draw& draw, const Draw& selected)
 {
-    QIcon icon;
-    for (int scale = 1; scale <= 4; ++scale) {
-        icon.addPixmap(Render(width, height, scale, draw), QIcon::Normal);
-        if (selected)
-            icon.addPixmap(Render(width, height, scale, selected), QIcon::Selected);
-    }
-    return icon;
+    return QIcon(new DrawnIconEngine(width, height, draw, selected));
 }
 
 QIcon ForCommand(int id)
