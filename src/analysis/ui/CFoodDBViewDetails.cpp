@@ -5,6 +5,7 @@
 #include "CFoodDBDoc.h"
 #include "CStripedListCtrl.h"
 #include "DateRules.h"
+#include "FileDialogs.h"
 #include "IMessageBox.h"
 #include "NutrientSources.h"
 #include "PdfPages.h"
@@ -16,7 +17,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
-#include <QFileDialog>
 #include <QHeaderView>
 
 namespace {
@@ -214,15 +214,12 @@ void CFoodDBViewDetails::SaveAsPdf()
         return;
     const ReportCalculator::Period period = Period();
     const QString folder = m_services.env.Folders().DocumentsDir();
-    QFileDialog dialog(window(), QStringLiteral("Save as PDF"),
-                       QDir(folder).filePath(PrintableReport::DefaultFileName(doc, period)),
-                       QStringLiteral("PDF documents (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path =
+        FileDialogs::AskSave(window(), QStringLiteral("Save as PDF"),
+                             QDir(folder).filePath(PrintableReport::DefaultFileName(doc, period)),
+                             QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
         return;
-    const QString path = dialog.selectedFiles().first();
     QString error;
     if (!PdfPages::Write(
             path, PrintableReport::DefaultFileName(doc, period).chopped(4),
@@ -235,13 +232,10 @@ void CFoodDBViewDetails::SaveAsPdf()
 void CFoodDBViewDetails::ExportReport()
 {
     const ReportCalculator::Period period = Period();
-    QFileDialog dialog(window(), QStringLiteral("Export report"), m_services.env.Folders().DocumentsDir(),
-                       QStringLiteral("*.csv"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path = FileDialogs::AskSave(window(), QStringLiteral("Export report"),
+                                              m_services.env.Folders().DocumentsDir(),
+                                              QStringLiteral("*.csv"), QStringLiteral("csv"));
+    if (path.isEmpty())
         return;
-    ReportExport::ExportReport(m_services.doc, period.from, period.to, dialog.selectedFiles().first(),
-                               &m_services.messages);
+    ReportExport::ExportReport(m_services.doc, period.from, period.to, path, &m_services.messages);
 }

@@ -3,16 +3,17 @@
 #include "AppEnvironment.h"
 #include "AppServices.h"
 #include "CChartCtrl.h"
+#include "FileDialogs.h"
 #include "IMessageBox.h"
 #include "QtDrawSurface.h"
 #include "SvgDrawSurface.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFileDialog>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
+#include <QWidget>
 
 #include <cmath>
 
@@ -54,14 +55,11 @@ bool Save(const CChartCtrl& chart, const QString& path, double scale, QString* e
 void SaveAsked(QWidget* view, AppServices& services, const CChartCtrl& chart, const QString& name)
 {
     const QString folder = services.env.Folders().DocumentsDir();
-    QFileDialog dialog(view->window(), QStringLiteral("Save picture"), QDir(folder).filePath(name),
-                       QStringLiteral("Pictures (*.png *.svg)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path =
+        FileDialogs::AskSave(view->window(), QStringLiteral("Save picture"), QDir(folder).filePath(name),
+                             QStringLiteral("Pictures (*.png *.svg)"), QStringLiteral("png"));
+    if (path.isEmpty())
         return;
-    const QString path = dialog.selectedFiles().first();
     QString error;
     if (!Save(chart, path, 2 * view->devicePixelRatioF(), &error))
         services.messages.Tell(QStringLiteral("The picture could not be saved as %1: %2")

@@ -18,6 +18,7 @@
 #include "CViewSplashScreen.h"
 #include "CViewWeightTracker.h"
 #include "CommandIcons.h"
+#include "FileDialogs.h"
 #include "HelpLauncher.h"
 #include "IMessageBox.h"
 #include "NutrientImport.h"
@@ -25,7 +26,6 @@
 #include "ScreenZoom.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
@@ -595,13 +595,10 @@ void CMainFrame::DeleteNutrientDatabase()
 
 void CMainFrame::ImportNutrientDatabase()
 {
-    QFileDialog dialog(this, QStringLiteral("Import Nutrient Database"),
-                       m_services.env.Folders().DocumentsDir(), QStringLiteral("All Files (*.*) (*.csv)"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString file = FileDialogs::AskOpen(
+        this, QStringLiteral("Import Nutrient Database"), m_services.env.Folders().DocumentsDir(),
+        QStringLiteral("All Files (*.*) (*.csv)"), QStringLiteral("csv"));
+    if (file.isEmpty())
         return;
     if (!m_services.messages.Ask(QStringLiteral("New entries will be appended to Nutrient Database. Existing "
                                                 "entries will be updated. Continue?"),
@@ -609,7 +606,7 @@ void CMainFrame::ImportNutrientDatabase()
         return;
     FinishCurrentView();
     CNutrientDBDlg::RunParameters run;
-    run.importFile = dialog.selectedFiles().first();
+    run.importFile = file;
     CNutrientDBDlg browser(m_services.doc, m_services.env.Folders(), m_services.messages,
                            m_services.waitCursor, run, this);
     browser.exec();
