@@ -169,17 +169,19 @@ void GraphBuilder::Build(CChartCtrl& chart, FileTime from, FileTime to, std::arr
         if (v + 1 < min[s])
             min[s] = v;
     };
-    std::vector<WeightTrend::Day> trend;
-    if (chosen[0].kind == kTrend || chosen[1].kind == kTrend)
-        trend = WeightTrend(m_doc.Diary().Store(), m_doc.TheClock()).Compute(profile.id, to);
+    // The trend goes on over days without a record.
+    if (chosen[0].kind == kTrend || chosen[1].kind == kTrend) {
+        const auto points = WeightTrend::InPeriod(
+            WeightTrend(m_doc.Diary().Store(), m_doc.TheClock()).Compute(profile.id, to), from, n);
+        for (int s = 0; s < 2; ++s)
+            if (chosen[s].kind == kTrend)
+                for (const auto& [day, kg] : points)
+                    plot(s, day, m_doc.Profiles().WeightForDisplay(kg));
+    }
     CDiaryTable days(m_doc.Diary().Store(), m_doc.TheClock());
     days.SetUseCompanionExercises(profile.Has(CProfileTable::kCompanionExercises));
     FileTime date = from;
     for (int i = 0; i < n; ++i, date = AddDays(date, 1)) {
-        // The trend goes on over days without a record.
-        for (int s = 0; s < 2; ++s)
-            if (const WeightTrend::Day* d = chosen[s].kind == kTrend ? WeightTrend::On(trend, date) : nullptr)
-                plot(s, i, m_doc.Profiles().WeightForDisplay(d->trend));
         if (!days.FindDay(date, profile.id))
             continue;
         for (int s = 0; s < 2; ++s) {

@@ -199,12 +199,10 @@ int PrintableReport::Draw(const ReportCalculator::Period& period, IPages& pages)
         graph.Build(chart, period.from, period.to, {1, 0}, {GraphBuilder::kLine, GraphBuilder::kLine});
         CChartSeries trend;
         trend.SetSeries(QStringLiteral("Trend"), 1, 2, {0, 110, 0}, false, CChartSeries::kLine);
-        const std::vector<WeightTrend::Day> days =
-            WeightTrend(m_doc.Diary().Store(), m_doc.TheClock()).Compute(profile.id, period.to);
-        FileTime date = period.from;
-        for (int i = 0; i < period.days; ++i, date = AddDays(date, 1))
-            if (const WeightTrend::Day* d = WeightTrend::On(days, date))
-                trend.AddPoint(i, m_doc.Profiles().WeightForDisplay(d->trend));
+        for (const auto& [day, kg] : WeightTrend::InPeriod(
+                 WeightTrend(m_doc.Diary().Store(), m_doc.TheClock()).Compute(profile.id, period.to),
+                 period.from, period.days))
+            trend.AddPoint(day, m_doc.Profiles().WeightForDisplay(kg));
         if (graph.Series(0).Count() == 0 && trend.Count() == 0) {
             w.Line(QStringLiteral("No weight was entered up to the end of the period."), kText);
         } else {

@@ -97,9 +97,7 @@ void WeightTracker::BuildTrend()
 {
     const ProfileRecord& profile = m_doc.Profile();
     m_trend.SetSeries(QStringLiteral("Trend"), 1, 2, {0, 110, 0}, false, CChartSeries::kLine);
-    const FileTime today = m_doc.TheClock().Today();
-    const std::vector<WeightTrend::Day> days =
-        WeightTrend(m_doc.Diary().Store(), m_doc.TheClock()).Compute(profile.id, today);
+    const std::vector<WeightTrend::Day>& days = TrendDays();
     // From the start date to today, as many days as the series holds: every k-th day and the last.
     const FileTime start = profile.startDate.Date();
     const auto first =
@@ -114,6 +112,21 @@ void WeightTracker::BuildTrend()
     if ((count - 1) % every != 0)
         m_trend.AddPoint(static_cast<double>(DaysBetween(days.back().date, start)),
                          m_doc.Profiles().WeightForDisplay(days.back().trend));
+}
+
+const std::vector<WeightTrend::Day>& WeightTracker::TrendDays()
+{
+    RecordStore& store = m_doc.Diary().Store();
+    const quint32 profileId = m_doc.Profile().id;
+    const FileTime today = m_doc.TheClock().Today();
+    const qint64 changes = store.ChangeCount();
+    if (changes != m_trendChangeCount || profileId != m_trendProfileId || today != m_trendToday) {
+        m_trendDays = WeightTrend(store, m_doc.TheClock()).Compute(profileId, today);
+        m_trendChangeCount = changes;
+        m_trendProfileId = profileId;
+        m_trendToday = today;
+    }
+    return m_trendDays;
 }
 
 WeightTracker::Fields WeightTracker::CurrentFields()
@@ -131,9 +144,7 @@ WeightTracker::Fields WeightTracker::CurrentFields()
         end = AddDaysWithinCalendar(today,
                                     std::fabs((profile.targetWeight - currentKg) / profile.weeklyLoss * 7));
     f.endDate = DateText(end, profile.Has(CProfileTable::kDayMonthYear));
-    const std::optional<FileTime> trendEnd =
-        WeightTrend::EndDate(WeightTrend(m_doc.Diary().Store(), m_doc.TheClock()).Compute(profile.id, today),
-                             today, profile.targetWeight);
+    const std::optional<FileTime> trendEnd = WeightTrend::EndDate(TrendDays(), today, profile.targetWeight);
     if (trendEnd)
         f.trendEndDate = DateText(*trendEnd, profile.Has(CProfileTable::kDayMonthYear));
     return f;

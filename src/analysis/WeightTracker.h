@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CChartSeries.h"
+#include "FileTime.h"
+#include "WeightTrend.h"
 
 #include <QString>
 
@@ -37,10 +39,16 @@ public:
 private:
     bool HasPlan() const;
     void BuildTrend();
+    // The profile's trend days up to today, read again only when the diary has changed.
+    const std::vector<WeightTrend::Day>& TrendDays();
 
     CFoodDBDoc& m_doc;
     CChartSeries m_planned;
     CChartSeries m_actual;
     CChartSeries m_estimated;
     CChartSeries m_trend;
+    std::vector<WeightTrend::Day> m_trendDays;
+    qint64 m_trendChangeCount = -1;
+    quint32 m_trendProfileId = 0;
+    FileTime m_trendToday;
 };

@@ -54,6 +54,17 @@ const WeightTrend::Day* WeightTrend::On(const std::vector<Day>& days, FileTime d
     return i < static_cast<qint64>(days.size()) ? &days[static_cast<size_t>(i)] : nullptr;
 }
 
+std::vector<std::pair<int, double>> WeightTrend::InPeriod(const std::vector<Day>& days, FileTime from,
+                                                          int count)
+{
+    std::vector<std::pair<int, double>> points;
+    FileTime date = from;
+    for (int i = 0; i < count; ++i, date = AddDays(date, 1))
+        if (const Day* d = On(days, date))
+            points.emplace_back(i, d->trend);
+    return points;
+}
+
 std::optional<FileTime> WeightTrend::EndDate(const std::vector<Day>& days, FileTime today, double targetKg)
 {
     const Day* now = On(days, today);

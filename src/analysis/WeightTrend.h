@@ -3,6 +3,7 @@
 #include "FileTime.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 class Clock;
@@ -38,6 +39,10 @@ public:
     static std::optional<FileTime> EndDate(const std::vector<Day>& days, FileTime today, double targetKg);
     // The day of `days` dated `date`, or nothing when the trend has not started by then.
     static const Day* On(const std::vector<Day>& days, FileTime date);
+    // The trend (kg) of each of the `count` days from `from` that has one, with its day number
+    // counted from `from`: the points a chart of the period plots.
+    static std::vector<std::pair<int, double>> InPeriod(const std::vector<Day>& days, FileTime from,
+                                                        int count);
 
 private:
     RecordStore& m_store;
