@@ -9,6 +9,7 @@
 #include "DiaryScreen.h"
 #include "EnergyRules.h"
 #include "Measures.h"
+#include "ReportCalculator.h"
 
 #include <QHash>
 
@@ -81,8 +82,9 @@ QString ServingText(double servings, double grams, const QString& servingName)
 bool ExportReport(CFoodDBDoc& doc, FileTime from, FileTime to, const QString& path, IMessageBox* messages)
 {
     const ProfileRecord& profile = doc.Profile();
-    from = from.Date();
-    to = to.Date() < from ? from : to.Date();
+    const ReportCalculator::Period period = ReportCalculator::MakePeriod(from, to, doc.TheClock().Today());
+    from = period.from;
+    to = period.to;
     const bool dayMonthYear = profile.Has(CProfileTable::kDayMonthYear);
     const bool companion = profile.Has(CProfileTable::kCompanionExercises);
 

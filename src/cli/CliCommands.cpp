@@ -140,14 +140,17 @@ std::vector<DiaryScreen::Row> ShowDay(CFoodDBDoc& doc, FileTime date)
     return rows;
 }
 
-bool ParsePeriod(const CliArguments& args, FileTime* from, FileTime* to, QString* error)
+// The --from/--to period of a report verb.
+std::optional<ReportCalculator::Period> ReportPeriod(const CliContext& c, QString* error)
 {
-    if (!ParseDate(args.Value(QStringLiteral("from")), from) ||
-        !ParseDate(args.Value(QStringLiteral("to")), to)) {
+    FileTime from;
+    FileTime to;
+    if (!ParseDate(c.args.Value(QStringLiteral("from")), &from) ||
+        !ParseDate(c.args.Value(QStringLiteral("to")), &to)) {
         *error = QStringLiteral("--from and --to take dates as YYYY-MM-DD.");
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return ReportCalculator::MakePeriod(from, to, c.doc.TheClock().Today());
 }
 
 // The document's figures of today, which the reports compare with.
@@ -420,21 +423,19 @@ int WeightSet(CliContext& c)
 
 int WeightTrendShow(CliContext& c)
 {
-    FileTime from;
-    FileTime to;
     QString error;
-    if (!ParsePeriod(c.args, &from, &to, &error))
+    const std::optional<ReportCalculator::Period> period = ReportPeriod(c, &error);
+    if (!period)
         return Usage(error);
     CFoodDBDoc& doc = c.doc;
-    const ReportCalculator::Period period = ReportCalculator::MakePeriod(from, to, doc.TheClock().Today());
     const std::vector<WeightTrend::Day> days =
-        WeightTrend(c.env.Store(), doc.TheClock()).Compute(doc.Profile().id, period.to);
+        WeightTrend(c.env.Store(), doc.TheClock()).Compute(doc.Profile().id, period->to);
     const QString unit =
         doc.Profile().Has(CProfileTable::kMetric) ? QStringLiteral("kg") : QStringLiteral("lbs");
     Out() << "Date\tWeight (" << unit << ")\tTrend (" << unit << ")\n";
     const auto shown = [&](double kg) { return FormatFixed(doc.Profiles().WeightForDisplay(kg), 0, 2); };
-    FileTime date = period.from;
-    for (int i = 0; i < period.days; ++i, date = AddDays(date, 1)) {
+    FileTime date = period->from;
+    for (int i = 0; i < period->days; ++i, date = AddDays(date, 1)) {
         const WeightTrend::Day* d = WeightTrend::On(days, date);
         Out() << IsoDate(date) << '\t' << (d && d->weight > 0 ? shown(d->weight) : QString()) << '\t'
               << (d ? shown(d->trend) : QString()) << '\n';
@@ -491,7 +492,7 @@ void ReportTitle(const CFoodDBDoc& doc, const QString& name, const ReportCalcula
           << period.days << (period.days == 1 ? " day" : " days") << ")\n";
 }
 
-int ReportSources(CliContext& c, FileTime from, FileTime to)
+int ReportSources(CliContext& c, const ReportCalculator::Period& period)
 {
     if (c.args.Has(QStringLiteral("type")))
         return Usage(QStringLiteral("--sources and --type are two kinds of report: give one."));
@@ -504,7 +505,6 @@ int ReportSources(CliContext& c, FileTime from, FileTime to)
                      QLatin1Char('.'));
     }
     CFoodDBDoc& doc = c.doc;
-    const ReportCalculator::Period period = ReportCalculator::MakePeriod(from, to, doc.TheClock().Today());
     ReportTitle(doc, NutrientSources::ReportName(*n), period);
     Out() << NutrientSources::Columns(*n).join(QLatin1Char('\t')) << '\n';
     const NutrientSources::Result r = NutrientSources(c.env.Store(), doc.TheClock())
@@ -523,13 +523,12 @@ int ReportSources(CliContext& c, FileTime from, FileTime to)
 int Report(CliContext& c)
 {
     CFoodDBDoc& doc = c.doc;
-    FileTime from;
-    FileTime to;
     QString error;
-    if (!ParsePeriod(c.args, &from, &to, &error))
+    const std::optional<ReportCalculator::Period> period = ReportPeriod(c, &error);
+    if (!period)
         return Usage(error);
     if (c.args.Has(QStringLiteral("sources")))
-        return ReportSources(c, from, to);
+        return ReportSources(c, *period);
     const QString typeText =
         c.args.Has(QStringLiteral("type")) ? c.args.Value(QStringLiteral("type")) : QStringLiteral("0");
     static const QRegularExpression typeRe(QStringLiteral("^[012]$"));
@@ -537,38 +536,34 @@ int Report(CliContext& c)
         return Usage(QStringLiteral("--type is 0, 1 or 2."));
     const auto type = static_cast<ReportCalculator::Type>(typeText.toInt());
     ComputeToday(doc);
-    const ReportCalculator::Period period = ReportCalculator::MakePeriod(from, to, doc.TheClock().Today());
-    ReportTitle(doc, ReportCalculator::TypeNames().at(static_cast<int>(type)), period);
+    ReportTitle(doc, ReportCalculator::TypeNames().at(static_cast<int>(type)), *period);
     Out() << ReportCalculator::Columns(type).join(QLatin1Char('\t')) << '\n';
-    for (const ReportCalculator::Row& row : ReportCalculator(doc).Rows(period, type))
+    for (const ReportCalculator::Row& row : ReportCalculator(doc).Rows(*period, type))
         Out() << row.text << '\t' << row.cells.join(QLatin1Char('\t')) << '\n';
     return 0;
 }
 
 int ExportReport(CliContext& c)
 {
-    FileTime from;
-    FileTime to;
     QString error;
-    if (!ParsePeriod(c.args, &from, &to, &error))
+    const std::optional<ReportCalculator::Period> period = ReportPeriod(c, &error);
+    if (!period)
         return Usage(error);
     ComputeToday(c.doc);
     ConsoleMessageBox messages;
-    return ReportExport::ExportReport(c.doc, from, to, c.words[0], &messages) ? 0 : kFailure;
+    return ReportExport::ExportReport(c.doc, period->from, period->to, c.words[0], &messages) ? 0 : kFailure;
 }
 
 int ReportPdf(CliContext& c)
 {
-    FileTime from;
-    FileTime to;
     QString error;
-    if (!ParsePeriod(c.args, &from, &to, &error))
+    const std::optional<ReportCalculator::Period> period = ReportPeriod(c, &error);
+    if (!period)
         return Usage(error);
     ComputeToday(c.doc);
-    const ReportCalculator::Period period = ReportCalculator::MakePeriod(from, to, c.doc.TheClock().Today());
     const bool written = PdfPages::Write(
-        c.words[0], PrintableReport::DefaultFileName(c.doc, period).chopped(4),
-        [&](IPages& pages) { PrintableReport(c.doc).Draw(period, pages); }, &error);
+        c.words[0], PrintableReport::DefaultFileName(c.doc, *period).chopped(4),
+        [&](IPages& pages) { PrintableReport(c.doc).Draw(*period, pages); }, &error);
     if (!written)
         return Fail(QStringLiteral("The report could not be written to %1: %2").arg(c.words[0], error));
     return 0;
