@@ -36,8 +36,17 @@ CREATE TABLE records(
 CREATE INDEX records_db ON records(db);
 CREATE INDEX records_k1 ON records(db, k1);
 CREATE INDEX records_k2 ON records(db, k2);
-CREATE INDEX records_k3 ON records(db, k3);
-CREATE INDEX records_k4 ON records(db, k4);
+CREATE INDEX records_k3 ON records(db, k3) WHERE k3 IS NOT NULL;
+CREATE INDEX records_k4 ON records(db, k4) WHERE k4 IS NOT NULL;
+)sql";
+
+// Stores made before the third and fourth keys were indexed only where set: no database sorts by
+// a fourth key and few by a third, so a row per record in those indexes only slowed every write.
+const char* const kLeanKeyIndexes = R"sql(
+DROP INDEX IF EXISTS records_k3;
+DROP INDEX IF EXISTS records_k4;
+CREATE INDEX records_k3 ON records(db, k3) WHERE k3 IS NOT NULL;
+CREATE INDEX records_k4 ON records(db, k4) WHERE k4 IS NOT NULL;
 )sql";
 
 // Resets a cached statement when the scope ends, so it never holds a read snapshot open.
@@ -327,6 +336,19 @@ std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* e
             return failCode(rc);
         if (tables != 2)
             return fail(OpenError::Damaged, QStringLiteral("tables missing"));
+        const qint64 fullIndexes = scalar("SELECT count(*) FROM sqlite_schema WHERE type='index' AND "
+                                          "name IN ('records_k3','records_k4') AND sql NOT LIKE '%WHERE%'",
+                                          nullptr, &rc);
+        // Tried at each start until done; a store another program is writing to, or one that
+        // cannot be written, is used as it is (the indexes only cost time).
+        if (rc == SQLITE_OK && fullIndexes > 0) {
+            sqlite3_busy_timeout(db, 0);
+            if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK &&
+                (sqlite3_exec(db, kLeanKeyIndexes, nullptr, nullptr, nullptr) != SQLITE_OK ||
+                 sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK))
+                sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        }
     } else {
         // A new store is laid out before it switches to WAL, so the header that marks it as
         // ours is in the main file from the start.
