@@ -8,6 +8,11 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QVariant>
+
+#include <sqlite3.h>
+
+#include <array>
 
 #include <spawn.h>
 #include <sys/resource.h>
@@ -48,6 +53,90 @@ void BM_Sqlite3ShellImportBaseline(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Sqlite3ShellImportBaseline)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// What the import's rows alone cost the store: the records an import of the default database
+// wrote (foods, servings, folders), written again by one prepared statement in one transaction
+// into an empty store of the same layout, with no reading, parsing or look-ups.
+void BM_ImportRowsFloor(benchmark::State& state)
+{
+    struct Row
+    {
+        qint64 db;
+        std::array<QVariant, 4> keys;
+        QByteArray props;
+    };
+    std::vector<Row> rows;
+    {
+        Home home;
+        NutrientImport(*home.store, nullptr, nullptr).ImportDefaultDatabase(home.folders);
+        home.store.reset();
+        sqlite3* db = nullptr;
+        sqlite3_stmt* st = nullptr;
+        sqlite3_open(QFile::encodeName(home.folders.StorePath()).constData(), &db);
+        sqlite3_prepare_v2(db, "SELECT db, k1, k2, k3, k4, props FROM records ORDER BY oid", -1, &st,
+                           nullptr);
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            Row r;
+            r.db = sqlite3_column_int64(st, 0);
+            for (int k = 0; k < 4; ++k) {
+                switch (sqlite3_column_type(st, 1 + k)) {
+                case SQLITE_INTEGER:
+                    r.keys[k] = sqlite3_column_int64(st, 1 + k);
+                    break;
+                case SQLITE_TEXT:
+                    r.keys[k] =
+                        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1 + k)));
+                    break;
+                default:
+                    break;
+                }
+            }
+            r.props =
+                QByteArray(static_cast<const char*>(sqlite3_column_blob(st, 5)), sqlite3_column_bytes(st, 5));
+            rows.push_back(r);
+        }
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        Home home;
+        home.store.reset();
+        sqlite3* db = nullptr;
+        sqlite3_open(QFile::encodeName(home.folders.StorePath()).constData(), &db);
+        sqlite3_exec(db, "PRAGMA synchronous=FULL; PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
+        state.ResumeTiming();
+        sqlite3_stmt* st = nullptr;
+        sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        sqlite3_prepare_v2(db,
+                           "INSERT INTO records(db, k1, k2, k3, k4, props) VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
+                           -1, &st, nullptr);
+        for (const Row& r : rows) {
+            sqlite3_bind_int64(st, 1, r.db);
+            for (int k = 0; k < 4; ++k) {
+                const QVariant& v = r.keys[k];
+                if (v.typeId() == QMetaType::LongLong)
+                    sqlite3_bind_int64(st, 2 + k, v.toLongLong());
+                else if (v.typeId() == QMetaType::QString)
+                    sqlite3_bind_text(st, 2 + k, v.toString().toUtf8().constData(), -1, SQLITE_TRANSIENT);
+                else
+                    sqlite3_bind_null(st, 2 + k);
+            }
+            sqlite3_bind_blob(st, 6, r.props.constData(), static_cast<int>(r.props.size()), SQLITE_STATIC);
+            if (sqlite3_step(st) != SQLITE_DONE)
+                state.SkipWithError("insert failed");
+            sqlite3_reset(st);
+        }
+        sqlite3_finalize(st);
+        if (sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+            state.SkipWithError("commit failed");
+        state.PauseTiming();
+        sqlite3_close(db);
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = static_cast<double>(rows.size());
+}
+BENCHMARK(BM_ImportRowsFloor)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_BackupAll(benchmark::State& state)
 {

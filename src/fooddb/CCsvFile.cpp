@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 #include <charconv>
 
 #include <sys/stat.h>
@@ -70,7 +72,12 @@ bool CCsvFile::Fill()
 
 bool CCsvFile::ReadField()
 {
-    m_field.resize(0); // keeps its room: a file is thousands of fields
+    return ReadFieldInto(m_field);
+}
+
+bool CCsvFile::ReadFieldInto(QByteArray& field)
+{
+    field.resize(0); // keeps its room: a file is thousands of fields
     m_endOfLine = false;
     m_fieldLine = m_line;
     bool inQuotes = false;
@@ -85,8 +92,8 @@ bool CCsvFile::ReadField()
     };
     for (;;) {
         if (m_pos >= m_valid && !Fill()) {
-            if (m_standard && !inQuotes && m_field.endsWith('\r'))
-                m_field.chop(1);
+            if (m_standard && !inQuotes && field.endsWith('\r'))
+                field.chop(1);
             return true;
         }
         // The bytes up to the next one that matters are taken in one piece.
@@ -97,9 +104,9 @@ bool CCsvFile::ReadField()
                 break;
             ++end;
         }
-        if (m_field.size() + (end - m_pos) > limit)
+        if (field.size() + (end - m_pos) > limit)
             return tooLong();
-        m_field.append(m_buffer + m_pos, end - m_pos);
+        field.append(m_buffer + m_pos, end - m_pos);
         m_pos = end;
         if (end == m_valid)
             continue;
@@ -109,25 +116,28 @@ bool CCsvFile::ReadField()
             if (c == '\n') {
                 m_endOfLine = true;
                 ++m_line;
-                if (m_standard && !inQuotes && m_field.endsWith('\r'))
-                    m_field.chop(1); // a line end of another system
+                if (m_standard && !inQuotes && field.endsWith('\r'))
+                    field.chop(1); // a line end of another system
             }
             return false;
         }
         // A quote, or a line end inside a quoted text, which belongs to the text.
-        if (m_field.size() + 1 > limit)
+        if (field.size() + 1 > limit)
             return tooLong();
         if (c == '"')
             inQuotes = !inQuotes;
         else
             ++m_line;
-        m_field.append(c);
+        field.append(c);
         ++m_pos;
     }
 }
 
 QString CCsvFile::DecodeField(const QByteArray& bytes)
 {
+    // Plain ASCII, most fields, reads the same either way.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<uchar>(b) < 0x80; }))
+        return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
@@ -137,6 +147,9 @@ QString CCsvFile::DecodeField(const QByteArray& bytes)
 
 QString CCsvFile::QuoteRule(const QString& field)
 {
+    // "$$" turns into a quote too, as it always has.
+    if (!field.contains(QLatin1Char('"')) && !field.contains(QLatin1String("$$")))
+        return field;
     QString t = field;
     t.replace(QStringLiteral("\"\""), QStringLiteral("$$"));
     t.remove(QLatin1Char('"'));
@@ -160,12 +173,12 @@ QString CCsvFile::ReadText() const
 
 double CCsvFile::NumberOf(const QByteArray& field, bool* ok)
 {
-    return NumberText::ToDouble(QString::fromLatin1(field), ok);
+    return NumberText::ToDouble(field.constData(), field.size(), ok);
 }
 
 qint64 CCsvFile::IntegerOf(const QByteArray& field)
 {
-    return NumberText::ToInt(QString::fromLatin1(field));
+    return NumberText::ToInt(field.constData(), field.size());
 }
 
 double CCsvFile::ReadNumber(bool* ok) const
@@ -180,18 +193,25 @@ qint64 CCsvFile::ReadInteger() const
 
 bool CCsvFile::ReadLine(std::vector<QByteArray>* fields)
 {
-    fields->clear();
+    // The fields of the line before are read into again, so a line costs no allocations.
+    size_t count = 0;
+    bool eof = false;
     for (;;) {
-        const bool eof = ReadField();
-        if (HasError())
-            return true;
-        if (!eof || !m_field.isEmpty() || !fields->empty())
-            fields->push_back(m_field);
-        if (eof)
-            return true;
-        if (m_endOfLine)
-            return false;
+        if (count == fields->size())
+            fields->emplace_back();
+        QByteArray& field = (*fields)[count];
+        eof = ReadFieldInto(field);
+        if (HasError()) {
+            eof = true;
+            break;
+        }
+        if (!eof || !field.isEmpty() || count > 0)
+            ++count;
+        if (eof || m_endOfLine)
+            break;
     }
+    fields->resize(count);
+    return eof;
 }
 
 bool CCsvFile::FieldIsNumber(double* value) const

@@ -83,6 +83,7 @@ public:
 
 private:
     bool Fill();
+    bool ReadFieldInto(QByteArray& field);
     void WriteField(const char* utf8, qsizetype size, bool endOfLine);
     // Hands what is written so far to the file.
     void Flush();

@@ -15,5 +15,8 @@ double ToDouble(const QString& text, bool* ok = nullptr);
 // Like the platform's text-to-integer: leading blanks skipped, an optional sign and the digits
 // that follow; 0 when there are none.
 qint64 ToInt(const QString& text);
+// The same two for 8-bit text, each byte one character (Latin-1), without making a QString.
+double ToDouble(const char* text, qsizetype size, bool* ok = nullptr);
+qint64 ToInt(const char* text, qsizetype size);
 
 } // namespace NumberText
