@@ -13,10 +13,11 @@ quint32 FoodTree::NewFoodId()
     return id < kFirstProgramFoodId ? id + kFirstProgramFoodId : id;
 }
 
-quint32 FoodTree::CreateFolder(quint32 parentId, const QString& name)
+quint32 FoodTree::CreateFolder(quint32 parentId, const QString& name, quint32 id)
 {
     RecordStore::Batch batch(m_tree.Store()); // the highest id read and the folder written under one lock
-    const quint32 id = m_tree.NextNodeId();
+    if (id == 0)
+        id = m_tree.NextNodeId();
     m_tree.Reopen(CTreeTable::kNodeProp);
     FolderRecord& r = m_tree.Buffer();
     r = FolderRecord();
@@ -28,7 +29,6 @@ quint32 FoodTree::CreateFolder(quint32 parentId, const QString& name)
         batch.Abandon();
     if (!batch.Commit())
         return 0;
-    m_tree.FindNode(id);
     return id;
 }
 

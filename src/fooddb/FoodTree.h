@@ -19,8 +19,9 @@ public:
     // Highest food id + 1 (1 for none), raised by 100000 when below it.
     quint32 NewFoodId();
 
-    // A new folder with the next folder id; returns its id.
-    quint32 CreateFolder(quint32 parentId, const QString& name);
+    // A new folder with the given id, or with the next folder id when 0; returns its id (0 when
+    // it could not be written).
+    quint32 CreateFolder(quint32 parentId, const QString& name, quint32 id = 0);
     bool RenameFolder(quint32 id, const QString& name);
     bool DeleteFolder(quint32 id);
     bool MoveFolder(quint32 id, quint32 newParentId);

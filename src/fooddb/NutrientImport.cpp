@@ -73,9 +73,11 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
     const bool foodsWereEmpty = foods.First() == 0;
     QSet<quint32> written;
     // Only this import adds folders while it runs, so a folder's children are read once, on
-    // its first use, and the names resolved from then on stay valid.
+    // its first use, the names resolved from then on stay valid, and the folder ids are counted
+    // on from the highest one.
     QHash<QPair<quint32, QString>, quint32> folders;
     QSet<quint32> childrenRead;
+    quint32 nextFolderId = tree.Table().NextNodeId();
     const auto folderOf = [&](quint32 parent, const QString& name) {
         if (!childrenRead.contains(parent)) {
             childrenRead.insert(parent);
@@ -94,9 +96,11 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
         const auto key = qMakePair(parent, name);
         if (auto it = folders.constFind(key); it != folders.constEnd())
             return it.value();
-        const quint32 id = tree.CreateFolder(parent, name);
-        if (id != FoodTree::kRoot)
+        const quint32 id = tree.CreateFolder(parent, name, nextFolderId);
+        if (id != FoodTree::kRoot) {
             folders.insert(key, id);
+            ++nextFolderId;
+        }
         return id;
     };
 
