@@ -15,6 +15,7 @@
 #include "IMealPropertiesDialog.h"
 #include "Measures.h"
 
+#include <QCalendarWidget>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenu>
@@ -177,6 +178,19 @@ TEST_F(DiaryViewTest, DateChangeSavesTheDayLeftAndLoadsTheNewOne)
     EXPECT_EQ(Doc().CurrentDate(), FileTime::FromDate(2026, 12, 1));
     Frame().RunCommand(32857);
     EXPECT_EQ(Doc().CurrentDate(), m_env->TheClock().Today());
+}
+
+TEST_F(DiaryViewTest, TheCalendarIsMadeWhenItPopsUpAndADateClickedInItIsShown)
+{
+    Start();
+    CDatePicker* picker = Frame().DatePicker();
+    EXPECT_EQ(picker->findChild<QCalendarWidget*>(), nullptr) << "not made at start";
+    QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() - 4, picker->height() / 2));
+    QCalendarWidget* calendar = picker->findChild<QCalendarWidget*>();
+    ASSERT_NE(calendar, nullptr);
+    calendar->setSelectedDate(QDate(2026, 12, 3));
+    emit calendar->clicked(QDate(2026, 12, 3));
+    EXPECT_EQ(Doc().CurrentDate(), FileTime::FromDate(2026, 12, 3));
 }
 
 TEST_F(DiaryViewTest, DeleteAsksFirst)

@@ -14,7 +14,6 @@ CDatePicker::CDatePicker(QWidget* parent) : CDateEdit(parent)
     setFont(ProgramFont(11));
     setLocale(QLocale::c());
     setButtonSymbols(QAbstractSpinBox::NoButtons);
-    connect(calendarWidget(), &QCalendarWidget::clicked, this, [this] { Commit(); });
     connect(this, &QDateEdit::editingFinished, this, [this] { Commit(); });
 }
 
@@ -29,6 +28,26 @@ void CDatePicker::SetDate(FileTime value)
     const LocalDateTime t = value.ToLocal();
     m_committed = QDate(t.year, t.month, t.day);
     setDate(m_committed);
+}
+
+void CDatePicker::mousePressEvent(QMouseEvent* event)
+{
+    HookCalendar();
+    CDateEdit::mousePressEvent(event);
+}
+
+void CDatePicker::keyPressEvent(QKeyEvent* event)
+{
+    HookCalendar();
+    CDateEdit::keyPressEvent(event);
+}
+
+void CDatePicker::HookCalendar()
+{
+    if (m_calendarHooked)
+        return;
+    m_calendarHooked = true;
+    connect(calendarWidget(), &QCalendarWidget::clicked, this, [this] { Commit(); });
 }
 
 void CDatePicker::Commit()

@@ -22,7 +22,15 @@ public:
 signals:
     void closeUp();
 
+protected:
+    // The calendar is made when it first pops up, which a mouse press or a key opens: making it
+    // with the picker would cost every start its drawing.
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Commit();
+    void HookCalendar();
     QDate m_committed;
+    bool m_calendarHooked = false;
 };
