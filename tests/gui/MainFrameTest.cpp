@@ -10,6 +10,7 @@
 #include "HelpLauncher.h"
 #include "Measures.h"
 #include "NutrientImport.h"
+#include "ProgramStyle.h"
 #include "ScreenZoom.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <QTest>
 #include <QThread>
 #include <QToolBar>
@@ -436,4 +438,20 @@ TEST_F(GuiTest, DownAndEnterOpenAProfile)
     Frame().RunCommand(32776); // Open profile
     EXPECT_EQ(Frame().CurrentViewType(), CMainFrame::kDiary);
     EXPECT_EQ(Doc().Profile().id, anna);
+}
+
+TEST_F(GuiTest, TheToolBarsOverflowArrowIsTheStylesOwnPicture)
+{
+    // Asked for when first drawn, it is the picture the style itself gives.
+    const ProgramStyle style;
+    std::unique_ptr<QStyle> plain(QStyleFactory::create(style.baseStyle()->name()));
+    for (QStyle::StandardPixmap which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QIcon deferred = style.standardIcon(which);
+        const QIcon own = plain->standardIcon(which);
+        EXPECT_FALSE(deferred.isNull());
+        EXPECT_EQ(deferred.availableSizes(), own.availableSizes());
+        for (const QSize size : {QSize(8, 8), QSize(16, 16), QSize(32, 32)})
+            EXPECT_EQ(deferred.pixmap(size).toImage(), own.pixmap(size).toImage()) << size.width();
+    }
 }

@@ -5,6 +5,7 @@
 #include "CMainFrame.h"
 #include "CNutritionApp.h"
 #include "IWaitCursor.h"
+#include "ProgramStyle.h"
 #include "QtPrinters.h"
 #include "RecordingMessageBox.h"
 
@@ -32,7 +33,9 @@ protected:
         static char* argv[] = {arg0, nullptr};
         static QApplication* app = [] {
             qputenv("QT_SCALE_FACTOR", "2");
-            return new QApplication(argc, argv);
+            auto* application = new QApplication(argc, argv);
+            QApplication::setStyle(new ProgramStyle); // as the program has it
+            return application;
         }();
         return *app;
     }

@@ -3,6 +3,7 @@
 #include "CNutritionApp.h"
 #include "InformationOptions.h"
 #include "ProgramIcon.h"
+#include "ProgramStyle.h"
 #include "QtMessageBox.h"
 #include "QtWaitCursor.h"
 #include "ScreenZoom.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv)
         return 2;
     }
     QApplication app(argc, argv);
+    QApplication::setStyle(new ProgramStyle);
     QApplication::setApplicationName(QStringLiteral("Vellamo"));
     QApplication::setApplicationVersion(QLatin1String(Version::kText));
     QApplication::setDesktopFileName(QLatin1String(Version::kAppId));
