@@ -74,10 +74,18 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
     QSet<quint32> written;
     // Only this import adds folders while it runs, so a folder's children are read once, on
     // its first use, the names resolved from then on stay valid, and the folder ids are counted
-    // on from the highest one.
+    // on from the highest one. New folders are written after the foods, side by side in the
+    // file: the check of the folder tree at each start then reads a few pages, not most of them.
     QHash<QPair<quint32, QString>, quint32> folders;
     QSet<quint32> childrenRead;
     quint32 nextFolderId = tree.Table().NextNodeId();
+    struct NewFolder
+    {
+        quint32 id;
+        quint32 parent;
+        QString name;
+    };
+    std::vector<NewFolder> newFolders;
     const auto folderOf = [&](quint32 parent, const QString& name) {
         if (!childrenRead.contains(parent)) {
             childrenRead.insert(parent);
@@ -96,11 +104,9 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
         const auto key = qMakePair(parent, name);
         if (auto it = folders.constFind(key); it != folders.constEnd())
             return it.value();
-        const quint32 id = tree.CreateFolder(parent, name, nextFolderId);
-        if (id != FoodTree::kRoot) {
-            folders.insert(key, id);
-            ++nextFolderId;
-        }
+        const quint32 id = nextFolderId++;
+        folders.insert(key, id);
+        newFolders.push_back({id, parent, name});
         return id;
     };
 
@@ -178,6 +184,8 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
         written.insert(foodId);
         ++result.foods;
     }
+    for (const NewFolder& n : newFolders)
+        tree.CreateFolder(n.parent, n.name, n.id); // a failed write fails the whole import
     if (f.HasError())
         result.error =
             f.Error() + QStringLiteral(" The import stopped there; the foods before that line are kept.");
