@@ -780,6 +780,57 @@ bool RecordStore::DeleteAllRecords(DbHandle& h)
     return Run(st) == SQLITE_DONE;
 }
 
+bool RecordStore::GatherRecords(DbHandle& h)
+{
+    Forget();
+    if (!h.IsOpen())
+        return false;
+    qint64 count = 0;
+    qint64 last = 0;
+    // Close enough when no more than as many other records lie among them.
+    const auto spread = [&] {
+        sqlite3_stmt* st = Prepare("SELECT count(*), min(oid), max(oid) FROM records WHERE db = ?1");
+        if (!st)
+            return false;
+        Reset reset(st);
+        sqlite3_bind_int64(st, 1, h.m_dbId);
+        if (Run(st) != SQLITE_ROW)
+            return false;
+        count = sqlite3_column_int64(st, 0);
+        last = sqlite3_column_int64(st, 2);
+        return count > 0 && last - sqlite3_column_int64(st, 1) + 1 > 2 * count;
+    };
+    if (!spread())
+        return false;
+    bool began = false;
+    if (!BeginWrite(&began))
+        return false;
+    bool ok = spread(); // read again under the write lock
+    bool moved = false;
+    if (ok) {
+        sqlite3_stmt* copy = Prepare("INSERT INTO records(db, k1, k2, k3, k4, props) SELECT db, k1, k2, k3, "
+                                     "k4, props FROM records WHERE db = ?1 ORDER BY oid");
+        ok = copy != nullptr;
+        if (ok) {
+            Reset reset(copy);
+            sqlite3_bind_int64(copy, 1, h.m_dbId);
+            ok = Run(copy) == SQLITE_DONE;
+        }
+        sqlite3_stmt* remove = ok ? Prepare("DELETE FROM records WHERE db = ?1 AND oid <= ?2") : nullptr;
+        ok = remove != nullptr;
+        if (ok) {
+            Reset reset(remove);
+            sqlite3_bind_int64(remove, 1, h.m_dbId);
+            sqlite3_bind_int64(remove, 2, last);
+            ok = Run(remove) == SQLITE_DONE && sqlite3_changes(m_db) == count;
+        }
+        moved = ok;
+        h.m_hasCursor = false;
+        h.m_endOfData = false;
+    }
+    return EndWrite(began, ok) && moved;
+}
+
 quint32 RecordStore::CountRecords(const DbHandle& h)
 {
     Forget();

@@ -72,6 +72,11 @@ bool DatabaseConversion::Run()
     const bool converted = ConvertTo20();
     const bool tree = ConvertTreeTo31();
     const bool repaired = RepairTree();
+    // Folders that imports before wrote among the foods are gathered, so that the two checks
+    // above read a few pages of the file at the next start, not most of it.
+    CTreeTable folders(m_store);
+    if (folders.Reopen(CTreeTable::kNodeProp))
+        m_store.GatherRecords(folders.Handle());
     return converted || tree || repaired;
 }
 

@@ -186,3 +186,43 @@ TEST_F(DatabaseConversionTest, DuplicateFolderIdsAreRepaired)
     tree.Reopen(0);
     EXPECT_EQ(tree.First(), before);
 }
+
+TEST_F(DatabaseConversionTest, FoldersSpreadAmongOtherRecordsAreGatheredAsTheyWere)
+{
+    CTreeTable tree(Store());
+    CDiaryTable days(Store(), m_clock);
+    for (quint32 i = 1; i <= 6; ++i) {
+        Folder(tree, i, i > 3 ? 1 : 0, i, i % 2 ? "odd" : "even");
+        for (int d = 0; d < 2; ++d)
+            Old(days, {PropVal::UI4(101, i * 10 + d)});
+    }
+    const std::vector<FolderRecord> before = Folders();
+    const auto oids = [&](CDbTable& t) {
+        std::vector<RecordOid> out;
+        t.Reopen(0);
+        for (RecordOid o = t.First(); o; o = t.Next())
+            out.push_back(o);
+        return out;
+    };
+    const std::vector<RecordOid> dayOids = oids(days);
+
+    DatabaseConversion conversion(Store(), m_clock, &m_box, nullptr);
+    EXPECT_FALSE(conversion.Run()) << "nothing converted";
+    EXPECT_TRUE(m_box.Texts().isEmpty());
+    const std::vector<RecordOid> gathered = oids(tree);
+    ASSERT_EQ(gathered.size(), 6u);
+    EXPECT_EQ(gathered.back() - gathered.front(), 5) << "side by side";
+    EXPECT_GT(gathered.front(), dayOids.back()) << "after the other records";
+    const std::vector<FolderRecord> after = Folders();
+    ASSERT_EQ(after.size(), before.size());
+    for (size_t i = 0; i < after.size(); ++i) {
+        EXPECT_EQ(after[i].id, before[i].id);
+        EXPECT_EQ(after[i].parentId, before[i].parentId);
+        EXPECT_EQ(after[i].name, before[i].name);
+    }
+    EXPECT_EQ(oids(days), dayOids) << "other records stay where they are";
+
+    // Gathered once: the next start leaves them.
+    conversion.Run();
+    EXPECT_EQ(oids(tree), gathered);
+}
