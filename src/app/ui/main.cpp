@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -75,11 +76,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Vellamo"));
     QApplication::setApplicationVersion(QLatin1String(Version::kText));
     QApplication::setDesktopFileName(QLatin1String(Version::kAppId));
-    QApplication::setWindowIcon(ProgramIcon::Icon());
 
     QString error;
     std::unique_ptr<AppEnvironment> env = AppEnvironment::Open(&error);
     if (!env) {
+        QApplication::setWindowIcon(ProgramIcon::Icon());
         if (QtMessageBox::HasScreen())
             std::fprintf(stderr, "Vellamo: %s\n", qPrintable(error));
         QtMessageBox().Show(error, IMessageBox::Icon::Stop, IMessageBox::Buttons::Ok);
@@ -96,6 +97,9 @@ int main(int argc, char** argv)
     QtMessageBox messages;
     QtWaitCursor waitCursor;
     CNutritionApp nutrition(*env, messages, waitCursor);
+    // The window icon is drawn as soon as the first screen is up (or a dialog of the start
+    // waits for an answer): the first screen does not wait for its seven sizes.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(ProgramIcon::Icon()); });
     if (!nutrition.StartUp())
         return nutrition.Refused() ? 1 : 0;
     // For timing the start: end as soon as the first screen has been drawn.
