@@ -1,7 +1,6 @@
 #include "Clock.h"
 
 #include <QDateTime>
-#include <QRegularExpression>
 
 LocalDateTime SystemClock::Now() const
 {
@@ -10,19 +9,30 @@ LocalDateTime SystemClock::Now() const
 
 bool Clock::ParseNow(const QString& text, LocalDateTime* out)
 {
-    static const QRegularExpression re(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})(?:T(\\d{2}):(\\d{2}))?$"));
-    const QRegularExpressionMatch m = re.match(text.trimmed());
-    if (!m.hasMatch())
+    // YYYY-MM-DD, or YYYY-MM-DDTHH:MM; read by hand, as a pattern would cost every start its
+    // compilation.
+    const QString t = text.trimmed();
+    if (t.size() != 10 && t.size() != 16)
         return false;
-    LocalDateTime t;
-    t.year = m.captured(1).toInt();
-    t.month = m.captured(2).toInt();
-    t.day = m.captured(3).toInt();
-    t.hour = m.captured(4).isEmpty() ? 0 : m.captured(4).toInt();
-    t.minute = m.captured(5).isEmpty() ? 0 : m.captured(5).toInt();
-    if (!t.IsValid())
+    const auto number = [&](int from, int count, int* value) {
+        *value = 0;
+        for (int i = from; i < from + count; ++i) {
+            if (t[i] < QLatin1Char('0') || t[i] > QLatin1Char('9'))
+                return false;
+            *value = *value * 10 + (t[i].unicode() - '0');
+        }
+        return true;
+    };
+    LocalDateTime d;
+    if (!number(0, 4, &d.year) || t[4] != QLatin1Char('-') || !number(5, 2, &d.month) ||
+        t[7] != QLatin1Char('-') || !number(8, 2, &d.day))
         return false;
-    *out = t;
+    if (t.size() == 16 && (t[10] != QLatin1Char('T') || !number(11, 2, &d.hour) ||
+                           t[13] != QLatin1Char(':') || !number(14, 2, &d.minute)))
+        return false;
+    if (!d.IsValid())
+        return false;
+    *out = d;
     return true;
 }
 

@@ -53,7 +53,8 @@ TEST(Clock, NowFromTheEnvironmentText)
     ASSERT_TRUE(Clock::ParseNow(QStringLiteral("2024-02-29"), &t));
     EXPECT_EQ(t, LocalDateTime::FromDate(2024, 2, 29));
     for (const char* bad :
-         {"2025-02-29", "2026-13-01", "2026-12-09T24:00", "9.12.2026", "", "2026-12-09T7:05"})
+         {"2025-02-29", "2026-13-01", "2026-12-09T24:00", "9.12.2026", "", "2026-12-09T7:05",
+          "2026-12-09 07:05", "+026-12-09", "2026-12-09T07:05:00", "2026-1a-09"})
         EXPECT_FALSE(Clock::ParseNow(QString::fromLatin1(bad), &t)) << bad;
 
     FixedClock clock(LocalDateTime{2026, 12, 31, 23, 59, 0, 0});
