@@ -831,6 +831,28 @@ bool RecordStore::GatherRecords(DbHandle& h)
     return EndWrite(began, ok) && moved;
 }
 
+bool RecordStore::AnyRecordHolds(DbHandle& h, const PropVal& value)
+{
+    Forget();
+    if (!h.IsOpen())
+        return false;
+    sqlite3_stmt* st = Prepare("SELECT props FROM records WHERE db = ?1 AND instr(props, ?2) > 0");
+    if (!st)
+        return false;
+    Reset reset(st);
+    const QByteArray bytes = PropCodec::Encode({value});
+    sqlite3_bind_int64(st, 1, h.m_dbId);
+    sqlite3_bind_blob(st, 2, bytes.constData(), static_cast<int>(bytes.size()), SQLITE_STATIC);
+    std::vector<PropVal> props;
+    while (Run(st) == SQLITE_ROW) {
+        // The bytes may also lie across two properties: the record says.
+        if (PropCodec::Decode(sqlite3_column_blob(st, 0), sqlite3_column_bytes(st, 0), &props) &&
+            std::find(props.begin(), props.end(), value) != props.end())
+            return true;
+    }
+    return false;
+}
+
 quint32 RecordStore::CountRecords(const DbHandle& h)
 {
     Forget();

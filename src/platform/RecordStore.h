@@ -100,6 +100,10 @@ public:
     // few pages instead of most of the file. True when they were moved. Cursors on the
     // database are lost.
     bool GatherRecords(DbHandle& h);
+    // Whether a record of the database holds the property with that value, on any property,
+    // sort key or not: the records' bytes are searched, and only those that hold the value's
+    // bytes are read.
+    bool AnyRecordHolds(DbHandle& h, const PropVal& value);
     bool IsEmpty(const DbHandle& h);
 
     RecordOid GoToIndex(DbHandle& h, quint32 n, bool fromEnd);

@@ -74,15 +74,8 @@ RecordOid CTreeTable::NextChild(quint32 parentId)
 bool CTreeTable::HasRootRecord()
 {
     Reopen(kNodeProp);
-    // One pass over the folders: the name has no index, and a look-up per folder would cost a
-    // query each at every start.
-    const PropVal root = PropVal::Text(kNameProp, QStringLiteral("Root"));
-    bool found = false;
-    m_store.ForEachRecord(m_handle, [&](const std::vector<PropVal>& props) {
-        for (const PropVal& p : props)
-            found = found || p == root;
-        return !found;
-    });
+    // The name has no index: the records' bytes are searched, which is quick at every start.
+    const bool found = m_store.AnyRecordHolds(m_handle, PropVal::Text(kNameProp, QStringLiteral("Root")));
     CloseTable();
     return found;
 }

@@ -498,3 +498,22 @@ TEST_F(RecordStoreTest, TheThirdAndFourthKeysAreIndexedOnlyWhereSetAndOlderStore
     ASSERT_TRUE(Store().FindNextEqual(h, PropVal::Text(303, QStringLiteral("odd"))));
     EXPECT_EQ(IdAt(h), 3u);
 }
+
+TEST_F(RecordStoreTest, AnyRecordHoldsAValueOnAnyPropertyOfItsOwnDatabase)
+{
+    DbHandle h = Open();
+    Add(h, 1, 5, QStringLiteral("Roots"));
+    ASSERT_TRUE(Store().CreateDb(QStringLiteral("Others"), 43, {{101, PropType::UI4}}));
+    DbHandle other;
+    ASSERT_TRUE(Store().OpenDb(other, QStringLiteral("Others"), 0));
+    Store().WriteProps(other, Target::New,
+                       {PropVal::UI4(101, 9), PropVal::Text(404, QStringLiteral("Root"))});
+
+    const PropVal root = PropVal::Text(404, QStringLiteral("Root"));
+    EXPECT_FALSE(Store().AnyRecordHolds(h, root)) << "a longer text, or another database's record";
+    EXPECT_TRUE(Store().AnyRecordHolds(other, root));
+    Add(h, 2, 0, QStringLiteral("Root"));
+    EXPECT_TRUE(Store().AnyRecordHolds(h, root));
+    EXPECT_FALSE(Store().AnyRecordHolds(h, PropVal::Text(405, QStringLiteral("Root")))) << "another property";
+    EXPECT_TRUE(Store().AnyRecordHolds(h, PropVal::UI4(202, 5)));
+}
