@@ -60,6 +60,12 @@ struct MealCase
     double storedServings;
 };
 
+// A failing case is named by its name, not by its bytes.
+void PrintTo(const MealCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const MealCase kMealCases[] = {
     {"twoAndAHalf", 100, 2.5, "slice", "2.50", "40", "1.00", 40, 1},
     {"two", 80, 2, "slice", "2.00", "40", nullptr, 80, 2},

@@ -77,6 +77,12 @@ struct WizardPlan
     const char* sentence;
 };
 
+// A failing case is named by its name, not by its bytes.
+void PrintTo(const WizardPlan& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class WizardPlanTest : public ProfileWizardTest, public ::testing::WithParamInterface<WizardPlan>
 {
 };

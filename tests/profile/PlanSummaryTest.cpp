@@ -22,6 +22,12 @@ struct SummaryCase
     const char* sentence;
 };
 
+// A failing case is named by its name, not by its bytes.
+void PrintTo(const SummaryCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const char kFewer[] = "To accomplish your diet goal, you will need to eat 1000 fewer calories per day than "
                       "your body burns.";
 
