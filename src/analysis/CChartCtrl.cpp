@@ -81,7 +81,7 @@ void CChartCtrl::DrawValueAxis(IDrawSurface& s, const Axis& axis, bool right) co
         const int yv = ValueToY(v, right);
         s.SetPen(m_text, 1);
         s.Line(ax - 2, yv, ax + 2, yv);
-        if (m_grid && v > axis.min) {
+        if (v > axis.min) {
             s.SetPen(kGrey, 1);
             if (right)
                 s.Line(m_x + 31, yv, m_x + m_w - 31, yv);

@@ -46,7 +46,6 @@ public:
     // so a chart with overlays has no right axis. Lines only.
     void AddOverlay(const CChartSeries* series);
     void SetColours(IDrawSurface::Color background, IDrawSurface::Color plot, IDrawSurface::Color text);
-    void SetGrid(bool on) { m_grid = on; }
 
     void Draw(IDrawSurface& s) const;
     void Scroll(int code, int position);
@@ -86,7 +85,6 @@ private:
     IDrawSurface::Color m_background{255, 255, 255};
     IDrawSurface::Color m_plot{255, 255, 255};
     IDrawSurface::Color m_text{0, 0, 0};
-    bool m_grid = true;
     Axis m_left;
     Axis m_right;
     Axis m_day;

@@ -28,7 +28,6 @@ public:
     // Height in pixels; weight 400 normal, 700 bold.
     void SetFont(int height, int weight = 400);
     void SetBlink(Blink blink, int intervalMs = 500, const QColor& blinkBackground = QColor(255, 255, 0));
-    void SetCursor(const QCursor& cursor) { setCursor(cursor); }
 
     // A caption of a dialog's field: the 13-pixel font, 18 pixels high.
     static CTransparentStatic* Caption(QWidget* parent, const QString& text, int x, int y, int width,

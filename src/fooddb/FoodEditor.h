@@ -42,7 +42,6 @@ public:
 
     std::optional<quint32> PendingFolderCut() const { return m_folderCut; }
     const std::vector<quint32>& Clipboard() const { return m_clipboard; }
-    bool ClipboardIsCut() const { return m_clipboardCut; }
 
     FoodTree& Tree() { return m_tree; }
 

@@ -11,7 +11,6 @@ public:
     static DataFolders FromEnvironment();
     static DataFolders ForHome(const QString& home);
 
-    const QString& DataDir() const { return m_dataDir; }
     const QString& DocumentsDir() const { return m_documentsDir; }
 
     QString StorePath() const;

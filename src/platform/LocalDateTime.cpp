@@ -9,11 +9,6 @@ LocalDateTime LocalDateTime::FromQDateTime(const QDateTime& dt)
     return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec()};
 }
 
-QDateTime LocalDateTime::ToQDateTime() const
-{
-    return QDateTime(ToQDate(), QTime(hour, minute, second, milliseconds));
-}
-
 int LocalDateTime::DayOfWeek() const
 {
     // 1601-01-01 was a Monday.

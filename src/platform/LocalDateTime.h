@@ -17,7 +17,6 @@ struct LocalDateTime
     static LocalDateTime FromDate(int year, int month, int day) { return {year, month, day, 0, 0, 0, 0}; }
     static LocalDateTime FromQDateTime(const QDateTime& dt);
     QDate ToQDate() const { return QDate(year, month, day); }
-    QDateTime ToQDateTime() const;
 
     // 0 = Sunday .. 6 = Saturday.
     int DayOfWeek() const;

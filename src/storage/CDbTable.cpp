@@ -99,16 +99,3 @@ bool CDbTable::BackupTo(const QString& path, IMessageBox* messages)
 {
     return BackupFile::Write(*this, path, messages);
 }
-
-bool CDbTable::RestoreFrom(const QString& path, IMessageBox* messages)
-{
-    // Checked whole first, then read again as it is written: a large file is never held at once.
-    qint64 records = 0;
-    QString error;
-    if (!BackupFile::Check(path, &records, &error) || !BackupFile::ReplaceFrom(*this, path, &error)) {
-        if (messages && !error.isEmpty())
-            messages->Tell(error, IMessageBox::Icon::None);
-        return false;
-    }
-    return true;
-}

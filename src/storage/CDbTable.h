@@ -44,14 +44,10 @@ public:
     void CloseTable();
     bool Reopen(quint16 sortProp);
 
-    // Writes every record to a backup file / replaces the records by a backup file's, which is
-    // read whole and checked before anything changes. Failures are told through messages.
+    // Writes every record to a backup file. Failures are told through messages.
     bool BackupTo(const QString& path, IMessageBox* messages);
-    bool RestoreFrom(const QString& path, IMessageBox* messages);
 
     RecordOid CurrentRecord() const { return m_store.CurrentRecord(m_handle); }
-    const QString& DatabaseName() const { return m_name; }
-    quint16 OpenSort() const { return m_openSort; }
 
     // The handle and the store, for the few callers that use the store's operations directly.
     RecordStore& Store() { return m_store; }

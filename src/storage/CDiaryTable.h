@@ -63,7 +63,6 @@ public:
 
     // The open profile's "Use exercises from Ravelin" setting, which Load follows.
     void SetUseCompanionExercises(bool on) { m_useCompanion = on; }
-    bool UseCompanionExercises() const { return m_useCompanion; }
 
     // With companion exercises on, takes the companion's expenditure (0 without a record) and,
     // when it has one, its weight into the buffer.
@@ -75,7 +74,6 @@ public:
     bool FindExchange(FileTime date, quint32 profileId);
     void AddExchange(FileTime date, quint32 profileId);
     void UpdateExchange();
-    const Exchange& FoundExchange() const { return m_exchange; }
 
 private:
     std::vector<PropVal> Props() const override;

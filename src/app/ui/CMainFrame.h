@@ -82,7 +82,6 @@ private:
     void SetCheckMarks();
     void UpdateEnabling();
     void OnCommand(int id);
-    void OnDateBarCommand(int id);
 
     void NewProfile();
     void OpenProfile();
