@@ -106,6 +106,7 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
             return it.value();
         const quint32 id = nextFolderId++;
         folders.insert(key, id);
+        childrenRead.insert(id); // a new folder has none to read
         newFolders.push_back({id, parent, name});
         return id;
     };
