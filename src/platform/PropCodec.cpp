@@ -5,13 +5,35 @@
 
 namespace {
 
-template <typename T> void Put(QByteArray& out, T v)
+// Writes one little-endian value at w and moves w past it.
+template <typename T> void Put(char*& w, T v)
 {
-    char buf[sizeof(T)];
-    std::memcpy(buf, &v, sizeof(T));
+    std::memcpy(w, &v, sizeof(T));
     if constexpr (Q_BYTE_ORDER == Q_BIG_ENDIAN)
-        std::reverse(buf, buf + sizeof(T));
-    out.append(buf, sizeof(T));
+        std::reverse(w, w + sizeof(T));
+    w += sizeof(T);
+}
+
+qsizetype ValueSize(const PropVal& p)
+{
+    switch (p.Type()) {
+    case PropType::I2:
+    case PropType::UI2:
+        return 2;
+    case PropType::I4:
+    case PropType::UI4:
+        return 4;
+    case PropType::Bool:
+        return 1;
+    case PropType::FileTime:
+    case PropType::R8:
+        return 8;
+    case PropType::LpWstr:
+        return 4 + p.ToText().size() * 2;
+    case PropType::Blob:
+        return 4 + p.ToBlob().size();
+    }
+    return 0;
 }
 
 class Reader
@@ -52,45 +74,62 @@ namespace PropCodec {
 QByteArray Encode(const std::vector<PropVal>& props)
 {
     QByteArray out;
-    out.reserve(static_cast<qsizetype>(props.size()) * 16 + 64);
+    EncodeInto(props, &out);
+    return out;
+}
+
+void EncodeInto(const std::vector<PropVal>& props, QByteArray* out)
+{
+    // The size first, then the bytes written in place: a record is one allocation at most.
+    qsizetype size = 0;
+    for (const PropVal& p : props)
+        size += 3 + ValueSize(p);
+    out->resize(size);
+    char* w = out->data();
     for (const PropVal& p : props) {
-        Put<quint16>(out, p.Id());
-        Put<quint8>(out, static_cast<quint8>(p.Type()));
+        Put<quint16>(w, p.Id());
+        Put<quint8>(w, static_cast<quint8>(p.Type()));
         switch (p.Type()) {
         case PropType::I2:
         case PropType::UI2:
-            Put<quint16>(out, static_cast<quint16>(p.ToInt()));
+            Put<quint16>(w, static_cast<quint16>(p.ToInt()));
             break;
         case PropType::I4:
         case PropType::UI4:
-            Put<quint32>(out, static_cast<quint32>(p.ToInt()));
+            Put<quint32>(w, static_cast<quint32>(p.ToInt()));
             break;
         case PropType::Bool:
-            Put<quint8>(out, p.ToInt() ? 1 : 0);
+            Put<quint8>(w, p.ToInt() ? 1 : 0);
             break;
         case PropType::FileTime:
-            Put<quint64>(out, static_cast<quint64>(p.ToInt()));
+            Put<quint64>(w, static_cast<quint64>(p.ToInt()));
             break;
         case PropType::R8:
-            Put<double>(out, p.ToDouble());
+            Put<double>(w, p.ToDouble());
             break;
         case PropType::LpWstr: {
             const QString& t = p.ToText();
-            Put<quint32>(out, static_cast<quint32>(t.size()));
-            if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
-                out.append(reinterpret_cast<const char*>(t.utf16()), t.size() * 2);
-            else
+            Put<quint32>(w, static_cast<quint32>(t.size()));
+            if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+                if (!t.isEmpty())
+                    std::memcpy(w, t.utf16(), static_cast<size_t>(t.size()) * 2);
+                w += t.size() * 2;
+            } else {
                 for (QChar c : t)
-                    Put<quint16>(out, c.unicode());
+                    Put<quint16>(w, c.unicode());
+            }
             break;
         }
-        case PropType::Blob:
-            Put<quint32>(out, static_cast<quint32>(p.ToBlob().size()));
-            out.append(p.ToBlob());
+        case PropType::Blob: {
+            const QByteArray& b = p.ToBlob();
+            Put<quint32>(w, static_cast<quint32>(b.size()));
+            if (!b.isEmpty())
+                std::memcpy(w, b.constData(), static_cast<size_t>(b.size()));
+            w += b.size();
             break;
+        }
         }
     }
-    return out;
 }
 
 bool Decode(const void* data, int size, std::vector<PropVal>* out)

@@ -12,6 +12,8 @@
 namespace PropCodec {
 
 QByteArray Encode(const std::vector<PropVal>& props);
+// The same bytes into out, whose room is kept for the next record.
+void EncodeInto(const std::vector<PropVal>& props, QByteArray* out);
 // False when the bytes are not a well-formed property list.
 bool Decode(const void* data, int size, std::vector<PropVal>* out);
 

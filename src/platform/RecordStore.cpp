@@ -495,18 +495,19 @@ bool RecordStore::CanWrite(QString* message)
     return true;
 }
 
-sqlite3_stmt* RecordStore::Prepare(const std::string& sql)
+sqlite3_stmt* RecordStore::Prepare(std::string_view sql)
 {
     auto it = m_plain.find(sql);
     if (it != m_plain.end())
         return it->second;
     sqlite3_stmt* st = nullptr;
-    if (const int rc = sqlite3_prepare_v3(m_db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &st, nullptr);
+    if (const int rc = sqlite3_prepare_v3(m_db, sql.data(), static_cast<int>(sql.size()),
+                                          SQLITE_PREPARE_PERSISTENT, &st, nullptr);
         rc != SQLITE_OK) {
         NoteFailure(rc, false);
         return nullptr;
     }
-    m_plain.emplace(sql, st);
+    m_plain.emplace(std::string(sql), st);
     return st;
 }
 
@@ -1158,6 +1159,17 @@ void Merge(std::vector<PropVal>& record, const std::vector<PropVal>& props)
     }
 }
 
+bool IdsUnique(const std::vector<PropVal>& props)
+{
+    for (size_t i = 1; i < props.size(); ++i) {
+        for (size_t j = 0; j < i; ++j) {
+            if (props[i].Id() == props[j].Id())
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 // Writes the encoded record and its sort keys; oid 0 inserts a new record.
@@ -1182,11 +1194,14 @@ bool RecordStore::StoreProps(DbHandle& h, RecordOid oid, const std::vector<PropV
             }
         }
     }
-    const QByteArray blob = PropCodec::Encode(props);
-    sqlite3_bind_blob(st, 6, blob.constData(), static_cast<int>(blob.size()), SQLITE_STATIC);
+    PropCodec::EncodeInto(props, &m_encoded);
+    sqlite3_bind_blob(st, 6, m_encoded.constData(), static_cast<int>(m_encoded.size()), SQLITE_STATIC);
     if (oid != 0)
         sqlite3_bind_int64(st, 7, oid);
-    return Run(st) == SQLITE_DONE && sqlite3_changes(m_db) == 1;
+    const bool ok = Run(st) == SQLITE_DONE && sqlite3_changes(m_db) == 1;
+    if (m_encoded.capacity() > 64 * 1024)
+        m_encoded = QByteArray(); // a picture's room is not kept
+    return ok;
 }
 
 RecordOid RecordStore::WriteProps(DbHandle& h, WriteTarget target, const std::vector<PropVal>& props)
@@ -1195,13 +1210,16 @@ RecordOid RecordStore::WriteProps(DbHandle& h, WriteTarget target, const std::ve
     if (!h.IsOpen() || props.empty())
         return 0;
     if (target == WriteTarget::New) {
-        std::vector<PropVal> record;
-        record.reserve(props.size());
-        Merge(record, props); // a property id at most once
+        // A property id at most once; a table's own list, the usual case, is used as it is.
+        std::vector<PropVal> merged;
+        if (!IdsUnique(props)) {
+            merged.reserve(props.size());
+            Merge(merged, props);
+        }
         bool began = false;
         if (!BeginWrite(&began))
             return 0;
-        const bool ok = StoreProps(h, 0, record);
+        const bool ok = StoreProps(h, 0, merged.empty() ? props : merged);
         const RecordOid oid = ok ? static_cast<RecordOid>(sqlite3_last_insert_rowid(m_db)) : 0;
         return EndWrite(began, ok) ? oid : 0;
     }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -187,7 +188,7 @@ private:
     };
 
     sqlite3_stmt* Statement(Query q, int slot, int findSlot = -1);
-    sqlite3_stmt* Prepare(const std::string& sql);
+    sqlite3_stmt* Prepare(std::string_view sql);
     bool Exec(const char* sql);
     // sqlite3_step, noting a failure that is not the normal end of a query.
     int Run(sqlite3_stmt* st);
@@ -208,7 +209,13 @@ private:
     QString m_path;
     sqlite3* m_db = nullptr;
     std::unordered_map<int, sqlite3_stmt*> m_statements;
-    std::unordered_map<std::string, sqlite3_stmt*> m_plain;
+    // Looked up by the text without copying it: a write looks its statement up every time.
+    struct TextHash
+    {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, sqlite3_stmt*, TextHash, std::equal_to<>> m_plain;
     // The record the last move landed on, valid only for a ReadProps that comes straight after
     // it on the same handle: every other operation forgets it.
     struct
@@ -218,6 +225,8 @@ private:
         RecordOid oid = 0;
         QByteArray props;
     } m_prefetch;
+    // The bytes of the record being written; its room serves the next write.
+    QByteArray m_encoded;
     int m_batchDepth = 0;
     bool m_batchFailed = false;
     int m_failureCode = 0;
