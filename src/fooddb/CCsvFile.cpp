@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include <charconv>
+#include <cstring>
 
 #include <sys/stat.h>
 
@@ -104,9 +105,13 @@ bool CCsvFile::ReadFieldInto(QByteArray& field)
                 break;
             ++end;
         }
-        if (field.size() + (end - m_pos) > limit)
+        const qsizetype had = field.size();
+        if (had + (end - m_pos) > limit)
             return tooLong();
-        field.append(m_buffer + m_pos, end - m_pos);
+        if (end > m_pos) {
+            field.resize(had + (end - m_pos)); // within the room kept, unlike append
+            std::memcpy(field.data() + had, m_buffer + m_pos, static_cast<size_t>(end - m_pos));
+        }
         m_pos = end;
         if (end == m_valid)
             continue;
@@ -145,16 +150,64 @@ QString CCsvFile::DecodeField(const QByteArray& bytes)
     return QString::fromLatin1(bytes);
 }
 
+namespace {
+
+// A doubled quote is kept as "$$" while single quotes are dropped; then every "$$" is a quote.
+// Writes the result to out (room for n) and returns its length.
+template <typename C> qsizetype ApplyQuoteRule(const C* in, qsizetype n, C* out)
+{
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (in[i] != C('"')) {
+            out[kept++] = in[i];
+        } else if (i + 1 < n && in[i + 1] == C('"')) {
+            out[kept++] = C('$');
+            out[kept++] = C('$');
+            ++i;
+        }
+    }
+    qsizetype size = 0;
+    for (qsizetype i = 0; i < kept; ++i) {
+        if (out[i] == C('$') && i + 1 < kept && out[i + 1] == C('$')) {
+            out[size++] = C('"');
+            ++i;
+        } else {
+            out[size++] = out[i];
+        }
+    }
+    return size;
+}
+
+} // namespace
+
 QString CCsvFile::QuoteRule(const QString& field)
 {
     // "$$" turns into a quote too, as it always has.
     if (!field.contains(QLatin1Char('"')) && !field.contains(QLatin1String("$$")))
         return field;
-    QString t = field;
-    t.replace(QStringLiteral("\"\""), QStringLiteral("$$"));
-    t.remove(QLatin1Char('"'));
-    t.replace(QStringLiteral("$$"), QStringLiteral("\""));
+    QString t(field.size(), Qt::Uninitialized);
+    t.resize(ApplyQuoteRule(field.constData(), field.size(), t.data()));
     return t;
+}
+
+QString CCsvFile::TextOf(const QByteArray& field)
+{
+    bool ascii = true;
+    bool plain = true;
+    for (const char b : field) {
+        if (static_cast<uchar>(b) >= 0x80)
+            ascii = false;
+        else if (b == '"' || b == '$')
+            plain = false;
+    }
+    if (ascii && plain)
+        return QString::fromLatin1(field); // most fields
+    if (!ascii)
+        return QuoteRule(DecodeField(field));
+    // Quotes and dollars are the same bytes as characters in plain ASCII.
+    QByteArray t(field.size(), Qt::Uninitialized);
+    t.resize(ApplyQuoteRule(field.constData(), field.size(), t.data()));
+    return QString::fromLatin1(t);
 }
 
 QString CCsvFile::Unquote(const QString& field)

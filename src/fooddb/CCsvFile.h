@@ -75,7 +75,7 @@ public:
     static QString Unquote(const QString& field);
     static QString DecodeField(const QByteArray& bytes);
     // A raw field read as text (with the quote rule), as a number, as an integer.
-    static QString TextOf(const QByteArray& field) { return QuoteRule(DecodeField(field)); }
+    static QString TextOf(const QByteArray& field);
     static double NumberOf(const QByteArray& field, bool* ok = nullptr);
     static qint64 IntegerOf(const QByteArray& field);
     // Reads the fields up to the end of the line; true when the file ended.

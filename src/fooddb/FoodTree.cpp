@@ -13,23 +13,34 @@ quint32 FoodTree::NewFoodId()
     return id < kFirstProgramFoodId ? id + kFirstProgramFoodId : id;
 }
 
-quint32 FoodTree::CreateFolder(quint32 parentId, const QString& name, quint32 id)
+quint32 FoodTree::CreateFolder(quint32 parentId, const QString& name)
 {
     RecordStore::Batch batch(m_tree.Store()); // the highest id read and the folder written under one lock
-    if (id == 0)
-        id = m_tree.NextNodeId();
-    m_tree.Reopen(CTreeTable::kNodeProp);
-    FolderRecord& r = m_tree.Buffer();
-    r = FolderRecord();
-    r.id = id;
+    FolderRecord r;
+    r.id = m_tree.NextNodeId();
     r.parentId = parentId;
-    r.originId = id;
     r.name = name;
-    if (!m_tree.Insert())
+    if (!CreateFolders({r}))
         batch.Abandon();
     if (!batch.Commit())
         return 0;
-    return id;
+    return r.id;
+}
+
+bool FoodTree::CreateFolders(const std::vector<FolderRecord>& folders)
+{
+    RecordStore::Batch batch(m_tree.Store());
+    m_tree.Reopen(CTreeTable::kNodeProp);
+    for (const FolderRecord& f : folders) {
+        FolderRecord& r = m_tree.Buffer();
+        r = f;
+        r.originId = f.id;
+        if (!m_tree.Insert()) {
+            batch.Abandon();
+            break;
+        }
+    }
+    return batch.Commit();
 }
 
 std::optional<FolderRecord> FoodTree::Folder(quint32 id)

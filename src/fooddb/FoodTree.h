@@ -19,9 +19,10 @@ public:
     // Highest food id + 1 (1 for none), raised by 100000 when below it.
     quint32 NewFoodId();
 
-    // A new folder with the given id, or with the next folder id when 0; returns its id (0 when
-    // it could not be written).
-    quint32 CreateFolder(quint32 parentId, const QString& name, quint32 id = 0);
+    // A new folder with the next folder id; returns its id (0 when it could not be written).
+    quint32 CreateFolder(quint32 parentId, const QString& name);
+    // New folders whose ids are chosen (each its own origin), all written or none.
+    bool CreateFolders(const std::vector<FolderRecord>& folders);
     bool RenameFolder(quint32 id, const QString& name);
     bool DeleteFolder(quint32 id);
     bool MoveFolder(quint32 id, quint32 newParentId);

@@ -72,6 +72,7 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
     // look-up per line of the default database.
     const bool foodsWereEmpty = foods.First() == 0;
     QSet<quint32> written;
+    written.reserve(8192);
     // Only this import adds folders while it runs, so a folder's children are read once, on
     // its first use, the names resolved from then on stay valid, and the folder ids are counted
     // on from the highest one. New folders are written after the foods, side by side in the
@@ -79,13 +80,7 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
     QHash<QPair<quint32, QString>, quint32> folders;
     QSet<quint32> childrenRead;
     quint32 nextFolderId = tree.Table().NextNodeId();
-    struct NewFolder
-    {
-        quint32 id;
-        quint32 parent;
-        QString name;
-    };
-    std::vector<NewFolder> newFolders;
+    std::vector<FolderRecord> newFolders;
     const auto folderOf = [&](quint32 parent, const QString& name) {
         if (!childrenRead.contains(parent)) {
             childrenRead.insert(parent);
@@ -107,14 +102,20 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
         const quint32 id = nextFolderId++;
         folders.insert(key, id);
         childrenRead.insert(id); // a new folder has none to read
-        newFolders.push_back({id, parent, name});
+        FolderRecord& n = newFolders.emplace_back();
+        n.id = id;
+        n.parentId = parent;
+        n.name = name;
         return id;
     };
 
     std::vector<QByteArray> line;
-    bool eof = f.ReadLine(&line);         // the header line
-    QString previousFirst(QChar(0xFFFF)); // matches no folder name
-    QString previousSecond(QChar(0xFFFF));
+    bool eof = f.ReadLine(&line); // the header line
+    // The folder bytes of the line before: most lines share them, and the same bytes read as
+    // the same names.
+    bool folderRead = false;
+    QByteArray previousFirst;
+    QByteArray previousSecond;
     quint32 folder = FoodTree::kRoot;
     while (!eof && !f.HasError()) {
         eof = f.ReadLine(&line);
@@ -131,12 +132,12 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
             continue;
         }
         // The folders of a line are made before its name is looked at, as every import has done.
-        const QString first = CCsvFile::TextOf(line[1]);
-        const QString second = CCsvFile::TextOf(line[2]);
-        if (first != previousFirst || second != previousSecond) {
-            folder = folderOf(folderOf(FoodTree::kRoot, first), second);
-            previousFirst = first;
-            previousSecond = second;
+        if (!folderRead || line[1] != previousFirst || line[2] != previousSecond) {
+            folderRead = true;
+            folder =
+                folderOf(folderOf(FoodTree::kRoot, CCsvFile::TextOf(line[1])), CCsvFile::TextOf(line[2]));
+            previousFirst = line[1];
+            previousSecond = line[2];
         }
         const QString name = CCsvFile::TextOf(line[3]);
         if (name.isEmpty()) {
@@ -185,8 +186,7 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
         written.insert(foodId);
         ++result.foods;
     }
-    for (const NewFolder& n : newFolders)
-        tree.CreateFolder(n.parent, n.name, n.id); // a failed write fails the whole import
+    tree.CreateFolders(newFolders); // a failed write fails the whole import
     if (f.HasError())
         result.error =
             f.Error() + QStringLiteral(" The import stopped there; the foods before that line are kept.");

@@ -100,6 +100,29 @@ TEST_F(CsvFileTest, FieldsAsTheReaderSplitsThem)
     EXPECT_TRUE(f.ReadField());
 }
 
+// The quote rule of the import's text fields: a doubled quote is a quote, a single one is
+// dropped, and "$$" is a quote too, wherever it came from.
+TEST(CsvQuoteRule, QuotesAndDollarsAsTheImportReadsThem)
+{
+    const std::vector<std::pair<QByteArray, QString>> cases = {
+        {"plain", QStringLiteral("plain")},
+        {"\"a,b\"", QStringLiteral("a,b")},
+        {"a\"b", QStringLiteral("ab")},
+        {"\"\"", QStringLiteral("\"")},
+        {"\"\"\"", QStringLiteral("\"")},
+        {"x\"\"\"\"y", QStringLiteral("x\"\"y")},
+        {"$", QStringLiteral("$")},
+        {"$$$", QStringLiteral("\"$")},
+        {"$\"\"", QStringLiteral("\"$")},
+        {"\"\"$$", QStringLiteral("\"\"")},
+        {"$\"$", QStringLiteral("\"")},
+        {"caf\xc3\xa9 \"\"x\"\"", QStringLiteral("caf\u00e9 \"x\"")},
+        {"caf\xe9 $$", QStringLiteral("caf\u00e9 \"")},
+    };
+    for (const auto& [raw, text] : cases)
+        EXPECT_EQ(CCsvFile::TextOf(raw), text) << raw.constData();
+}
+
 TEST_F(CsvFileTest, NumbersAreWrittenShortestAndReadBack)
 {
     const QString path = Path("n.csv");
