@@ -4,6 +4,7 @@
 #include "CDatePicker.h"
 #include "CFoodDBDoc.h"
 #include "CStripedListCtrl.h"
+#include "CommandId.h"
 #include "DateRules.h"
 #include "FileDialogs.h"
 #include "IMessageBox.h"
@@ -180,25 +181,25 @@ bool CFoodDBViewDetails::OnCommand(int id)
 {
     const FileTime today = m_services.doc.TheClock().Today();
     switch (id) {
-    case 32857:
+    case CommandId::kToday:
         SetPeriod(today, today);
         return true;
-    case 32859:
+    case CommandId::kLastWeek:
         SetPeriod(AddDays(today, -7), AddDays(today, -1));
         return true;
-    case 32860:
+    case CommandId::kLastMonth:
         SetPeriod(AddDays(today, -30), AddDays(today, -1));
         return true;
-    case 32870:
+    case CommandId::kExportReport:
         ExportReport();
         return true;
     case kSaveAsPdf:
         SaveAsPdf();
         return true;
-    case 32832:
-    case 32835:
+    case CommandId::kPreviousDay:
+    case CommandId::kNextDay:
         if (m_picker) {
-            m_picker->SetDate(m_picker->Date().AddDays(id == 32832 ? -1 : 1));
+            m_picker->SetDate(m_picker->Date().AddDays(id == CommandId::kPreviousDay ? -1 : 1));
             emit m_picker->closeUp();
         }
         return true;

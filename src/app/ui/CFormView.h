@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppServices.h"
+#include "CommandId.h"
 #include "IDocumentObserver.h"
 
 #include <QWidget>
@@ -14,8 +15,8 @@ class CFormView : public QWidget, public IDocumentObserver
 
 public:
     // The File menu's commands of some views: Reports saves a PDF, the charts a picture.
-    static constexpr int kSaveAsPdf = 32903;
-    static constexpr int kSavePicture = 32904;
+    static constexpr int kSaveAsPdf = CommandId::kSaveAsPdf;
+    static constexpr int kSavePicture = CommandId::kSavePicture;
 
     CFormView(AppServices& services, int templateId, QWidget* parent = nullptr);
     ~CFormView() override;

@@ -18,6 +18,7 @@
 #include "CViewSplashScreen.h"
 #include "CViewWeightTracker.h"
 #include "CommandIcons.h"
+#include "CommandId.h"
 #include "FileDialogs.h"
 #include "HelpLauncher.h"
 #include "IMessageBox.h"
@@ -48,12 +49,15 @@ struct ViewInfo
 };
 
 const ViewInfo kViews[] = {
-    {CMainFrame::kStartView, 106, 0, "#getting_started", ""},
-    {CMainFrame::kDiary, 101, 32778, "#views_nutrition_diary", "Diary"},
-    {CMainFrame::kReports, 174, 32853, "#views_nutrition_details", "Reports"},
-    {CMainFrame::kProfileView, 169, 32779, "#views_profile_settings", "Profile"},
-    {CMainFrame::kWeightTracker, 170, 32780, "#views_weight_tracker", "Weight tracker"},
-    {CMainFrame::kGraphs, 252, 32854, "#views_graphs", "Graphs"},
+    {CMainFrame::kStartView, CViewSplashScreen::kTemplate, 0, "#getting_started", ""},
+    {CMainFrame::kDiary, CFoodDBView::kTemplate, CommandId::kDiary, "#views_nutrition_diary", "Diary"},
+    {CMainFrame::kReports, CFoodDBViewDetails::kTemplate, CommandId::kReports, "#views_nutrition_details",
+     "Reports"},
+    {CMainFrame::kProfileView, CViewProfile::kTemplate, CommandId::kProfile, "#views_profile_settings",
+     "Profile"},
+    {CMainFrame::kWeightTracker, CViewWeightTracker::kTemplate, CommandId::kWeightTracker,
+     "#views_weight_tracker", "Weight tracker"},
+    {CMainFrame::kGraphs, CGraphForm::kTemplate, CommandId::kGraphs, "#views_graphs", "Graphs"},
 };
 
 const ViewInfo* ViewOfTemplate(int templateId)
@@ -62,6 +66,14 @@ const ViewInfo* ViewOfTemplate(int templateId)
         if (v.templateId == templateId)
             return &v;
     return nullptr;
+}
+
+const ViewInfo& ViewOfCommand(int command)
+{
+    for (const ViewInfo& v : kViews)
+        if (v.checkCommand == command)
+            return v;
+    return kViews[0];
 }
 
 const ViewInfo& ViewOfType(int type)
@@ -74,9 +86,9 @@ const ViewInfo& ViewOfType(int type)
 
 // Commands greyed while the start view shows: they need an open profile (Profile settings too,
 // which would otherwise edit a profile that was closed).
-constexpr int kNeedProfile[] = {32778, 32853, 32854, 32780, 32779, 32777, 32795, 32877};
-
-constexpr int kNewMeal = 32812;
+constexpr int kNeedProfile[] = {
+    CommandId::kDiary,   CommandId::kReports,      CommandId::kGraphs,  CommandId::kWeightTracker,
+    CommandId::kProfile, CommandId::kCloseProfile, CommandId::kOptions, CommandId::kProfileSettings};
 
 } // namespace
 
@@ -133,7 +145,8 @@ CMainFrame::~CMainFrame()
     m_view = nullptr;
 }
 
-QAction* CMainFrame::AddCommand(int id, const QString& text, QMenu* menu)
+QAction* CMainFrame::AddCommand(int id, const QString& text, QMenu* menu,
+                                const std::function<void()>& handler)
 {
     auto* a = new QAction(text, this);
     a->setData(id);
@@ -141,9 +154,18 @@ QAction* CMainFrame::AddCommand(int id, const QString& text, QMenu* menu)
     addAction(a); // its key works wherever the focus is in the window
     if (menu)
         menu->addAction(a);
-    connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    connect(a, &QAction::triggered, this, handler);
     m_commands.insert(id, a);
     return a;
+}
+
+QAction* CMainFrame::AddViewCommand(int id, const QString& text, QMenu* menu)
+{
+    return AddCommand(id, text, menu, [this, id] {
+        SetCheckMarks();
+        if (m_view)
+            m_view->OnCommand(id);
+    });
 }
 
 void CMainFrame::AddMenuButton(const QString& title, QMenu* menu)
@@ -162,58 +184,96 @@ void CMainFrame::AddMenuButton(const QString& title, QMenu* menu)
 void CMainFrame::CreateCommands()
 {
     m_fileMenu = new QMenu(QStringLiteral("File"), this);
-    AddCommand(32775, QStringLiteral("&New profile"), m_fileMenu);
-    AddCommand(32776, QStringLiteral("&Open profile"), m_fileMenu);
-    AddCommand(32785, QStringLiteral("&Delete profile"), m_fileMenu);
-    AddCommand(32777, QStringLiteral("&Close profile"), m_fileMenu);
+    AddCommand(CommandId::kNewProfile, QStringLiteral("&New profile"), m_fileMenu, [this] { NewProfile(); });
+    AddCommand(CommandId::kOpenProfile, QStringLiteral("&Open profile"), m_fileMenu,
+               [this] { OpenProfile(); });
+    AddCommand(CommandId::kDeleteProfile, QStringLiteral("&Delete profile"), m_fileMenu,
+               [this] { DeleteProfile(); });
+    AddCommand(CommandId::kCloseProfile, QStringLiteral("&Close profile"), m_fileMenu,
+               [this] { ShowView(CViewSplashScreen::kTemplate); });
     m_fileMenu->addSeparator();
-    AddCommand(CFormView::kSaveAsPdf, QStringLiteral("Save as P&DF..."), m_fileMenu);
-    AddCommand(CFormView::kSavePicture, QStringLiteral("Save &picture..."), m_fileMenu);
+    AddViewCommand(CommandId::kSaveAsPdf, QStringLiteral("Save as P&DF..."), m_fileMenu);
+    AddViewCommand(CommandId::kSavePicture, QStringLiteral("Save &picture..."), m_fileMenu);
     m_fileMenu->addSeparator();
-    AddCommand(57664, QStringLiteral("&About ..."), m_fileMenu);
+    AddCommand(CommandId::kAbout, QStringLiteral("&About ..."), m_fileMenu, [this] {
+        CAboutBox about(this);
+        about.exec();
+    });
     m_fileMenu->addSeparator();
-    AddCommand(57665, QStringLiteral("E&xit"), m_fileMenu)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    AddCommand(CommandId::kExit, QStringLiteral("E&xit"), m_fileMenu, [this] {
+        close();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     m_viewMenu = new QMenu(QStringLiteral("View"), this);
-    for (const auto& [id, text] : {std::pair{32778, "&Diary"}, std::pair{32853, "&Reports"},
-                                   std::pair{32854, "&Graphs"}, std::pair{32780, "&Weight tracker"}})
-        AddCommand(id, QString::fromLatin1(text), m_viewMenu)->setCheckable(true);
-    // The profile view: the View menu is where its check mark sits, so it is listed there too.
-    AddCommand(32779, QStringLiteral("&Profile"), m_viewMenu)->setCheckable(true);
+    const std::pair<int, const char*> views[] = {
+        {CommandId::kDiary, "&Diary"},
+        {CommandId::kReports, "&Reports"},
+        {CommandId::kGraphs, "&Graphs"},
+        {CommandId::kWeightTracker, "&Weight tracker"},
+        // The profile view: the View menu is where its check mark sits, so it is listed there too.
+        {CommandId::kProfile, "&Profile"},
+    };
+    for (const auto& [id, text] : views) {
+        const int templateId = ViewOfCommand(id).templateId;
+        AddCommand(id, QString::fromLatin1(text), m_viewMenu, [this, templateId] {
+            ShowView(templateId);
+        })->setCheckable(true);
+    }
     // The window's size: kept for the next start.
     m_viewMenu->addSeparator();
-    AddCommand(kZoomIn, QStringLiteral("Zoom &in"), m_viewMenu)
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    AddCommand(kZoomOut, QStringLiteral("Zoom &out"), m_viewMenu)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    AddCommand(kZoomIn, QStringLiteral("Zoom &in"), m_viewMenu, [this] {
+        ChangeZoom(ScreenZoom::Current() + 1);
+    })->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    AddCommand(kZoomOut, QStringLiteral("Zoom &out"), m_viewMenu, [this] {
+        ChangeZoom(ScreenZoom::Current() - 1);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     Command(kZoomIn)->setEnabled(ScreenZoom::Current() < ScreenZoom::kMax);
     Command(kZoomOut)->setEnabled(ScreenZoom::Current() > ScreenZoom::kMin);
 
     m_toolsMenu = new QMenu(QStringLiteral("Tools"), this);
-    AddCommand(32787, QStringLiteral("&Import Nutrient Database"), m_toolsMenu);
-    AddCommand(32872, QStringLiteral("&Delete Nutrient Database"), m_toolsMenu);
+    AddCommand(CommandId::kImportNutrientDatabase, QStringLiteral("&Import Nutrient Database"), m_toolsMenu,
+               [this] { ImportNutrientDatabase(); });
+    AddCommand(CommandId::kDeleteNutrientDatabase, QStringLiteral("&Delete Nutrient Database"), m_toolsMenu,
+               [this] { DeleteNutrientDatabase(); });
     m_toolsMenu->addSeparator();
-    AddCommand(32855, QStringLiteral("&Backup all data"), m_toolsMenu);
-    AddCommand(32856, QStringLiteral("&Restore all data"), m_toolsMenu);
-    AddCommand(32871, QStringLiteral("Restore &Nutrient Database"), m_toolsMenu);
+    AddCommand(CommandId::kBackupAll, QStringLiteral("&Backup all data"), m_toolsMenu,
+               [this] { BackupAll(); });
+    AddCommand(CommandId::kRestoreAll, QStringLiteral("&Restore all data"), m_toolsMenu,
+               [this] { RestoreAll(); });
+    AddCommand(CommandId::kRestoreNutrientDatabase, QStringLiteral("Restore &Nutrient Database"), m_toolsMenu,
+               [this] { RestoreNutrientDatabase(); });
     m_toolsMenu->addSeparator();
-    AddCommand(32795, QStringLiteral("&Options"), m_toolsMenu);
-    AddCommand(32877, QStringLiteral("&Profile settings"), m_toolsMenu);
+    AddCommand(CommandId::kOptions, QStringLiteral("&Options"), m_toolsMenu, [this] { Options(); });
+    AddCommand(CommandId::kProfileSettings, QStringLiteral("&Profile settings"), m_toolsMenu,
+               [this] { ProfileSettingsCommand(); });
 
-    // Command buttons of the views and the date bar.
+    // Command buttons of the views and the date bar: the view in front carries them out.
     const std::pair<int, const char*> buttons[] = {
-        {32812, "New meal"},      {32847, "New exercise"}, {32869, "Launch Ravelin"},  {32814, "Delete"},
-        {32815, "Properties"},    {32857, "Today"},        {32859, "Last week"},       {32860, "Last month"},
-        {32870, "Export report"}, {32806, "Apply"},        {32797, "Body Mass Index"}, {32798, "Diet goals"},
-        {32800, "Meals pattern"}, {32832, "Previous day"}, {32835, "Next day"},
+        {CommandId::kNew, "New meal"},
+        {CommandId::kNewExercise, "New exercise"},
+        {CommandId::kLaunchCompanion, "Launch Ravelin"},
+        {CommandId::kDelete, "Delete"},
+        {CommandId::kProperties, "Properties"},
+        {CommandId::kToday, "Today"},
+        {CommandId::kLastWeek, "Last week"},
+        {CommandId::kLastMonth, "Last month"},
+        {CommandId::kExportReport, "Export report"},
+        {CommandId::kApply, "Apply"},
+        {CommandId::kBodyMassIndex, "Body Mass Index"},
+        {CommandId::kDietGoals, "Diet goals"},
+        {CommandId::kMealsPattern, "Meals pattern"},
+        {CommandId::kPreviousDay, "Previous day"},
+        {CommandId::kNextDay, "Next day"},
     };
     for (const auto& [id, text] : buttons)
-        AddCommand(id, QString::fromLatin1(text), nullptr)->setIcon(CommandIcons::ForCommand(id));
+        AddViewCommand(id, QString::fromLatin1(text), nullptr)->setIcon(CommandIcons::ForCommand(id));
     // The diary's keys; Delete and Enter belong to its list, where they act on the selected entry.
     const std::pair<int, QKeySequence> keys[] = {
-        {32812, QKeySequence(Qt::CTRL | Qt::Key_N)},   {32847, QKeySequence(Qt::CTRL | Qt::Key_E)},
-        {32832, QKeySequence(Qt::ALT | Qt::Key_Left)}, {32835, QKeySequence(Qt::ALT | Qt::Key_Right)},
-        {32857, QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {CommandId::kNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {CommandId::kNewExercise, QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {CommandId::kPreviousDay, QKeySequence(Qt::ALT | Qt::Key_Left)},
+        {CommandId::kNextDay, QKeySequence(Qt::ALT | Qt::Key_Right)},
+        {CommandId::kToday, QKeySequence(Qt::CTRL | Qt::Key_T)},
     };
     for (const auto& [id, key] : keys)
         Command(id)->setShortcut(key);
@@ -266,14 +326,16 @@ void CMainFrame::LoadCommandBar()
     case kDiary: {
         const bool companion = m_services.doc.HasOpenProfile() &&
                                m_services.doc.Profile().Has(CProfileTable::kCompanionExercises);
-        ids = {kNewMeal, companion ? 32869 : 32847, 32814, 32815};
+        ids = {CommandId::kNew, companion ? CommandId::kLaunchCompanion : CommandId::kNewExercise,
+               CommandId::kDelete, CommandId::kProperties};
         break;
     }
     case kReports:
-        ids = {32857, 32859, 32860, 32870};
+        ids = {CommandId::kToday, CommandId::kLastWeek, CommandId::kLastMonth, CommandId::kExportReport};
         break;
     case kProfileView:
-        ids = {32806, 0, 32797, 32798, 32800};
+        ids = {CommandId::kApply, 0, CommandId::kBodyMassIndex, CommandId::kDietGoals,
+               CommandId::kMealsPattern};
         break;
     default:
         break;
@@ -281,16 +343,16 @@ void CMainFrame::LoadCommandBar()
     for (int id : ids) {
         if (id == 0) {
             m_commandBar->addSeparator();
-        } else if (id == kNewMeal) {
+        } else if (id == CommandId::kNew) {
             // "New meal" with its drop-down arrow: the arrow asks the diary for recent foods.
             auto* b = new QToolButton(m_commandBar);
-            b->setDefaultAction(Command(kNewMeal));
-            b->setProperty("command", kNewMeal);
+            b->setDefaultAction(Command(CommandId::kNew));
+            b->setProperty("command", CommandId::kNew);
             b->setPopupMode(QToolButton::MenuButtonPopup);
             auto* arrow = new QMenu(b);
             connect(arrow, &QMenu::aboutToShow, this, [this, arrow] {
                 QMetaObject::invokeMethod(arrow, &QMenu::close, Qt::QueuedConnection);
-                DropDown(kNewMeal);
+                DropDown(CommandId::kNew);
             });
             b->setMenu(arrow);
             m_commandBar->addWidget(b);
@@ -309,13 +371,13 @@ void CMainFrame::LoadDateBar(bool show)
         m_dateBar->hide();
         return;
     }
-    m_dateBar->addAction(Command(32857));
+    m_dateBar->addAction(Command(CommandId::kToday));
     m_datePicker = new CDatePicker(m_dateBar);
     m_datePicker->SetDate(m_services.doc.CurrentDate());
     m_dateBar->addWidget(m_datePicker);
-    m_dateBar->addAction(Command(32832));
+    m_dateBar->addAction(Command(CommandId::kPreviousDay));
     m_dateBar->addSeparator();
-    m_dateBar->addAction(Command(32835));
+    m_dateBar->addAction(Command(CommandId::kNextDay));
     m_dateBar->show();
 }
 
@@ -375,8 +437,9 @@ void CMainFrame::ShowView(int templateId)
 void CMainFrame::SetCheckMarks()
 {
     const int checked = ViewOfType(m_viewType).checkCommand;
-    for (int id : {32778, 32853, 32854, 32780, 32779})
-        Command(id)->setChecked(id == checked);
+    for (const ViewInfo& v : kViews)
+        if (v.checkCommand != 0)
+            Command(v.checkCommand)->setChecked(v.checkCommand == checked);
 }
 
 void CMainFrame::UpdateEnabling()
@@ -402,84 +465,17 @@ void CMainFrame::RunCommand(int id)
         a->trigger();
 }
 
-void CMainFrame::OnCommand(int id)
+void CMainFrame::ProfileSettingsCommand()
 {
-    switch (id) {
-    case 32775:
-        NewProfile();
-        return;
-    case 32776:
-        OpenProfile();
-        return;
-    case 32785:
-        DeleteProfile();
-        return;
-    case 32777:
-        ShowView(CViewSplashScreen::kTemplate);
-        return;
-    case 57664: {
-        CAboutBox about(this);
-        about.exec();
+    if (!m_services.doc.HasOpenProfile()) {
+        m_services.messages.Tell(QStringLiteral("Please open a profile first."),
+                                 IMessageBox::Icon::Information);
         return;
     }
-    case 57665:
-        close();
-        return;
-    case 32778:
-        ShowView(101);
-        return;
-    case 32853:
-        ShowView(174);
-        return;
-    case 32854:
-        ShowView(252);
-        return;
-    case 32780:
-        ShowView(170);
-        return;
-    case 32779:
-        ShowView(169);
-        return;
-    case 32872:
-        DeleteNutrientDatabase();
-        return;
-    case 32787:
-        ImportNutrientDatabase();
-        return;
-    case 32855:
-        BackupAll();
-        return;
-    case 32856:
-        RestoreAll();
-        return;
-    case 32871:
-        RestoreNutrientDatabase();
-        return;
-    case 32795:
-        Options();
-        return;
-    case kZoomIn:
-    case kZoomOut:
-        ChangeZoom(ScreenZoom::Current() + (id == kZoomIn ? 1 : -1));
-        return;
-    case 32877:
-        if (!m_services.doc.HasOpenProfile()) {
-            m_services.messages.Tell(QStringLiteral("Please open a profile first."),
-                                     IMessageBox::Icon::Information);
-            return;
-        }
-        // What the view holds is kept before the sheet changes the profile under it.
-        FinishCurrentView();
-        ProfileSettings();
-        m_services.doc.UpdateAllViews();
-        return;
-    default:
-        break;
-    }
-    // Everything else belongs to the view.
-    SetCheckMarks();
-    if (m_view)
-        m_view->OnCommand(id);
+    // What the view holds is kept before the sheet changes the profile under it.
+    FinishCurrentView();
+    ProfileSettings();
+    m_services.doc.UpdateAllViews();
 }
 
 void CMainFrame::ChangeZoom(int zoom)
@@ -526,7 +522,7 @@ void CMainFrame::NewProfile()
     if (m_services.doc.NewProfile() == 0)
         return;
     ProfileSettings();
-    ShowView(101);
+    ShowView(CFoodDBView::kTemplate);
 }
 
 void CMainFrame::ProfileSettings()
@@ -544,7 +540,7 @@ void CMainFrame::OpenProfile()
     // The day in view belongs to the profile being left: it is kept before the switch.
     FinishCurrentView();
     if (m_services.doc.OpenProfile(dialog.ChosenProfile()))
-        ShowView(101);
+        ShowView(CFoodDBView::kTemplate);
 }
 
 void CMainFrame::DeleteProfile()
@@ -572,7 +568,7 @@ void CMainFrame::Options()
     m_services.doc.SaveProfile();
     m_services.doc.UpdateAllViews();
     if (m_viewType == kDiary)
-        ShowView(101); // laid out anew, with the command buttons of the companion option
+        ShowView(CFoodDBView::kTemplate); // laid out anew, with the command buttons of the companion option
 }
 
 void CMainFrame::FinishCurrentView()

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "AppServices.h"
+#include "CommandId.h"
 
 #include <QMainWindow>
 #include <QMap>
+
+#include <functional>
 
 class BackupRestore;
 class CDatePicker;
@@ -23,8 +26,8 @@ class CMainFrame : public QMainWindow
 public:
     static constexpr int kScreenWidth = 240;
     // View, Zoom in and Zoom out: the window's size.
-    static constexpr int kZoomIn = 32901;
-    static constexpr int kZoomOut = 32902;
+    static constexpr int kZoomIn = CommandId::kZoomIn;
+    static constexpr int kZoomOut = CommandId::kZoomOut;
     static constexpr int kScreenHeight = 320;
     static constexpr int kDateBarHeight = 24;
     static constexpr int kTitleBarHeight = 26;
@@ -42,8 +45,8 @@ public:
     explicit CMainFrame(AppServices& services, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // Switches to the view of a form template (106, 101, 174, 169, 170, 252); another number
-    // changes nothing.
+    // Switches to the view of a form template (a view class's kTemplate); another number changes
+    // nothing.
     void ShowView(int templateId);
     int CurrentViewType() const { return m_viewType; }
     CFormView* CurrentView() const { return m_view; }
@@ -75,18 +78,20 @@ protected:
 
 private:
     void CreateCommands();
-    QAction* AddCommand(int id, const QString& text, QMenu* menu);
+    QAction* AddCommand(int id, const QString& text, QMenu* menu, const std::function<void()>& handler);
+    // A command the view in front carries out.
+    QAction* AddViewCommand(int id, const QString& text, QMenu* menu);
     void AddMenuButton(const QString& title, QMenu* menu);
     void LoadCommandBar();
     void LoadDateBar(bool show);
     void SetCheckMarks();
     void UpdateEnabling();
-    void OnCommand(int id);
 
     void NewProfile();
     void OpenProfile();
     void DeleteProfile();
     void Options();
+    void ProfileSettingsCommand();
     void FinishCurrentView();
     void DeleteNutrientDatabase();
     void ImportNutrientDatabase();

@@ -2,6 +2,7 @@
 
 #include "AppEnvironment.h"
 #include "CFoodDBDoc.h"
+#include "CFoodDBView.h"
 #include "CInternationalSettingsDlg.h"
 #include "CMainFrame.h"
 #include "CompanionLink.h"
@@ -81,7 +82,7 @@ void CNutritionApp::SelectStartProfile()
     CFoodDBDoc& doc = *m_doc;
     if (doc.Profiles().Count() > 0) {
         if (doc.OpenMarkedProfile())
-            m_frame->ShowView(101);
+            m_frame->ShowView(CFoodDBView::kTemplate);
         return; // none open: the start view stays
     }
     // The first run.
@@ -90,7 +91,7 @@ void CNutritionApp::SelectStartProfile()
     CInternationalSettingsDlg settings(&doc.Profile().flags, m_frame.get());
     settings.exec();
     m_frame->ProfileSettings();
-    m_frame->ShowView(101);
+    m_frame->ShowView(CFoodDBView::kTemplate);
 }
 
 quint32 CNutritionApp::EndpointNumber() const

@@ -1,5 +1,7 @@
 #include "CommandIcons.h"
 
+#include "CommandId.h"
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
@@ -168,7 +170,7 @@ QIcon Drawn(int width, int height, const Draw& draw, const Draw& selected)
 QIcon ForCommand(int id)
 {
     switch (id) {
-    case 32812: // New meal
+    case CommandId::kNew: // New meal
         return Render(16, 16, [](QPainter& p) {
             Plate(p, 3, 3, 11);
             p.setPen(QPen(kNavy, 1.2));
@@ -176,9 +178,9 @@ QIcon ForCommand(int id)
             p.drawLine(QPointF(0.5, 2), QPointF(0.5, 6));
             p.drawLine(QPointF(2.5, 2), QPointF(2.5, 6));
         });
-    case 32847: // New exercise
+    case CommandId::kNewExercise: // New exercise
         return Render(16, 16, [](QPainter& p) { Runner(p, kNavy); });
-    case 32869: // Launch the training log
+    case CommandId::kLaunchCompanion: // Launch the training log
         return Render(16, 16, [](QPainter& p) {
             Runner(p, kOrange);
             p.setPen(QPen(kNavy, 1.2));
@@ -186,13 +188,13 @@ QIcon ForCommand(int id)
             p.drawLine(QPointF(13, 11), QPointF(15, 13));
             p.drawLine(QPointF(13, 15), QPointF(15, 13));
         });
-    case 32814: // Delete
+    case CommandId::kDelete: // Delete
         return Render(16, 16, [](QPainter& p) {
             p.setPen(QPen(kRed, 2.4, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(QPointF(4, 4), QPointF(12, 12));
             p.drawLine(QPointF(12, 4), QPointF(4, 12));
         });
-    case 32815: // Properties
+    case CommandId::kProperties: // Properties
         return Render(16, 16, [](QPainter& p) {
             p.setPen(QPen(kNavy, 1));
             p.setBrush(Qt::white);
@@ -200,22 +202,22 @@ QIcon ForCommand(int id)
             for (int y = 4; y <= 12; y += 3)
                 p.drawLine(QPointF(4.5, y + 0.5), QPointF(11.5, y + 0.5));
         });
-    case 32857: // Today
+    case CommandId::kToday: // Today
         return Render(16, 16, [](QPainter& p) {
             Calendar(p, QString());
             p.setPen(Qt::NoPen);
             p.setBrush(kRed);
             p.drawEllipse(QRectF(6, 8, 4, 4));
         });
-    case 32859: // Last week
+    case CommandId::kLastWeek: // Last week
         return Render(16, 16, [](QPainter& p) { Calendar(p, QStringLiteral("7")); });
-    case 32860: // Last month
+    case CommandId::kLastMonth: // Last month
         return Render(16, 16, [](QPainter& p) { Calendar(p, QStringLiteral("31")); });
-    case 32832: // Previous day
+    case CommandId::kPreviousDay: // Previous day
         return Render(16, 16, [](QPainter& p) { Triangle(p, true); });
-    case 32835: // Next day
+    case CommandId::kNextDay: // Next day
         return Render(16, 16, [](QPainter& p) { Triangle(p, false); });
-    case 32870: // Export report
+    case CommandId::kExportReport: // Export report
         return Render(16, 16, [](QPainter& p) {
             p.setPen(QPen(kNavy, 1));
             p.setBrush(Qt::white);
@@ -225,12 +227,12 @@ QIcon ForCommand(int id)
             p.drawLine(QPointF(10, 3), QPointF(14, 3));
             p.drawLine(QPointF(14, 3), QPointF(14, 7));
         });
-    case 32806: // Apply
+    case CommandId::kApply: // Apply
         return Render(16, 16, [](QPainter& p) {
             p.setPen(QPen(kGreen, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.drawPolyline(QPolygonF({QPointF(3, 8), QPointF(7, 12), QPointF(13, 4)}));
         });
-    case 32797: // Body mass index
+    case CommandId::kBodyMassIndex: // Body mass index
         return Render(16, 16, [](QPainter& p) {
             p.setPen(QPen(kNavy, 1));
             p.setBrush(Qt::white);
@@ -239,7 +241,7 @@ QIcon ForCommand(int id)
             p.setPen(QPen(kRed, 1.2));
             p.drawLine(QPointF(8, 9), QPointF(10, 6));
         });
-    case 32798: // Diet goals
+    case CommandId::kDietGoals: // Diet goals
         return Render(16, 16, [](QPainter& p) {
             p.setPen(QPen(kRed, 1.2));
             p.setBrush(Qt::NoBrush);
@@ -248,7 +250,7 @@ QIcon ForCommand(int id)
             p.setBrush(kRed);
             p.drawEllipse(QRectF(7, 7, 2, 2));
         });
-    case 32800: // Meals pattern
+    case CommandId::kMealsPattern: // Meals pattern
         return Render(16, 16, [](QPainter& p) {
             p.setPen(QPen(kNavy, 1.2));
             p.setBrush(Qt::white);

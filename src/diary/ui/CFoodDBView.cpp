@@ -8,6 +8,7 @@
 #include "CStripedListCtrl.h"
 #include "CWarningsDlg.h"
 #include "CommandIcons.h"
+#include "CommandId.h"
 #include "CompanionLink.h"
 #include "DataExchange.h"
 #include "IMessageBox.h"
@@ -113,9 +114,9 @@ CFoodDBView::CFoodDBView(AppServices& services, QWidget* parent) : CFormView(ser
 
 bool CFoodDBView::CommandEnabled(int id) const
 {
-    if (id == 32812 || id == 32847)
+    if (id == CommandId::kNew || id == CommandId::kNewExercise)
         return !m_picker || !m_picker->HasUnappliedDate();
-    if (id != 32814 && id != 32815)
+    if (id != CommandId::kDelete && id != CommandId::kProperties)
         return true;
     const QTreeWidgetItem* row = FirstSelectedRow();
     return !row || row->data(0, Qt::UserRole).toUInt() != 0;
@@ -464,35 +465,35 @@ bool CFoodDBView::OnCommand(int id)
 {
     CFoodDBDoc& doc = m_services.doc;
     switch (id) {
-    case 32812: // New meal
+    case CommandId::kNew: // New meal
         SaveDay();
         doc.AddMeal();
         AfterChange(true);
         return true;
-    case 32847: // New exercise: no second save
+    case CommandId::kNewExercise: // New exercise: no second save
         SaveDay();
         doc.AddExercise();
         ShowWarnings();
         return true;
-    case 32815:
+    case CommandId::kProperties:
         EditSelected();
         return true;
-    case 32869: // Launch Ravelin
+    case CommandId::kLaunchCompanion: // Launch Ravelin
         if (m_services.companion)
             m_services.companion->LaunchCompanion();
         return true;
-    case 32814:
+    case CommandId::kDelete:
         DeleteSelected();
         return true;
-    case 32832:
-    case 32835:
-    case 32857:
+    case CommandId::kPreviousDay:
+    case CommandId::kNextDay:
+    case CommandId::kToday:
         if (!m_picker)
             return true;
-        if (id == 32857)
+        if (id == CommandId::kToday)
             m_picker->SetDate(doc.TheClock().Today());
         else
-            m_picker->SetDate(m_picker->Date().AddDays(id == 32832 ? -1 : 1));
+            m_picker->SetDate(m_picker->Date().AddDays(id == CommandId::kPreviousDay ? -1 : 1));
         DateChange();
         return true;
     default:
@@ -502,7 +503,7 @@ bool CFoodDBView::OnCommand(int id)
 
 void CFoodDBView::OnDropDown(int commandId)
 {
-    if (commandId != 32812 || !CommandEnabled(commandId))
+    if (commandId != CommandId::kNew || !CommandEnabled(commandId))
         return;
     // New meal from a recently used food, ending as New meal does.
     CFoodDBDoc& doc = m_services.doc;
@@ -557,8 +558,8 @@ bool CFoodDBView::eventFilter(QObject* watched, QEvent* event)
                 CopyInto(m_copied.date, m_copied.ids, m_services.doc.CurrentDate());
             return true;
         }
-        const int command = key == Qt::Key_Delete                           ? 32814
-                            : key == Qt::Key_Return || key == Qt::Key_Enter ? 32815
+        const int command = key == Qt::Key_Delete                           ? CommandId::kDelete
+                            : key == Qt::Key_Return || key == Qt::Key_Enter ? CommandId::kProperties
                                                                             : 0;
         if (command) {
             if (CommandEnabled(command))

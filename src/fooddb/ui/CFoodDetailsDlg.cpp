@@ -1,6 +1,7 @@
 #include "CFoodDetailsDlg.h"
 
 #include "CColorEdit.h"
+#include "CommandId.h"
 #include "DialogData.h"
 #include "FoodIcons.h"
 #include "FoodRecords.h"
@@ -68,7 +69,7 @@ CFoodDetailsDlg::CFoodDetailsDlg(const FoodData& food, bool readOnly, IMessageBo
     auto* bar = new QToolBar(this);
     bar->setIconSize(QSize(16, 16));
     bar->setGeometry(0, kHeight - 56, kWidth, 24);
-    QAction* apply = bar->addAction(FoodIcons::ForCommand(32821), QStringLiteral("Apply"));
+    QAction* apply = bar->addAction(FoodIcons::ForCommand(CommandId::kApplyFood), QStringLiteral("Apply"));
     apply->setToolTip(QStringLiteral("Apply"));
     connect(apply, &QAction::triggered, this, &CFoodDetailsDlg::Apply);
     AddButtons();

@@ -7,6 +7,7 @@
 #include "CNutrientDBDlg.h"
 #include "CServingSizesDlg.h"
 #include "CTransparentStatic.h"
+#include "CommandId.h"
 #include "DialogData.h"
 #include "FoodIcons.h"
 #include "FoodRecords.h"
@@ -87,20 +88,25 @@ CFoodPropertiesDlg::CFoodPropertiesDlg(CFoodDBDoc& doc, const DataFolders& folde
     auto* bar = new QToolBar(this);
     bar->setIconSize(QSize(16, 16));
     bar->setGeometry(0, 266, kWidth, 24);
-    const std::pair<int, const char*> commands[] = {{32812, "New Food"},        {32814, "Delete Food"},
-                                                    {32815, "Food Properties"}, {32821, "Apply"},
-                                                    {32842, "Serving sizes"},   {32824, "Details"}};
+    const std::pair<int, const char*> commands[] = {{CommandId::kNew, "New Food"},
+                                                    {CommandId::kDelete, "Delete Food"},
+                                                    {CommandId::kProperties, "Food Properties"},
+                                                    {CommandId::kApplyFood, "Apply"},
+                                                    {CommandId::kServingSizes, "Serving sizes"},
+                                                    {CommandId::kDetails, "Details"}};
     for (const auto& [id, text] : commands) {
         QAction* a = bar->addAction(FoodIcons::ForCommand(id), QString::fromLatin1(text));
         a->setToolTip(QString::fromLatin1(text));
         m_commands.insert(id, a);
     }
-    connect(m_commands[32812], &QAction::triggered, this, &CFoodPropertiesDlg::AddComponent);
-    connect(m_commands[32814], &QAction::triggered, this, &CFoodPropertiesDlg::RemoveComponent);
-    connect(m_commands[32815], &QAction::triggered, this, &CFoodPropertiesDlg::EditComponent);
-    connect(m_commands[32821], &QAction::triggered, this, &CFoodPropertiesDlg::Apply);
-    connect(m_commands[32842], &QAction::triggered, this, &CFoodPropertiesDlg::ServingSizes);
-    connect(m_commands[32824], &QAction::triggered, this, &CFoodPropertiesDlg::Details);
+    connect(m_commands[CommandId::kNew], &QAction::triggered, this, &CFoodPropertiesDlg::AddComponent);
+    connect(m_commands[CommandId::kDelete], &QAction::triggered, this, &CFoodPropertiesDlg::RemoveComponent);
+    connect(m_commands[CommandId::kProperties], &QAction::triggered, this,
+            &CFoodPropertiesDlg::EditComponent);
+    connect(m_commands[CommandId::kApplyFood], &QAction::triggered, this, &CFoodPropertiesDlg::Apply);
+    connect(m_commands[CommandId::kServingSizes], &QAction::triggered, this,
+            &CFoodPropertiesDlg::ServingSizes);
+    connect(m_commands[CommandId::kDetails], &QAction::triggered, this, &CFoodPropertiesDlg::Details);
     AddButtons();
     ShowFood();
 }

@@ -6,6 +6,7 @@
 #include "CFoodTreeCtrl.h"
 #include "CSearchDlg.h"
 #include "CTransparentStatic.h"
+#include "CommandId.h"
 #include "FoodIcons.h"
 #include "FoodSearch.h"
 #include "IWaitCursor.h"
@@ -132,20 +133,20 @@ void CNutrientDBDlg::CreateCommandBar()
         return a;
     };
     if (m_run.componentMode) {
-        add(32876, QStringLiteral("New food"));
-        QAction* filter = add(32849, QStringLiteral("What can I eat today?"));
+        add(CommandId::kNewFood, QStringLiteral("New food"));
+        QAction* filter = add(CommandId::kWhatCanIEat, QStringLiteral("What can I eat today?"));
         filter->setCheckable(true);
         filter->setChecked(m_filter);
         return;
     }
-    add(32812, QStringLiteral("New Food"));
-    add(32813, QStringLiteral("New Folder"));
-    add(32814, QStringLiteral("Delete food/folder"));
-    add(32815, QStringLiteral("Food/folder properties"));
+    add(CommandId::kNew, QStringLiteral("New Food"));
+    add(CommandId::kNewFolder, QStringLiteral("New Folder"));
+    add(CommandId::kDelete, QStringLiteral("Delete food/folder"));
+    add(CommandId::kProperties, QStringLiteral("Food/folder properties"));
     m_commandBar->addSeparator();
-    add(32816, QStringLiteral("Cut"));
-    add(32851, QStringLiteral("Copy"));
-    add(32817, QStringLiteral("Paste"));
+    add(CommandId::kCut, QStringLiteral("Cut"));
+    add(CommandId::kCopy, QStringLiteral("Copy"));
+    add(CommandId::kPaste, QStringLiteral("Paste"));
 }
 
 void CNutrientDBDlg::PlaceSearchButtons(bool searching)
@@ -169,22 +170,22 @@ void CNutrientDBDlg::OnCommand(int id)
         }
     } after{this};
     switch (id) {
-    case 32849:
+    case CommandId::kWhatCanIEat:
         m_filter = !m_filter;
-        m_commands.value(32849)->setChecked(m_filter);
+        m_commands.value(CommandId::kWhatCanIEat)->setChecked(m_filter);
         FillFoodList();
         break;
-    case 32812:
-    case 32876:
+    case CommandId::kNew:
+    case CommandId::kNewFood:
         FoodProperties(std::nullopt);
         break;
-    case 32813:
+    case CommandId::kNewFolder:
         NewFolder();
         break;
-    case 32814:
+    case CommandId::kDelete:
         Delete();
         break;
-    case 32815:
+    case CommandId::kProperties:
         if (m_pane == FoodEditor::Pane::Tree) {
             if (!m_tree->selectedItems().isEmpty())
                 m_tree->StartLabelEdit(m_tree->selectedItems().first());
@@ -192,13 +193,13 @@ void CNutrientDBDlg::OnCommand(int id)
             FoodProperties(foods.front());
         }
         break;
-    case 32816:
+    case CommandId::kCut:
         Cut();
         break;
-    case 32851:
+    case CommandId::kCopy:
         Copy();
         break;
-    case 32817:
+    case CommandId::kPaste:
         Paste();
         break;
     default:

@@ -2,6 +2,7 @@
 
 #include "CMeasuresTable.h"
 #include "CServingSizePropertiesDlg.h"
+#include "CommandId.h"
 #include "FoodIcons.h"
 #include "IMessageBox.h"
 #include "NumberFormat.h"
@@ -27,13 +28,16 @@ CServingSizesDlg::CServingSizesDlg(RecordStore& store, quint32 foodId, quint32 d
     m_list->setColumnWidth(0, 6 * w / 8);
     m_list->setColumnWidth(1, 2 * w / 8 - 6);
     m_list->headerItem()->setTextAlignment(1, Qt::AlignRight);
-    connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { OnCommand(32815); });
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { OnCommand(CommandId::kProperties); });
 
     auto* bar = new QToolBar(this);
     bar->setIconSize(QSize(16, 16));
     bar->setGeometry(0, 146, kWidth, 24);
     const std::pair<int, const char*> commands[] = {
-        {32812, "New"}, {32814, "Delete"}, {32815, "Properties"}, {32846, "Set default serving size"}};
+        {CommandId::kNew, "New"},
+        {CommandId::kDelete, "Delete"},
+        {CommandId::kProperties, "Properties"},
+        {CommandId::kSetDefaultServing, "Set default serving size"}};
     for (const auto& [id, text] : commands) {
         QAction* a = bar->addAction(FoodIcons::ForCommand(id), QString::fromLatin1(text));
         a->setToolTip(QString::fromLatin1(text));
@@ -75,7 +79,7 @@ void CServingSizesDlg::OnCommand(int id)
 {
     const quint32 selected = Selected();
     switch (id) {
-    case 32812: {
+    case CommandId::kNew: {
         CServingSizePropertiesDlg dialog(QString(), 0, m_messages, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
@@ -88,7 +92,7 @@ void CServingSizesDlg::OnCommand(int id)
         m_default = added;
         break;
     }
-    case 32814:
+    case CommandId::kDelete:
         if (selected == 0 || !m_sizes->FindId(selected) || !m_sizes->Load())
             return;
         if (!m_messages.AskBeforeDeleting(QStringLiteral("Are you sure you want to delete serving size: '") +
@@ -97,7 +101,7 @@ void CServingSizesDlg::OnCommand(int id)
             return;
         m_sizes->DeleteCurrent();
         break;
-    case 32815: {
+    case CommandId::kProperties: {
         if (selected == 0 || !m_sizes->FindId(selected) || !m_sizes->Load())
             return;
         CServingSizePropertiesDlg dialog(m_sizes->Buffer().description, m_sizes->Buffer().weight, m_messages,
@@ -112,7 +116,7 @@ void CServingSizesDlg::OnCommand(int id)
         m_sizes->Save();
         break;
     }
-    case 32846:
+    case CommandId::kSetDefaultServing:
         if (selected == 0)
             return;
         m_default = selected;

@@ -1,6 +1,7 @@
 #include "FoodIcons.h"
 
 #include "CommandIcons.h"
+#include "CommandId.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -131,18 +132,18 @@ QIcon ForFood(FoodPicture picture)
 QIcon ForCommand(int id)
 {
     switch (id) {
-    case 32812: // New food
-    case 32876:
+    case CommandId::kNew: // New food
+    case CommandId::kNewFood:
         return Icon([](QPainter& p) {
             Banana(p);
             Plus(p, 12, 4);
         });
-    case 32813: // New folder
+    case CommandId::kNewFolder: // New folder
         return Icon([](QPainter& p) {
             ClosedFolder(p);
             Plus(p, 12, 4);
         });
-    case 32816: // Cut
+    case CommandId::kCut: // Cut
         return Icon([](QPainter& p) {
             p.setPen(QPen(kNavy, 1.3));
             p.drawLine(QPointF(4, 1), QPointF(10, 10));
@@ -151,26 +152,26 @@ QIcon ForCommand(int id)
             p.drawEllipse(QPointF(5, 12.5), 2.3, 2.3);
             p.drawEllipse(QPointF(11, 12.5), 2.3, 2.3);
         });
-    case 32851: // Copy
+    case CommandId::kCopy: // Copy
         return Icon([](QPainter& p) {
             Sheet(p, 1, 1);
             Sheet(p, 6, 5);
         });
-    case 32817: // Paste
+    case CommandId::kPaste: // Paste
         return Icon([](QPainter& p) {
             p.setPen(QPen(kFolderDark, 1));
             p.setBrush(kFolder);
             p.drawRect(QRectF(1.5, 2.5, 10, 12));
             Sheet(p, 6, 5);
         });
-    case 32849: // What can I eat today?
+    case CommandId::kWhatCanIEat: // What can I eat today?
         return Icon([](QPainter& p) {
             Banana(p);
             p.setPen(QPen(QColor(40, 140, 60), 2, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(QPointF(9, 4), QPointF(11, 6.5));
             p.drawLine(QPointF(11, 6.5), QPointF(15, 1.5));
         });
-    case 32846: // Set default serving size
+    case CommandId::kSetDefaultServing: // Set default serving size
         return Icon([](QPainter& p) {
             QPainterPath star;
             for (int i = 0; i < 10; ++i) {
@@ -184,7 +185,7 @@ QIcon ForCommand(int id)
             p.setBrush(kBanana);
             p.drawPath(star);
         });
-    case 32842: // Serving sizes
+    case CommandId::kServingSizes: // Serving sizes
         return Icon([](QPainter& p) {
             p.setPen(QPen(kNavy, 1));
             p.setBrush(Qt::white);
@@ -193,7 +194,7 @@ QIcon ForCommand(int id)
             p.drawArc(QRectF(9.5, 6.5, 5, 6), -90 * 16, 180 * 16);
             p.fillRect(QRectF(3, 8, 8, 6), QColor(120, 170, 230));
         });
-    case 32824: // Details
+    case CommandId::kDetails: // Details
         return Icon([](QPainter& p) {
             Sheet(p, 3, 2);
             p.setPen(QPen(kNavy, 1.4));
@@ -201,8 +202,8 @@ QIcon ForCommand(int id)
             p.drawEllipse(QPointF(11, 10), 3, 3);
             p.drawLine(QPointF(13, 12), QPointF(15.5, 14.5));
         });
-    case 32821: // Apply
-        return CommandIcons::ForCommand(32806);
+    case CommandId::kApplyFood: // Apply
+        return CommandIcons::ForCommand(CommandId::kApply);
     default:
         return CommandIcons::ForCommand(id);
     }

@@ -7,6 +7,7 @@
 #include "CFoodDBDoc.h"
 #include "CMealsPatternDlg.h"
 #include "CTransparentStatic.h"
+#include "CommandId.h"
 #include "DateRules.h"
 #include "DialogData.h"
 #include "EnergyRules.h"
@@ -181,10 +182,10 @@ bool CViewProfile::Apply()
 bool CViewProfile::OnCommand(int id)
 {
     switch (id) {
-    case 32806:
+    case CommandId::kApply:
         Apply();
         return true;
-    case 32797: {
+    case CommandId::kBodyMassIndex: {
         // The height as typed, in metres.
         double height = 0;
         if (!DialogData::Number(m_services.messages, m_height, 0, DialogData::kMaxNumber, &height))
@@ -193,12 +194,12 @@ bool CViewProfile::OnCommand(int id)
         dialog.exec();
         return true;
     }
-    case 32798: {
+    case CommandId::kDietGoals: {
         CDietGoalsDlg dialog(m_services.doc.Profile(), m_services.messages, window());
         RunKeepingTyped(dialog);
         return true;
     }
-    case 32800: {
+    case CommandId::kMealsPattern: {
         CMealsPatternDlg dialog(m_services.doc.Profile(), m_services.messages, window());
         RunKeepingTyped(dialog);
         return true;
