@@ -30,16 +30,16 @@ std::vector<PropVal> CDiaryTable::Props() const
     p.push_back(PropVal::UI4(kIdProp, m_rec.id));
     p.push_back(PropVal::Time(kDateProp, m_rec.date));
     p.push_back(PropVal::UI4(kProfileProp, m_rec.profileId));
-    p.push_back(PropVal::R8(504, m_rec.weight));
+    p.push_back(PropVal::R8(kWeightProp, m_rec.weight));
     for (int i = 0; i < 4; ++i)
-        p.push_back(PropVal::R8(static_cast<quint16>(506 + i), m_rec.params[i]));
+        p.push_back(PropVal::R8(static_cast<quint16>(kFirstParamProp + i), m_rec.params[i]));
     for (int i = 0; i < kNutrientCount; ++i)
         p.push_back(PropVal::R8(kNutrientProps[i], m_rec.values.amounts[i]));
-    for (quint16 id = 521; id <= 527; ++id)
-        p.push_back(PropVal::R8(id, 0.0));
-    p.push_back(PropVal::R8(529, m_rec.exercise));
-    p.push_back(PropVal::R8(528, 0.0));
-    p.push_back(PropVal::R8(530, 0.0));
+    for (size_t i = 0; i < 7; ++i)
+        p.push_back(PropVal::R8(kReservedProps[i], 0.0));
+    p.push_back(PropVal::R8(kExerciseProp, m_rec.exercise));
+    for (size_t i = 7; i < kReservedProps.size(); ++i)
+        p.push_back(PropVal::R8(kReservedProps[i], 0.0)); // after the exercise, as stored
     return p;
 }
 
@@ -65,13 +65,13 @@ void CDiaryTable::FromProps(const RecordReader& r)
     m_rec.id = r.UInt(kIdProp);
     m_rec.date = r.Time(kDateProp);
     m_rec.profileId = r.UInt(kProfileProp);
-    m_rec.weight = r.Double(504);
+    m_rec.weight = r.Double(kWeightProp);
     for (int i = 0; i < 4; ++i)
-        m_rec.params[i] = r.Double(static_cast<quint16>(506 + i));
+        m_rec.params[i] = r.Double(static_cast<quint16>(kFirstParamProp + i));
     m_rec.values = NutrientValues();
     for (int i = 0; i < kNutrientCount; ++i)
         m_rec.values.amounts[i] = r.Double(kNutrientProps[i]);
-    m_rec.exercise = r.Double(529);
+    m_rec.exercise = r.Double(kExerciseProp);
 }
 
 bool CDiaryTable::Load()

@@ -24,6 +24,12 @@ class CDiaryTable : public CRecordTable<DayRecord>
 public:
     static constexpr quint16 kDateProp = 502;
     static constexpr quint16 kProfileProp = 503;
+    static constexpr quint16 kWeightProp = 504;
+    // The four body parameters' values, 506 to 509.
+    static constexpr quint16 kFirstParamProp = 506;
+    static constexpr quint16 kExerciseProp = 529;
+    // Written as 0, read by nobody.
+    static constexpr std::array<quint16, 9> kReservedProps = {521, 522, 523, 524, 525, 526, 527, 528, 530};
     static constexpr int kPropertyCount = 30;
     // ZELDiary property of each nutrient amount, in Nutrient order.
     static constexpr std::array<quint16, kNutrientCount> kNutrientProps = {505, 510, 511, 515, 516, 517,

@@ -4,7 +4,7 @@
 
 CFoodTable::CFoodTable(RecordStore& store)
     : CRecordTable(store, QStringLiteral("ZELFood"), 200,
-                   {{101, PropType::UI4}, {kFolderProp, PropType::UI4}}, kIdProp)
+                   {{kIdProp, PropType::UI4}, {kFolderProp, PropType::UI4}}, kIdProp)
 {
     OpenTable();
 }
@@ -18,11 +18,11 @@ std::vector<PropVal> CFoodTable::Props() const
     p.push_back(PropVal::Text(kNameProp, m_rec.name));
     for (int i = 0; i < kNutrientCount; ++i)
         p.push_back(PropVal::R8(kNutrientProps[i], m_rec.values.amounts[i]));
-    p.push_back(PropVal::UI4(216, m_rec.componentCount));
-    p.push_back(PropVal::R8(217, m_rec.referenceWeight));
-    p.push_back(PropVal::UI4(218, m_rec.defaultServingId));
-    for (quint16 id = 220; id <= 229; ++id)
-        p.push_back(PropVal::R8(id, 0.0));
+    p.push_back(PropVal::UI4(kComponentCountProp, m_rec.componentCount));
+    p.push_back(PropVal::R8(kReferenceWeightProp, m_rec.referenceWeight));
+    p.push_back(PropVal::UI4(kDefaultServingProp, m_rec.defaultServingId));
+    for (int i = 0; i < kReservedCount; ++i)
+        p.push_back(PropVal::R8(static_cast<quint16>(kFirstReservedProp + i), 0.0));
     p.push_back(PropVal()); // the empty property that completes the stored format
     return p;
 }
@@ -50,7 +50,7 @@ void CFoodTable::FromProps(const RecordReader& r)
     m_rec.values = NutrientValues();
     for (int i = 0; i < kNutrientCount; ++i)
         m_rec.values.amounts[i] = r.Double(kNutrientProps[i]);
-    m_rec.componentCount = r.UInt(216);
-    m_rec.referenceWeight = r.Double(217);
-    m_rec.defaultServingId = r.UInt(218);
+    m_rec.componentCount = r.UInt(kComponentCountProp);
+    m_rec.referenceWeight = r.Double(kReferenceWeightProp);
+    m_rec.defaultServingId = r.UInt(kDefaultServingProp);
 }

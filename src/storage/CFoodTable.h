@@ -20,6 +20,12 @@ class CFoodTable : public CRecordTable<FoodRecord>
 public:
     static constexpr quint16 kFolderProp = 202;
     static constexpr quint16 kNameProp = 203;
+    static constexpr quint16 kComponentCountProp = 216;
+    static constexpr quint16 kReferenceWeightProp = 217;
+    static constexpr quint16 kDefaultServingProp = 218;
+    // Written as 0, read by nobody: 220 to 229.
+    static constexpr quint16 kFirstReservedProp = 220;
+    static constexpr int kReservedCount = 10;
     static constexpr int kPropertyCount = 29;
     // ZELFood property of each nutrient amount, in Nutrient order.
     static constexpr std::array<quint16, kNutrientCount> kNutrientProps = {219, 204, 205, 209, 210, 211,

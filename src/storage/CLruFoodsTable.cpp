@@ -11,13 +11,10 @@ CLruFoodsTable::CLruFoodsTable(RecordStore& store)
 
 std::vector<PropVal> CLruFoodsTable::Props() const
 {
-    return {PropVal::UI4(kIdProp, m_rec.foodId),
-            PropVal::Text(902, m_rec.name),
-            PropVal::Time(kLastUseProp, m_rec.lastUse),
-            PropVal::UI4(904, m_rec.reserved),
-            PropVal::R8(905, m_rec.weight),
-            PropVal::Text(906, m_rec.servingName),
-            PropVal::R8(907, m_rec.servings)};
+    return {PropVal::UI4(kIdProp, m_rec.foodId),        PropVal::Text(kNameProp, m_rec.name),
+            PropVal::Time(kLastUseProp, m_rec.lastUse), PropVal::UI4(kReservedProp, m_rec.reserved),
+            PropVal::R8(kWeightProp, m_rec.weight),     PropVal::Text(kServingNameProp, m_rec.servingName),
+            PropVal::R8(kServingsProp, m_rec.servings)};
 }
 
 quint32 CLruFoodsTable::NewRecord(quint32 foodId)
@@ -34,10 +31,10 @@ quint32 CLruFoodsTable::NewRecord(quint32 foodId)
 void CLruFoodsTable::FromProps(const RecordReader& r)
 {
     m_rec.foodId = r.UInt(kIdProp);
-    m_rec.name = r.Text(902);
+    m_rec.name = r.Text(kNameProp);
     m_rec.lastUse = r.Time(kLastUseProp);
-    m_rec.reserved = r.UInt(904);
-    m_rec.weight = r.Double(905);
-    m_rec.servingName = r.Text(906);
-    m_rec.servings = r.Double(907);
+    m_rec.reserved = r.UInt(kReservedProp);
+    m_rec.weight = r.Double(kWeightProp);
+    m_rec.servingName = r.Text(kServingNameProp);
+    m_rec.servings = r.Double(kServingsProp);
 }

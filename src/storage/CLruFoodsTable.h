@@ -18,6 +18,11 @@ class CLruFoodsTable : public CRecordTable<RecentFoodRecord>
 {
 public:
     static constexpr quint16 kLastUseProp = 903;
+    static constexpr quint16 kNameProp = 902;
+    static constexpr quint16 kReservedProp = 904;
+    static constexpr quint16 kWeightProp = 905;
+    static constexpr quint16 kServingNameProp = 906;
+    static constexpr quint16 kServingsProp = 907;
     static constexpr int kMaxRecords = 50;
 
     explicit CLruFoodsTable(RecordStore& store);

@@ -11,12 +11,18 @@ CMealTable::CMealTable(RecordStore& store)
 
 std::vector<PropVal> CMealTable::Props() const
 {
-    return {PropVal::UI4(kIdProp, m_rec.id),       PropVal::UI4(kDayProp, m_rec.dayId),
-            PropVal::UI4(603, m_rec.foodId),       PropVal::R8(604, m_rec.weight),
-            PropVal::Time(605, m_rec.time),        PropVal::R8(606, m_rec.servings),
-            PropVal::Text(607, m_rec.servingName), PropVal::UI4(608, m_rec.activity),
-            PropVal::UI4(609, m_rec.minutes),      PropVal::Text(610, QString()),
-            PropVal::Text(611, QString()),         PropVal::Text(612, QString())};
+    return {PropVal::UI4(kIdProp, m_rec.id),
+            PropVal::UI4(kDayProp, m_rec.dayId),
+            PropVal::UI4(kFoodProp, m_rec.foodId),
+            PropVal::R8(kWeightProp, m_rec.weight),
+            PropVal::Time(kTimeProp, m_rec.time),
+            PropVal::R8(kServingsProp, m_rec.servings),
+            PropVal::Text(kServingNameProp, m_rec.servingName),
+            PropVal::UI4(kActivityProp, m_rec.activity),
+            PropVal::UI4(kMinutesProp, m_rec.minutes),
+            PropVal::Text(kReservedProps[0], QString()),
+            PropVal::Text(kReservedProps[1], QString()),
+            PropVal::Text(kReservedProps[2], QString())};
 }
 
 quint32 CMealTable::NewRecord()
@@ -39,13 +45,13 @@ void CMealTable::FromProps(const RecordReader& r)
 {
     m_rec.id = r.UInt(kIdProp);
     m_rec.dayId = r.UInt(kDayProp);
-    m_rec.foodId = r.UInt(603);
-    m_rec.weight = r.Double(604);
-    m_rec.time = r.Time(605);
-    m_rec.servings = r.Double(606);
-    m_rec.servingName = r.Text(607);
-    m_rec.activity = r.UInt(608);
-    m_rec.minutes = r.UInt(609);
+    m_rec.foodId = r.UInt(kFoodProp);
+    m_rec.weight = r.Double(kWeightProp);
+    m_rec.time = r.Time(kTimeProp);
+    m_rec.servings = r.Double(kServingsProp);
+    m_rec.servingName = r.Text(kServingNameProp);
+    m_rec.activity = r.UInt(kActivityProp);
+    m_rec.minutes = r.UInt(kMinutesProp);
 }
 
 RecordOid CMealTable::FirstOfDay(quint32 dayId)

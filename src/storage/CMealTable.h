@@ -2,6 +2,8 @@
 
 #include "CRecordTable.h"
 
+#include <array>
+
 struct EntryRecord
 {
     quint32 id = 0;
@@ -22,6 +24,15 @@ class CMealTable : public CRecordTable<EntryRecord>
 {
 public:
     static constexpr quint16 kDayProp = 602;
+    static constexpr quint16 kFoodProp = 603;
+    static constexpr quint16 kWeightProp = 604;
+    static constexpr quint16 kTimeProp = 605;
+    static constexpr quint16 kServingsProp = 606;
+    static constexpr quint16 kServingNameProp = 607;
+    static constexpr quint16 kActivityProp = 608;
+    static constexpr quint16 kMinutesProp = 609;
+    // Written as empty texts, read by nobody.
+    static constexpr std::array<quint16, 3> kReservedProps = {610, 611, 612};
 
     explicit CMealTable(RecordStore& store);
 

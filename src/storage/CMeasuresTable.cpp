@@ -12,7 +12,7 @@ CMeasuresTable::CMeasuresTable(RecordStore& store)
 std::vector<PropVal> CMeasuresTable::Props() const
 {
     return {PropVal::UI4(kIdProp, m_rec.id), PropVal::UI4(kFoodProp, m_rec.foodId),
-            PropVal::Text(703, m_rec.description), PropVal::R8(704, m_rec.weight)};
+            PropVal::Text(kDescriptionProp, m_rec.description), PropVal::R8(kWeightProp, m_rec.weight)};
 }
 
 quint32 CMeasuresTable::NewRecord(quint32 foodId)
@@ -40,8 +40,8 @@ void CMeasuresTable::FromProps(const RecordReader& r)
 {
     m_rec.id = r.UInt(kIdProp);
     m_rec.foodId = r.UInt(kFoodProp);
-    m_rec.description = r.Text(703);
-    m_rec.weight = r.Double(704);
+    m_rec.description = r.Text(kDescriptionProp);
+    m_rec.weight = r.Double(kWeightProp);
 }
 
 RecordOid CMeasuresTable::FirstOfFood(quint32 foodId)
@@ -66,11 +66,11 @@ bool CMeasuresTable::ReadServing(quint32 servingId, std::vector<PropVal>* props)
 double CMeasuresTable::ServingWeight(quint32 servingId)
 {
     std::vector<PropVal> props;
-    return ReadServing(servingId, &props) ? RecordReader(props).Double(704) : 0.0;
+    return ReadServing(servingId, &props) ? RecordReader(props).Double(kWeightProp) : 0.0;
 }
 
 QString CMeasuresTable::ServingName(quint32 servingId)
 {
     std::vector<PropVal> props;
-    return ReadServing(servingId, &props) ? RecordReader(props).Text(703) : QString();
+    return ReadServing(servingId, &props) ? RecordReader(props).Text(kDescriptionProp) : QString();
 }

@@ -15,6 +15,8 @@ class CMeasuresTable : public CRecordTable<ServingRecord>
 {
 public:
     static constexpr quint16 kFoodProp = 702;
+    static constexpr quint16 kDescriptionProp = 703;
+    static constexpr quint16 kWeightProp = 704;
 
     explicit CMeasuresTable(RecordStore& store);
 

@@ -6,8 +6,6 @@
 
 namespace {
 
-// Property of each share-of-energy goal, in EnergyShare order (418 does not exist).
-constexpr std::array<quint16, kEnergyShareCount> kShareGoalProps = {411, 412, 413, 414, 415, 416, 417, 419};
 constexpr std::array<double, kEnergyShareCount> kShareGoalDefaults = {10, 30, 10, 13, 7, 60, 10, 0};
 constexpr std::array<qint16, CProfileTable::kMeals> kMealHours = {8, 10, 12, 15, 18, 20};
 constexpr std::array<qint16, CProfileTable::kMeals> kMealShares = {25, 5, 30, 5, 30, 5};
@@ -63,47 +61,48 @@ std::vector<PropVal> CProfileTable::Props() const
     std::vector<PropVal> p;
     p.reserve(kPropertyCount);
     p.push_back(PropVal::UI4(kIdProp, r.id));
-    p.push_back(PropVal::Text(402, r.name));
-    p.push_back(PropVal::R8(403, r.startWeight));
-    p.push_back(PropVal::R8(404, r.targetWeight));
-    p.push_back(PropVal::R8(405, r.reserved405));
-    p.push_back(PropVal::R8(406, r.height));
-    p.push_back(PropVal::I2(407, r.gender));
-    p.push_back(PropVal::I2(408, r.age));
-    p.push_back(PropVal::R8(409, r.weeklyLoss));
-    p.push_back(PropVal::Time(410, r.startDate));
-    for (int i = 0; i < 7; ++i) // 411..417
+    p.push_back(PropVal::Text(kNameProp, r.name));
+    p.push_back(PropVal::R8(kStartWeightProp, r.startWeight));
+    p.push_back(PropVal::R8(kTargetWeightProp, r.targetWeight));
+    p.push_back(PropVal::R8(kReserved405Prop, r.reserved405));
+    p.push_back(PropVal::R8(kHeightProp, r.height));
+    p.push_back(PropVal::I2(kGenderProp, r.gender));
+    p.push_back(PropVal::I2(kAgeProp, r.age));
+    p.push_back(PropVal::R8(kWeeklyLossProp, r.weeklyLoss));
+    p.push_back(PropVal::Time(kStartDateProp, r.startDate));
+    for (int i = 0; i < 7; ++i) // 411 to 417
         p.push_back(PropVal::R8(kShareGoalProps[i], r.shareGoals[i]));
     p.push_back(PropVal()); // the slot of the absent 418 stays the empty property
-    p.push_back(PropVal::R8(419, r.shareGoals[static_cast<int>(EnergyShare::Alcohol)]));
-    p.push_back(PropVal::R8(421, r.fiberGoal));
-    p.push_back(PropVal::R8(420, r.sodiumGoal));
-    p.push_back(PropVal::R8(422, r.cholesterolGoal));
-    p.push_back(PropVal::UI4(423, r.warningsMask));
-    p.push_back(PropVal::UI4(424, r.filtersMask));
+    p.push_back(PropVal::R8(kShareGoalProps[static_cast<int>(EnergyShare::Alcohol)],
+                            r.shareGoals[static_cast<int>(EnergyShare::Alcohol)]));
+    p.push_back(PropVal::R8(kFiberGoalProp, r.fiberGoal));
+    p.push_back(PropVal::R8(kSodiumGoalProp, r.sodiumGoal));
+    p.push_back(PropVal::R8(kCholesterolGoalProp, r.cholesterolGoal));
+    p.push_back(PropVal::UI4(kWarningsProp, r.warningsMask));
+    p.push_back(PropVal::UI4(kFiltersProp, r.filtersMask));
     for (int i = 0; i < kMeals; ++i)
-        p.push_back(PropVal::I2(static_cast<quint16>(425 + i), r.mealOn[i]));
+        p.push_back(PropVal::I2(static_cast<quint16>(kFirstMealOnProp + i), r.mealOn[i]));
     for (int i = 0; i < kMeals; ++i)
-        p.push_back(PropVal::I2(static_cast<quint16>(431 + i), r.mealHour[i]));
+        p.push_back(PropVal::I2(static_cast<quint16>(kFirstMealHourProp + i), r.mealHour[i]));
     for (int i = 0; i < kMeals; ++i)
-        p.push_back(PropVal::I2(static_cast<quint16>(437 + i), r.mealShare[i]));
-    p.push_back(PropVal::UI4(443, r.flags));
+        p.push_back(PropVal::I2(static_cast<quint16>(kFirstMealShareProp + i), r.mealShare[i]));
+    p.push_back(PropVal::UI4(kFlagsProp, r.flags));
     for (int i = 0; i < kEnergyShareCount; ++i)
-        p.push_back(PropVal::R8(static_cast<quint16>(444 + i), r.amountGoals[i]));
+        p.push_back(PropVal::R8(static_cast<quint16>(kFirstAmountGoalProp + i), r.amountGoals[i]));
     for (int i = 0; i < kParams; ++i)
-        p.push_back(PropVal::Text(static_cast<quint16>(452 + i), r.paramNames[i]));
+        p.push_back(PropVal::Text(static_cast<quint16>(kFirstParamNameProp + i), r.paramNames[i]));
     for (int i = 0; i < kParams; ++i)
-        p.push_back(PropVal::Text(static_cast<quint16>(456 + i), r.paramUnits[i]));
+        p.push_back(PropVal::Text(static_cast<quint16>(kFirstParamUnitProp + i), r.paramUnits[i]));
     for (int i = 0; i < kParams; ++i)
-        p.push_back(PropVal::R8(static_cast<quint16>(460 + i), r.paramGoals[i]));
-    p.push_back(PropVal::I2(474, r.graphQuantity[0]));
-    p.push_back(PropVal::I2(475, r.graphQuantity[1]));
-    for (quint16 id = 464; id <= 472; ++id)
-        p.push_back(PropVal::R8(id, 0.0));
-    p.push_back(PropVal::R8(473, r.userCalories));
-    p.push_back(PropVal::Text(476, EncodeSummaryLines(r.summaryLines)));
-    p.push_back(PropVal::Text(477, r.columnOrder));
-    p.push_back(PropVal::Text(478, QString()));
+        p.push_back(PropVal::R8(static_cast<quint16>(kFirstParamGoalProp + i), r.paramGoals[i]));
+    p.push_back(PropVal::I2(kGraphQuantity1Prop, r.graphQuantity[0]));
+    p.push_back(PropVal::I2(kGraphQuantity2Prop, r.graphQuantity[1]));
+    for (int i = 0; i < kReservedCount; ++i)
+        p.push_back(PropVal::R8(static_cast<quint16>(kFirstReservedProp + i), 0.0));
+    p.push_back(PropVal::R8(kUserCaloriesProp, r.userCalories));
+    p.push_back(PropVal::Text(kSummaryLinesProp, EncodeSummaryLines(r.summaryLines)));
+    p.push_back(PropVal::Text(kColumnOrderProp, r.columnOrder));
+    p.push_back(PropVal::Text(kReservedTextProp, QString()));
     return p;
 }
 
@@ -124,40 +123,40 @@ void CProfileTable::FromProps(const RecordReader& rd)
 {
     Record& r = m_rec;
     r.id = rd.UInt(kIdProp);
-    r.name = rd.Text(402);
-    r.startWeight = rd.Double(403);
-    r.targetWeight = rd.Double(404);
-    r.reserved405 = rd.Double(405);
-    r.height = rd.Double(406);
-    r.gender = static_cast<qint16>(rd.Int(407));
-    r.age = static_cast<qint16>(rd.Int(408));
-    r.weeklyLoss = rd.Double(409);
-    r.startDate = rd.Time(410);
+    r.name = rd.Text(kNameProp);
+    r.startWeight = rd.Double(kStartWeightProp);
+    r.targetWeight = rd.Double(kTargetWeightProp);
+    r.reserved405 = rd.Double(kReserved405Prop);
+    r.height = rd.Double(kHeightProp);
+    r.gender = static_cast<qint16>(rd.Int(kGenderProp));
+    r.age = static_cast<qint16>(rd.Int(kAgeProp));
+    r.weeklyLoss = rd.Double(kWeeklyLossProp);
+    r.startDate = rd.Time(kStartDateProp);
     for (int i = 0; i < kEnergyShareCount; ++i)
         r.shareGoals[i] = rd.Double(kShareGoalProps[i]);
-    r.fiberGoal = rd.Double(421);
-    r.sodiumGoal = rd.Double(420);
-    r.cholesterolGoal = rd.Double(422);
-    r.warningsMask = rd.UInt(423);
-    r.filtersMask = rd.UInt(424);
+    r.fiberGoal = rd.Double(kFiberGoalProp);
+    r.sodiumGoal = rd.Double(kSodiumGoalProp);
+    r.cholesterolGoal = rd.Double(kCholesterolGoalProp);
+    r.warningsMask = rd.UInt(kWarningsProp);
+    r.filtersMask = rd.UInt(kFiltersProp);
     for (int i = 0; i < kMeals; ++i) {
-        r.mealOn[i] = static_cast<qint16>(rd.Int(static_cast<quint16>(425 + i)));
-        r.mealHour[i] = static_cast<qint16>(rd.Int(static_cast<quint16>(431 + i)));
-        r.mealShare[i] = static_cast<qint16>(rd.Int(static_cast<quint16>(437 + i)));
+        r.mealOn[i] = static_cast<qint16>(rd.Int(static_cast<quint16>(kFirstMealOnProp + i)));
+        r.mealHour[i] = static_cast<qint16>(rd.Int(static_cast<quint16>(kFirstMealHourProp + i)));
+        r.mealShare[i] = static_cast<qint16>(rd.Int(static_cast<quint16>(kFirstMealShareProp + i)));
     }
-    r.flags = rd.UInt(443);
+    r.flags = rd.UInt(kFlagsProp);
     for (int i = 0; i < kEnergyShareCount; ++i)
-        r.amountGoals[i] = rd.Double(static_cast<quint16>(444 + i));
+        r.amountGoals[i] = rd.Double(static_cast<quint16>(kFirstAmountGoalProp + i));
     for (int i = 0; i < kParams; ++i) {
-        r.paramNames[i] = rd.Text(static_cast<quint16>(452 + i));
-        r.paramUnits[i] = rd.Text(static_cast<quint16>(456 + i));
-        r.paramGoals[i] = rd.Double(static_cast<quint16>(460 + i));
+        r.paramNames[i] = rd.Text(static_cast<quint16>(kFirstParamNameProp + i));
+        r.paramUnits[i] = rd.Text(static_cast<quint16>(kFirstParamUnitProp + i));
+        r.paramGoals[i] = rd.Double(static_cast<quint16>(kFirstParamGoalProp + i));
     }
-    r.graphQuantity[0] = static_cast<qint16>(rd.Int(474));
-    r.graphQuantity[1] = static_cast<qint16>(rd.Int(475));
-    r.userCalories = rd.Double(473);
-    r.summaryLines = DecodeSummaryLines(rd.Text(476));
-    r.columnOrder = rd.Text(477);
+    r.graphQuantity[0] = static_cast<qint16>(rd.Int(kGraphQuantity1Prop));
+    r.graphQuantity[1] = static_cast<qint16>(rd.Int(kGraphQuantity2Prop));
+    r.userCalories = rd.Double(kUserCaloriesProp);
+    r.summaryLines = DecodeSummaryLines(rd.Text(kSummaryLinesProp));
+    r.columnOrder = rd.Text(kColumnOrderProp);
 }
 
 double CProfileTable::WeightForDisplay(double kg) const

@@ -54,6 +54,42 @@ class CProfileTable : public CRecordTable<ProfileRecord>
 {
 public:
     static constexpr int kPropertyCount = 78;
+    // Properties of a profile record.
+    static constexpr quint16 kNameProp = 402;
+    static constexpr quint16 kStartWeightProp = 403;
+    static constexpr quint16 kTargetWeightProp = 404;
+    static constexpr quint16 kReserved405Prop = 405;
+    static constexpr quint16 kHeightProp = 406;
+    static constexpr quint16 kGenderProp = 407;
+    static constexpr quint16 kAgeProp = 408;
+    static constexpr quint16 kWeeklyLossProp = 409;
+    static constexpr quint16 kStartDateProp = 410;
+    // Property of each share-of-energy goal, in EnergyShare order (418 does not exist).
+    static constexpr std::array<quint16, kEnergyShareCount> kShareGoalProps = {411, 412, 413, 414,
+                                                                               415, 416, 417, 419};
+    static constexpr quint16 kSodiumGoalProp = 420;
+    static constexpr quint16 kFiberGoalProp = 421;
+    static constexpr quint16 kCholesterolGoalProp = 422;
+    static constexpr quint16 kWarningsProp = 423;
+    static constexpr quint16 kFiltersProp = 424;
+    // Six meals' on/off, hour and share: 425-430, 431-436, 437-442.
+    static constexpr quint16 kFirstMealOnProp = 425;
+    static constexpr quint16 kFirstMealHourProp = 431;
+    static constexpr quint16 kFirstMealShareProp = 437;
+    static constexpr quint16 kFlagsProp = 443;
+    static constexpr quint16 kFirstAmountGoalProp = 444; // 444-451, in EnergyShare order
+    // Four body parameters' names, units and goals: 452-455, 456-459, 460-463.
+    static constexpr quint16 kFirstParamNameProp = 452;
+    static constexpr quint16 kFirstParamUnitProp = 456;
+    static constexpr quint16 kFirstParamGoalProp = 460;
+    static constexpr quint16 kFirstReservedProp = 464; // 464-472, written as 0
+    static constexpr int kReservedCount = 9;
+    static constexpr quint16 kUserCaloriesProp = 473;
+    static constexpr quint16 kGraphQuantity1Prop = 474;
+    static constexpr quint16 kGraphQuantity2Prop = 475;
+    static constexpr quint16 kSummaryLinesProp = 476;
+    static constexpr quint16 kColumnOrderProp = 477;
+    static constexpr quint16 kReservedTextProp = 478; // written empty
     static constexpr int kMeals = ProfileRecord::kMeals;
     static constexpr int kParams = ProfileRecord::kParams;
     static constexpr int kSummaryLines = ProfileRecord::kSummaryLines;

@@ -14,8 +14,8 @@ std::vector<PropVal> CSubFoodTable::Props() const
 {
     // The number of servings is kept as text that reads back to the same double.
     return {PropVal::UI4(kCompositeProp, m_rec.compositeId), PropVal::UI4(kComponentProp, m_rec.componentId),
-            PropVal::R8(303, m_rec.weight), PropVal::Text(304, m_rec.servingName),
-            PropVal::Text(305, NumberText::Shortest(m_rec.servings))};
+            PropVal::R8(kWeightProp, m_rec.weight), PropVal::Text(kServingNameProp, m_rec.servingName),
+            PropVal::Text(kServingsProp, NumberText::Shortest(m_rec.servings))};
 }
 
 quint32 CSubFoodTable::NewRecord()
@@ -31,7 +31,7 @@ void CSubFoodTable::FromProps(const RecordReader& r)
 {
     m_rec.compositeId = r.UInt(kCompositeProp);
     m_rec.componentId = r.UInt(kComponentProp);
-    m_rec.weight = r.Double(303);
-    m_rec.servingName = r.Text(304);
-    m_rec.servings = NumberText::ToDouble(r.Text(305));
+    m_rec.weight = r.Double(kWeightProp);
+    m_rec.servingName = r.Text(kServingNameProp);
+    m_rec.servings = NumberText::ToDouble(r.Text(kServingsProp));
 }

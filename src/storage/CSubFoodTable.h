@@ -18,6 +18,9 @@ class CSubFoodTable : public CRecordTable<ComponentRecord>
 public:
     static constexpr quint16 kCompositeProp = 301;
     static constexpr quint16 kComponentProp = 302;
+    static constexpr quint16 kWeightProp = 303;
+    static constexpr quint16 kServingNameProp = 304;
+    static constexpr quint16 kServingsProp = 305;
 
     explicit CSubFoodTable(RecordStore& store);
 

@@ -105,8 +105,10 @@ bool DatabaseConversion::ConvertTo20()
 void DatabaseConversion::ConvertFoods()
 {
     CFoodTable foods(m_store);
-    static const std::vector<quint16> changed =
-        Join(Join(Range(204, 212), {214, 215, 217}), std::vector<quint16>{216, 218});
+    // Every number was text, and the energy was not kept.
+    static const std::vector<quint16> changed = Join(
+        std::vector<quint16>(CFoodTable::kNutrientProps.begin() + 1, CFoodTable::kNutrientProps.end()),
+        {CFoodTable::kReferenceWeightProp, CFoodTable::kComponentCountProp, CFoodTable::kDefaultServingProp});
     for (RecordOid o = foods.First(); o; o = foods.Next()) {
         const std::vector<PropVal> props = Read(foods);
         if (props.size() == CFoodTable::kPropertyCount)
@@ -114,17 +116,17 @@ void DatabaseConversion::ConvertFoods()
         const RecordReader r(props);
         FoodRecord& f = foods.Buffer();
         f = FoodRecord();
-        f.id = r.UInt(101);
-        f.folderId = r.UInt(202);
-        f.name = r.Text(203);
+        f.id = r.UInt(CDbTable::kIdProp);
+        f.folderId = r.UInt(CFoodTable::kFolderProp);
+        f.name = r.Text(CFoodTable::kNameProp);
         for (int n = 0; n < kNutrientCount; ++n)
             f.values.amounts[n] = Number(r, CFoodTable::kNutrientProps[n]);
         f.values[Nutrient::Energy] =
             FoodEnergyFromMacros(f.values[Nutrient::Protein], f.values[Nutrient::Fat],
                                  f.values[Nutrient::Carbohydrate], f.values[Nutrient::Alcohol]);
-        f.referenceWeight = Number(r, 217);
-        f.componentCount = r.UInt(216);
-        f.defaultServingId = r.UInt(218);
+        f.referenceWeight = Number(r, CFoodTable::kReferenceWeightProp);
+        f.componentCount = r.UInt(CFoodTable::kComponentCountProp);
+        f.defaultServingId = r.UInt(CFoodTable::kDefaultServingProp);
         RemoveOld(foods, props, changed);
         foods.Save();
     }
@@ -147,8 +149,9 @@ void DatabaseConversion::ConvertComponents()
                 continue;
             const std::vector<PropVal> props = Read(parts);
             const RecordReader r(props);
-            rows.push_back(
-                {id, r.UInt(CSubFoodTable::kComponentProp), Number(r, 303), r.Text(304), Number(r, 305)});
+            rows.push_back({id, r.UInt(CSubFoodTable::kComponentProp), Number(r, CSubFoodTable::kWeightProp),
+                            r.Text(CSubFoodTable::kServingNameProp),
+                            Number(r, CSubFoodTable::kServingsProp)});
         }
         for (RecordOid o : oids)
             m_store.RemoveRecord(parts.Handle(), o);
@@ -170,12 +173,14 @@ void DatabaseConversion::ConvertDays()
         const RecordReader r(props);
         DayRecord& d = days.Buffer();
         d = DayRecord();
-        d.id = r.UInt(101);
-        d.date = r.Time(502);
-        d.profileId = r.UInt(503);
-        d.weight = Number(r, 504);
-        d.values[Nutrient::Energy] = Number(r, 505);
-        RemoveOld(days, props, {504, 505, 502, 503});
+        d.id = r.UInt(CDbTable::kIdProp);
+        const quint16 energy = CDiaryTable::kNutrientProps[static_cast<int>(Nutrient::Energy)];
+        d.date = r.Time(CDiaryTable::kDateProp);
+        d.profileId = r.UInt(CDiaryTable::kProfileProp);
+        d.weight = Number(r, CDiaryTable::kWeightProp);
+        d.values[Nutrient::Energy] = Number(r, energy);
+        RemoveOld(days, props,
+                  {CDiaryTable::kWeightProp, energy, CDiaryTable::kDateProp, CDiaryTable::kProfileProp});
         days.Save(); // offers the day to the companion, as every day save does
     }
     days.Reopen(CDiaryTable::kDateProp);
@@ -188,21 +193,23 @@ void DatabaseConversion::ConvertEntries()
     for (RecordOid o = entries.First(); o; o = entries.Next()) {
         const std::vector<PropVal> props = Read(entries);
         const RecordReader r(props);
-        const PropVal* weight = r.Find(604);
+        const PropVal* weight = r.Find(CMealTable::kWeightProp);
         if (!weight || weight->Type() != PropType::LpWstr)
             continue;
         EntryRecord& e = entries.Buffer();
         e = EntryRecord();
-        e.id = r.UInt(101);
-        e.dayId = r.UInt(602);
-        e.foodId = r.UInt(603);
-        e.weight = Number(r, 604);
-        e.time = r.Time(605);
-        e.servings = Number(r, 606);
-        e.servingName = r.Text(607);
-        e.activity = r.UInt(608);
-        e.minutes = r.UInt(609);
-        RemoveOld(entries, props, {605, 607, 608, 609, 604, 606});
+        e.id = r.UInt(CDbTable::kIdProp);
+        e.dayId = r.UInt(CMealTable::kDayProp);
+        e.foodId = r.UInt(CMealTable::kFoodProp);
+        e.weight = Number(r, CMealTable::kWeightProp);
+        e.time = r.Time(CMealTable::kTimeProp);
+        e.servings = Number(r, CMealTable::kServingsProp);
+        e.servingName = r.Text(CMealTable::kServingNameProp);
+        e.activity = r.UInt(CMealTable::kActivityProp);
+        e.minutes = r.UInt(CMealTable::kMinutesProp);
+        RemoveOld(entries, props,
+                  {CMealTable::kTimeProp, CMealTable::kServingNameProp, CMealTable::kActivityProp,
+                   CMealTable::kMinutesProp, CMealTable::kWeightProp, CMealTable::kServingsProp});
         entries.Save();
     }
     entries.Reopen(CMealTable::kDayProp);
@@ -215,12 +222,13 @@ void DatabaseConversion::ConvertServings()
     for (RecordOid o = servings.First(); o; o = servings.Next()) {
         const std::vector<PropVal> props = Read(servings);
         const RecordReader r(props);
-        const PropVal* weight = r.Find(704);
+        const PropVal* weight = r.Find(CMeasuresTable::kWeightProp);
         if (!weight || weight->Type() != PropType::LpWstr)
             continue;
         ServingRecord& s = servings.Buffer();
-        s = {r.UInt(101), r.UInt(702), r.Text(703), Number(r, 704)};
-        RemoveOld(servings, props, {703, 704});
+        s = {r.UInt(CDbTable::kIdProp), r.UInt(CMeasuresTable::kFoodProp),
+             r.Text(CMeasuresTable::kDescriptionProp), Number(r, CMeasuresTable::kWeightProp)};
+        RemoveOld(servings, props, {CMeasuresTable::kDescriptionProp, CMeasuresTable::kWeightProp});
         servings.Save();
     }
     servings.Reopen(CMeasuresTable::kFoodProp);
@@ -232,10 +240,16 @@ void DatabaseConversion::ConvertProfiles()
     std::vector<RecordOid> oids;
     for (RecordOid o = profiles.First(); o && oids.size() < kMaxProfiles; o = profiles.Next())
         oids.push_back(o);
+    // Every number was text.
+    using P = CProfileTable;
     static const std::vector<quint16> changed =
-        Join(Join(Join(std::vector<quint16>{405, 403, 404, 406, 407, 408, 409, 410}, Range(411, 417)),
-                  Join(Range(419, 422), Range(444, 451))),
-             std::vector<quint16>{423, 424, 443});
+        Join(Join(std::vector<quint16>{P::kReserved405Prop, P::kStartWeightProp, P::kTargetWeightProp,
+                                       P::kHeightProp, P::kGenderProp, P::kAgeProp, P::kWeeklyLossProp,
+                                       P::kStartDateProp},
+                  std::vector<quint16>(P::kShareGoalProps.begin(), P::kShareGoalProps.end())),
+             Join(Range(P::kSodiumGoalProp, P::kCholesterolGoalProp),
+                  Join(Range(P::kFirstAmountGoalProp, P::kFirstAmountGoalProp + kEnergyShareCount - 1),
+                       {P::kWarningsProp, P::kFiltersProp, P::kFlagsProp})));
     for (RecordOid o : oids) {
         if (!profiles.GoTo(o))
             continue;
@@ -245,32 +259,31 @@ void DatabaseConversion::ConvertProfiles()
         const RecordReader r(props);
         ProfileRecord& p = profiles.Buffer();
         p = ProfileRecord();
-        p.id = r.UInt(101);
-        p.name = r.Text(402);
-        p.startWeight = Number(r, 403);
-        p.targetWeight = Number(r, 404);
-        p.reserved405 = Number(r, 405);
-        p.height = Number(r, 406);
-        p.gender = static_cast<qint16>(r.Int(407));
-        p.age = static_cast<qint16>(r.Int(408));
-        p.weeklyLoss = Number(r, 409);
-        p.startDate = r.Time(410);
-        static const quint16 shareProps[kEnergyShareCount] = {411, 412, 413, 414, 415, 416, 417, 419};
+        p.id = r.UInt(CDbTable::kIdProp);
+        p.name = r.Text(P::kNameProp);
+        p.startWeight = Number(r, P::kStartWeightProp);
+        p.targetWeight = Number(r, P::kTargetWeightProp);
+        p.reserved405 = Number(r, P::kReserved405Prop);
+        p.height = Number(r, P::kHeightProp);
+        p.gender = static_cast<qint16>(r.Int(P::kGenderProp));
+        p.age = static_cast<qint16>(r.Int(P::kAgeProp));
+        p.weeklyLoss = Number(r, P::kWeeklyLossProp);
+        p.startDate = r.Time(P::kStartDateProp);
         for (int i = 0; i < kEnergyShareCount; ++i) {
-            p.shareGoals[i] = Number(r, shareProps[i]);
-            p.amountGoals[i] = Number(r, static_cast<quint16>(444 + i));
+            p.shareGoals[i] = Number(r, P::kShareGoalProps[i]);
+            p.amountGoals[i] = Number(r, static_cast<quint16>(P::kFirstAmountGoalProp + i));
         }
-        p.fiberGoal = Number(r, 421);
-        p.sodiumGoal = Number(r, 420);
-        p.cholesterolGoal = Number(r, 422);
-        p.warningsMask = r.UInt(423);
-        p.filtersMask = r.UInt(424);
+        p.fiberGoal = Number(r, P::kFiberGoalProp);
+        p.sodiumGoal = Number(r, P::kSodiumGoalProp);
+        p.cholesterolGoal = Number(r, P::kCholesterolGoalProp);
+        p.warningsMask = r.UInt(P::kWarningsProp);
+        p.filtersMask = r.UInt(P::kFiltersProp);
         for (int i = 0; i < ProfileRecord::kMeals; ++i) {
-            p.mealOn[i] = static_cast<qint16>(r.Int(static_cast<quint16>(425 + i)));
-            p.mealHour[i] = static_cast<qint16>(r.Int(static_cast<quint16>(431 + i)));
-            p.mealShare[i] = static_cast<qint16>(r.Int(static_cast<quint16>(437 + i)));
+            p.mealOn[i] = static_cast<qint16>(r.Int(static_cast<quint16>(P::kFirstMealOnProp + i)));
+            p.mealHour[i] = static_cast<qint16>(r.Int(static_cast<quint16>(P::kFirstMealHourProp + i)));
+            p.mealShare[i] = static_cast<qint16>(r.Int(static_cast<quint16>(P::kFirstMealShareProp + i)));
         }
-        p.flags = r.UInt(443);
+        p.flags = r.UInt(P::kFlagsProp);
         RemoveOld(profiles, props, changed);
         profiles.Save();
     }
