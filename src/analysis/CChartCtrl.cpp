@@ -108,14 +108,14 @@ void CChartCtrl::DrawValueAxis(IDrawSurface& s, const Axis& axis, bool right) co
 void CChartCtrl::Draw(IDrawSurface& s) const
 {
     const int plotW = PlotWidth();
-    // 1.
+    // Background and plot area.
     s.FillRect(m_x, m_y, m_w, m_h, m_background);
     s.FillRect(m_x + 28, m_y + 24, plotW, m_h - 64, m_plot);
-    // 2. and 3.
+    // The value axes.
     DrawValueAxis(s, m_left, false);
     if (HasRightAxis())
         DrawValueAxis(s, m_right, true);
-    // 4.
+    // The day axis with its title.
     s.SetPen(m_text, 1);
     s.Line(m_x + 28, m_y + m_h - 40, RightEdge(), m_y + m_h - 40);
     const int end = std::min(m_day.max + 1, m_first + m_visible);
@@ -127,7 +127,7 @@ void CChartCtrl::Draw(IDrawSurface& s) const
     }
     s.TextBox(m_x + m_w - 128, m_y + m_h - 20, m_x + m_w - 4, m_y + m_h, m_day.title, kTextHeight,
               IDrawSurface::Align::Right, m_text);
-    // 5. Legend.
+    // Legend.
     const int n = static_cast<int>(m_series.size());
     if (n > 0) {
         const int q = (m_w - 40) / n;
@@ -146,16 +146,16 @@ void CChartCtrl::Draw(IDrawSurface& s) const
                       IDrawSurface::Align::Left, m_text);
         }
     }
-    // 6.
+    // The series are drawn inside the plot area only.
     const int clipRight = HasRightAxis() ? m_x + m_w - 28 : RightEdge() - 4;
     s.SetClip(m_x + 31, m_y + 2, clipRight - (m_x + 31), m_y + m_h - 40 - (m_y + 2));
-    // 7. and 8. Lines over bars: with bars last, the series go last to first.
+    // Lines over bars: with bars last, the series go last to first.
     const bool backwards = n > 0 && m_series.back()->Style() == CChartSeries::kBars;
     for (int k = 0; k < n; ++k) {
         const int i = backwards ? n - 1 - k : k;
         DrawSeries(s, *m_series[static_cast<size_t>(i)], i == 1 && HasRightAxis(), i);
     }
-    // 9. Reference lines.
+    // Reference lines.
     for (int i = 0; i < n; ++i) {
         const CChartSeries& series = *m_series[static_cast<size_t>(i)];
         if (!series.HasReference())

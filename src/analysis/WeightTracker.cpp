@@ -28,7 +28,7 @@ void WeightTracker::Build(CChartCtrl& chart)
     m_actual.SetSeries(QStringLiteral("Actual"), 0, 2, {0, 0, 0}, false, CChartSeries::kLine);
     m_estimated.SetSeries(QStringLiteral("Estimated"), 0, 1, {175, 0, 0}, false, CChartSeries::kLine);
 
-    // 1. The plan.
+    // The plan.
     int d = 0;
     if (plan) {
         d = static_cast<int>(std::fabs(T - S) / std::fabs(L) * 7);
@@ -37,7 +37,7 @@ void WeightTracker::Build(CChartCtrl& chart)
         m_planned.AddPoint(d, T);
     }
 
-    // 2. The weights entered from the start date on, when that day has a record.
+    // The weights entered from the start date on, when that day has a record.
     int trackedMax = 0;
     int trackedMin = 9182737;
     bool anyWeight = false;
@@ -62,7 +62,7 @@ void WeightTracker::Build(CChartCtrl& chart)
         }
     }
 
-    // 3. The continuation at the planned rate from the latest weight.
+    // The continuation at the planned rate from the latest weight.
     int o = 0;
     if (plan) {
         double s = S;
@@ -76,7 +76,7 @@ void WeightTracker::Build(CChartCtrl& chart)
                 break;
     }
 
-    // 4. The axes.
+    // The axes.
     chart.SetDayAxis(QStringLiteral("Days"), 0, std::max(d, o) + 7, 7, 0, 60);
     const int a = static_cast<int>(std::min(S, T));
     const int b = static_cast<int>(std::max(S, T));

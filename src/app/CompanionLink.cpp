@@ -23,10 +23,10 @@ bool CompanionLink::NotifyCompanion(FileTime day)
 
 QString CompanionLink::LaunchCompanion()
 {
-    // 1. Running: it only comes to the front.
+    // Running: it only comes to the front.
     if (const quint32 number = CompanionNumber(); number != 0 && ExchangeChannel::SendRaise(number))
         return QString();
-    // 2. Started from where it is installed, else from the default place.
+    // Not running: started from where it is installed, else from the default place.
     QString program = QString::fromLatin1(kDefaultProgram);
     Registry::Key key;
     QString folder;

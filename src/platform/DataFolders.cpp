@@ -31,8 +31,15 @@ QString DataFolders::StorePath() const
 
 QString DataFolders::RegistryPath(bool localMachine) const
 {
-    return m_dataDir + (localMachine ? QStringLiteral("/Registry-LocalMachine.txt")
-                                     : QStringLiteral("/Registry-CurrentUser.txt"));
+    const QString path = m_dataDir + (localMachine ? QStringLiteral("/installed-programs.txt")
+                                                   : QStringLiteral("/settings.txt"));
+    // Earlier versions named the files after the registry hives they stand in for: such a file
+    // is taken over under the new name, or, where the folder refuses the rename, used as it is.
+    const QString old = m_dataDir + (localMachine ? QStringLiteral("/Registry-LocalMachine.txt")
+                                                  : QStringLiteral("/Registry-CurrentUser.txt"));
+    if (!QFile::exists(path) && QFile::exists(old) && !QFile::rename(old, path) && !QFile::exists(path))
+        return old;
+    return path;
 }
 
 QString DataFolders::DefaultNutrientDatabasePath() const

@@ -14,6 +14,8 @@ public:
     const QString& DocumentsDir() const { return m_documentsDir; }
 
     QString StorePath() const;
+    // The file of the settings ("settings.txt") or of the programs installed beside this one
+    // ("installed-programs.txt").
     QString RegistryPath(bool localMachine) const;
     // The default nutrient database that the first import looks for.
     QString DefaultNutrientDatabasePath() const;

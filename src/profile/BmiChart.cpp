@@ -45,9 +45,9 @@ int BmiChart::XOfWeight(double w) const
 
 void BmiChart::Paint(IDrawSurface& s) const
 {
-    // 1.
+    // The plot area in the colour of the lowest band.
     s.FillRect(kLeft, kTop, kRight - kLeft, kBottom - kTop, kSevereUnderweight);
-    // 2. Legend.
+    // Legend.
     s.SetPen(kBlack, 1);
     s.Circle(8, 194, 4, kWhite);
     s.Text(19, 190, QStringLiteral("Ideal Weight"), kTextHeight, IDrawSurface::Weight::Normal, kBlack);
@@ -66,7 +66,7 @@ void BmiChart::Paint(IDrawSurface& s) const
         s.Text(128, y, QString::fromLatin1(legend[i].second), kTextHeight, IDrawSurface::Weight::Normal,
                kBlack);
     }
-    // 3. Bands, higher ones over lower ones.
+    // Bands, higher ones over lower ones.
     s.SetClip(kLeft + 1, kTop + 1, kRight - kLeft - 2, kBottom - kTop - 2);
     for (const Band& band : kBands) {
         std::vector<IDrawSurface::Point> points;
@@ -79,7 +79,7 @@ void BmiChart::Paint(IDrawSurface& s) const
         s.SetPen(kBlack, 1);
         s.Polygon(points, band.colour);
     }
-    // 4. Grid.
+    // Grid.
     s.ResetClip();
     s.SetPen(kBlack, 1);
     for (int i = 1; i < kPositions; ++i)
@@ -88,7 +88,7 @@ void BmiChart::Paint(IDrawSurface& s) const
         const int x = kLeft + i * ((kRight - kLeft) / 7);
         s.Line(x, kTop, x, kBottom);
     }
-    // 5. Labels.
+    // Labels.
     for (int i = 0; i < kPositions; ++i) {
         const QString h = i == kPositions - 1 ? (m_metric ? QStringLiteral("cm") : QStringLiteral("in"))
                                               : FormatFixed(CmToDisplay(HeightAt(i)), 3, 0);
@@ -100,7 +100,7 @@ void BmiChart::Paint(IDrawSurface& s) const
                                               : FormatFixed(WeightAt(i), 3, 0);
         s.Text(x - 12, kBottom + 2, w, kTextHeight, IDrawSurface::Weight::Normal, kBlack);
     }
-    // 6. Markers on the row of the profile's height; not clipped.
+    // Markers on the row of the profile's height; not clipped.
     const int y = kBottom - static_cast<int>(((kBottom - kTop) / 7) * (m_heightCm - m_h0) / m_heightStep);
     const double current = KgToDisplay(m_currentKg);
     const QString unit = m_metric ? QStringLiteral(" kg") : QStringLiteral(" lbs");

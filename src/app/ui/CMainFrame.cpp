@@ -99,7 +99,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent) : QMainWindow(par
     setFont(ProgramFont(11));
     setContextMenuPolicy(Qt::NoContextMenu);
 
-    // The handheld's title bar: the program's name across the top of the screen.
+    // The title bar: the program's name across the top of the screen.
     auto* title = new QLabel(QStringLiteral("Vellamo"), this);
     title->setObjectName(QStringLiteral("TitleBar"));
     title->setFixedHeight(kTitleBarHeight);
@@ -386,16 +386,16 @@ void CMainFrame::ShowView(int templateId)
     const ViewInfo* info = ViewOfTemplate(templateId);
     if (!info)
         return;
-    // 1. The current view keeps what the user entered; its date picker goes.
+    // The current view keeps what the user entered; its date picker goes.
     if (m_view) {
         m_view->FinishView();
         m_view->SetDatePicker(nullptr);
     }
-    // 2. and 3. The bars of the new view.
+    // The bars of the new view.
     m_viewType = info->type;
     LoadCommandBar();
     LoadDateBar(m_viewType == kDiary || m_viewType == kReports);
-    // 4. The new view replaces the old one.
+    // The new view replaces the old one.
     CFormView* old = m_view;
     if (old)
         takeCentralWidget();
@@ -429,7 +429,6 @@ void CMainFrame::ShowView(int templateId)
     m_view->show();
     m_view->setFocus();
     delete old;
-    // 5.
     SetCheckMarks();
     UpdateEnabling();
 }

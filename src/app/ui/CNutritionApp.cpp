@@ -30,7 +30,7 @@ CNutritionApp::~CNutritionApp()
 
 bool CNutritionApp::StartUp()
 {
-    // 1. One program per data folder: a second start brings the first to the front.
+    // One program per data folder: a second start brings the first to the front.
     m_instance = std::make_unique<SingleInstance>(m_env.Folders().StorePath());
     if (m_instance->Start() == SingleInstance::Claim::OtherRunning)
         return false;
@@ -52,7 +52,7 @@ bool CNutritionApp::StartUp()
         });
     });
 
-    // 2.-4. The document with every table, the frame with the start view.
+    // The document with every table, the frame with the start view.
     m_doc = std::make_unique<CFoodDBDoc>(m_env.Store(), m_env.TheClock());
     m_dialogs = std::make_unique<DiaryDialogs>(*m_doc, m_env.Folders(), m_messages, m_waitCursor);
     m_dialogs->Install();
@@ -63,17 +63,13 @@ bool CNutritionApp::StartUp()
     m_dialogs->SetParent(m_frame.get());
     connect(m_instance.get(), &SingleInstance::raiseRequested, m_frame.get(), &CMainFrame::BringToFront);
 
-    // 5.
     m_frame->show();
     m_frame->setWindowTitle(QStringLiteral("Vellamo"));
-    // 6. Databases of earlier versions are brought up to date.
+    // Databases of earlier versions are brought up to date.
     DatabaseConversion(m_env.Store(), m_env.TheClock(), &m_messages, &m_waitCursor).Run();
-    // 7.
-    m_frame->repaint();
-    // 8.
+    m_frame->repaint(); // the start view is seen while the profile opens
     SelectStartProfile();
-    // 9.
-    PublishWindow();
+    PublishWindow(); // the companion can find the window from now on
     return true;
 }
 

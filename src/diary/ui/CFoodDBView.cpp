@@ -199,17 +199,16 @@ void CFoodDBView::Redraw()
     if (!doc.HasOpenProfile())
         return;
     const ProfileRecord& profile = doc.Profile();
-    // 1. The list starts below the last line in use.
+    // The list starts below the last line in use.
     const int top = ListTop(profile);
     m_list->setGeometry(kListX, top, kListWidth, kListBottom - top);
-    // 2.
+    // Only the body parameters the profile names are shown.
     for (int k = 0; k < 4; ++k)
         m_params[k]->setVisible(!profile.paramNames[k].isEmpty());
-    // 3.
+    // The day's figures computed anew, then its entries listed in order.
     m_list->clear();
     LoadDay();
     doc.ComputeDay(doc.Day().id);
-    // 4. and 5.
     std::vector<DiaryScreen::Row> rows = DiaryScreen::Rows(doc, doc.Day().id);
     DiaryScreen::SortRows(rows);
     QList<QTreeWidgetItem*> items;
@@ -226,7 +225,7 @@ void CFoodDBView::Redraw()
         items << item;
     }
     m_list->addTopLevelItems(items);
-    // 6.
+    // The summary lines the profile chose.
     m_lines = DiaryScreen::SummaryLines(doc);
     for (int i = 0; i < DiaryScreen::kSummaryLines; ++i) {
         m_first[i]->setText(m_lines[i].first);
@@ -234,7 +233,6 @@ void CFoodDBView::Redraw()
         m_second[i]->setText(m_lines[i].second);
         m_second[i]->setVisible(m_lines[i].showSecond);
     }
-    // 7.
     RestoreColumnOrder(profile.columnOrder);
     update();
 }
