@@ -1161,6 +1161,16 @@ void Merge(std::vector<PropVal>& record, const std::vector<PropVal>& props)
 
 bool IdsUnique(const std::vector<PropVal>& props)
 {
+    // A table's list almost always has ids whose low bits differ, which answers at once.
+    quint64 seen = 0;
+    bool clash = false;
+    for (const PropVal& p : props) {
+        const quint64 bit = quint64{1} << (p.Id() & 63);
+        clash = clash || (seen & bit) != 0;
+        seen |= bit;
+    }
+    if (!clash)
+        return true;
     for (size_t i = 1; i < props.size(); ++i) {
         for (size_t j = 0; j < i; ++j) {
             if (props[i].Id() == props[j].Id())

@@ -98,6 +98,19 @@ TEST_F(RecordStoreTest, PropertiesComeBackInTheOrderWritten)
     EXPECT_EQ(read, (std::vector<PropVal>{PropVal::UI4(101, 7), PropVal::Text(504, QString())}));
 }
 
+TEST_F(RecordStoreTest, ANewRecordHoldsAnIdOnceWithItsLastValue)
+{
+    DbHandle h = Open();
+    // 101 and 165 share their low bits without being the same id; 202 comes twice.
+    const RecordOid oid = Store().WriteProps(
+        h, Target::New,
+        {PropVal::UI4(101, 1), PropVal::UI4(202, 2), PropVal::UI4(165, 3), PropVal::UI4(202, 4)});
+    ASSERT_EQ(Store().GoToRecord(h, oid), oid);
+    std::vector<PropVal> read;
+    ASSERT_TRUE(Store().ReadProps(h, &read));
+    EXPECT_EQ(read, (std::vector<PropVal>{PropVal::UI4(101, 1), PropVal::UI4(202, 4), PropVal::UI4(165, 3)}));
+}
+
 TEST_F(RecordStoreTest, HandlesTraverseInSortOrderOrStoreOrder)
 {
     DbHandle h = Open();
