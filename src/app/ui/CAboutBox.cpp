@@ -1,13 +1,12 @@
 #include "CAboutBox.h"
 
 #include "CTransparentStatic.h"
-#include "HelpLauncher.h"
+#include "HelpKey.h"
 #include "ProductPicture.h"
 #include "ProgramFont.h"
 #include "QtDrawSurface.h"
 #include "Version.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -17,6 +16,7 @@ constexpr int kPictureHeight = 110;
 
 CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent)
 {
+    HelpKey::SetTopic(this, QStringLiteral("#About"));
     setWindowTitle(QStringLiteral("About Vellamo"));
     setProperty("id", kTemplate);
     setFixedSize(240, 320);
@@ -62,13 +62,4 @@ void CAboutBox::paintEvent(QPaintEvent*)
     p.setPen(Qt::black);
     p.drawLine(0, 0, 240, 0);
     p.drawLine(0, kPictureHeight, 240, kPictureHeight);
-}
-
-void CAboutBox::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        HelpLauncher::OpenHelp(QStringLiteral("#About"));
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,17 +1,17 @@
 #include "CFullScreenDialog.h"
 
 #include "CTransparentStatic.h"
-#include "HelpLauncher.h"
+#include "HelpKey.h"
 #include "ProgramFont.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 
 CFullScreenDialog::CFullScreenDialog(const QString& caption, const QString& titleLine,
                                      const QString& helpTopic, int templateId, QWidget* parent)
-    : QDialog(parent), m_helpTopic(helpTopic)
+    : QDialog(parent)
 {
+    HelpKey::SetTopic(this, helpTopic);
     setWindowTitle(caption);
     setProperty("id", templateId);
     setFixedSize(kWidth, kHeight);
@@ -49,13 +49,4 @@ void CFullScreenDialog::paintEvent(QPaintEvent* event)
     QPainter p(this);
     p.setPen(Qt::black);
     p.drawLine(0, kSeparatorY, kWidth, kSeparatorY);
-}
-
-void CFullScreenDialog::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1 && !m_helpTopic.isEmpty()) {
-        HelpLauncher::OpenHelp(m_helpTopic);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -25,9 +25,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     CTransparentStatic* m_title;
-    QString m_helpTopic;
 };

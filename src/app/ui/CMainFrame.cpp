@@ -20,7 +20,7 @@
 #include "CommandIcons.h"
 #include "CommandId.h"
 #include "FileDialogs.h"
-#include "HelpLauncher.h"
+#include "HelpKey.h"
 #include "IMessageBox.h"
 #include "NutrientImport.h"
 #include "ProgramFont.h"
@@ -393,6 +393,7 @@ void CMainFrame::ShowView(int templateId)
     }
     // The bars of the new view.
     m_viewType = info->type;
+    HelpKey::SetTopic(this, HelpTopic());
     LoadCommandBar();
     LoadDateBar(m_viewType == kDiary || m_viewType == kReports);
     // The new view replaces the old one.
@@ -658,13 +659,4 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     if (m_view)
         m_view->FinishView();
     event->accept();
-}
-
-void CMainFrame::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        HelpLauncher::OpenHelp(HelpTopic());
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
 }

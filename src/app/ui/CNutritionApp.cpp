@@ -9,6 +9,7 @@
 #include "DatabaseConversion.h"
 #include "DiaryDialogs.h"
 #include "ExchangeChannel.h"
+#include "HelpKey.h"
 #include "IMessageBox.h"
 #include "SingleInstance.h"
 
@@ -16,7 +17,7 @@
 #include <QTimer>
 
 CNutritionApp::CNutritionApp(AppEnvironment& env, IMessageBox& messages, IWaitCursor& waitCursor)
-    : m_env(env), m_messages(messages), m_waitCursor(waitCursor)
+    : m_env(env), m_messages(messages), m_waitCursor(waitCursor), m_helpKey(std::make_unique<HelpKey>())
 {
 }
 

@@ -11,6 +11,7 @@ class CFoodDBDoc;
 class CMainFrame;
 class CompanionLink;
 class ExchangeEndpoint;
+class HelpKey;
 class DiaryDialogs;
 class IMessageBox;
 class IWaitCursor;
@@ -47,6 +48,7 @@ private:
     AppEnvironment& m_env;
     IMessageBox& m_messages;
     IWaitCursor& m_waitCursor;
+    std::unique_ptr<HelpKey> m_helpKey;
     std::unique_ptr<CFoodDBDoc> m_doc;
     std::unique_ptr<DiaryDialogs> m_dialogs;
     std::unique_ptr<CompanionLink> m_companion;

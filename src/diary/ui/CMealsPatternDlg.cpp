@@ -2,14 +2,13 @@
 
 #include "CTransparentStatic.h"
 #include "DialogData.h"
-#include "HelpLauncher.h"
+#include "HelpKey.h"
 #include "IMessageBox.h"
 #include "MealsPattern.h"
 #include "ProgramFont.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -28,6 +27,7 @@ constexpr int kTop = 30;
 CMealsPatternDlg::CMealsPatternDlg(ProfileRecord& profile, IMessageBox& messages, QWidget* parent)
     : QDialog(parent), m_profile(profile), m_messages(messages)
 {
+    HelpKey::SetTopic(this, QStringLiteral("#views_profile_settings"));
     setWindowTitle(QStringLiteral("Meals pattern"));
     setProperty("id", kTemplate);
     setFixedSize(236, 237); // 157 x 146 dialog units
@@ -104,13 +104,4 @@ void CMealsPatternDlg::paintEvent(QPaintEvent* event)
     QDialog::paintEvent(event);
     QPainter p(this);
     p.drawLine(0, 23, width(), 23);
-}
-
-void CMealsPatternDlg::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        HelpLauncher::OpenHelp(QStringLiteral("#views_profile_settings"));
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -2,7 +2,7 @@
 
 #include "CTransparentStatic.h"
 #include "DialogData.h"
-#include "HelpLauncher.h"
+#include "HelpKey.h"
 #include "NumberFormat.h"
 #include "ProgramFont.h"
 
@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -113,6 +112,7 @@ public:
 COptionPropertySheet::COptionPropertySheet(ProfileRecord& profile, IMessageBox& messages, QWidget* parent)
     : QDialog(parent), m_profile(profile), m_messages(messages)
 {
+    HelpKey::SetTopic(this, QStringLiteral("#options_settings"));
     setWindowTitle(QStringLiteral("Options"));
     setFixedSize(240, 320);
     setFont(ProgramFont(11));
@@ -341,13 +341,4 @@ void COptionPropertySheet::accept()
         (page == 0 ? p.warningsMask : p.filtersMask) = mask;
     }
     QDialog::accept();
-}
-
-void COptionPropertySheet::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        HelpLauncher::OpenHelp(QStringLiteral("#options_settings"));
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

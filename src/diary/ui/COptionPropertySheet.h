@@ -28,9 +28,6 @@ public:
     QTabWidget* Pages() const { return m_pages; }
     void accept() override;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     QWidget* GeneralPage();
     QWidget* AdvancedPage();
