@@ -45,19 +45,12 @@ std::vector<PropVal> CDiaryTable::Props() const
 
 quint32 CDiaryTable::NewRecord()
 {
-    RecordStore::Batch batch(m_store); // the highest id read and the new record written under one lock
-    Reopen(kIdProp);
-    const quint32 id = NextId();
-    Reopen(kDateProp);
-    m_rec = Record();
-    m_rec.id = id;
-    const RecordOid oid = Write(RecordStore::WriteTarget::New, Props());
-    if (!oid)
-        batch.Abandon();
-    if (!batch.Commit())
-        return 0;
-    GoTo(oid);
-    return id;
+    return AddRecord([&] {
+        Reopen(kIdProp);
+        const quint32 id = NextId();
+        Reopen(kDateProp);
+        return id;
+    });
 }
 
 void CDiaryTable::FromProps(const RecordReader& r)

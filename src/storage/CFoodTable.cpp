@@ -29,17 +29,7 @@ std::vector<PropVal> CFoodTable::Props() const
 
 quint32 CFoodTable::NewRecord(quint32 id)
 {
-    RecordStore::Batch batch(m_store); // the highest id read and the new record written under one lock
-    if (id == 0)
-        id = NextId();
-    m_rec = Record();
-    m_rec.id = id;
-    if (!Write(RecordStore::WriteTarget::New, Props()))
-        batch.Abandon();
-    if (!batch.Commit())
-        return 0;
-    FindId(id);
-    return id;
+    return AddRecord([&] { return id != 0 ? id : NextId(); });
 }
 
 void CFoodTable::FromProps(const RecordReader& r)

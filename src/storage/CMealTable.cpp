@@ -27,18 +27,12 @@ std::vector<PropVal> CMealTable::Props() const
 
 quint32 CMealTable::NewRecord()
 {
-    RecordStore::Batch batch(m_store); // the highest id read and the new record written under one lock
-    Reopen(kIdProp);
-    const quint32 id = NextId();
-    Reopen(kDayProp);
-    m_rec = Record();
-    m_rec.id = id;
-    if (!Write(RecordStore::WriteTarget::New, Props()))
-        batch.Abandon();
-    if (!batch.Commit())
-        return 0;
-    FindId(id);
-    return id;
+    return AddRecord([&] {
+        Reopen(kIdProp);
+        const quint32 id = NextId();
+        Reopen(kDayProp);
+        return id;
+    });
 }
 
 void CMealTable::FromProps(const RecordReader& r)

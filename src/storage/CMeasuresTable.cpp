@@ -17,23 +17,21 @@ std::vector<PropVal> CMeasuresTable::Props() const
 
 quint32 CMeasuresTable::NewRecord(quint32 foodId)
 {
-    RecordStore::Batch batch(m_store); // the highest id read and the new record written under one lock
-    const quint16 order = m_handle.SortProperty();
-    if (order != kIdProp)
-        Reopen(kIdProp);
-    const quint32 id = NextId();
-    m_rec = Record();
-    m_rec.id = id;
-    m_rec.foodId = foodId;
-    const RecordOid oid = Write(RecordStore::WriteTarget::New, Props());
-    if (order != kIdProp)
-        Reopen(order);
-    if (!oid)
-        batch.Abandon();
-    if (!batch.Commit())
-        return 0;
-    GoTo(oid);
-    return id;
+    const auto newId = [&] {
+        const quint16 order = m_handle.SortProperty();
+        if (order != kIdProp)
+            Reopen(kIdProp);
+        const quint32 id = NextId();
+        if (order != kIdProp)
+            Reopen(order);
+        return id;
+    };
+    return AddRecord(newId, [&](quint32 id) {
+        Record r;
+        r.id = id;
+        r.foodId = foodId;
+        return r;
+    });
 }
 
 void CMeasuresTable::FromProps(const RecordReader& r)

@@ -108,15 +108,7 @@ std::vector<PropVal> CProfileTable::Props() const
 
 quint32 CProfileTable::NewRecord()
 {
-    RecordStore::Batch batch(m_store); // the highest id read and the new record written under one lock
-    const quint32 id = NextId();
-    m_rec = Defaults(id, m_clock.Today());
-    if (!Write(RecordStore::WriteTarget::New, Props()))
-        batch.Abandon();
-    if (!batch.Commit())
-        return 0;
-    FindId(id);
-    return id;
+    return AddRecord([&] { return NextId(); }, [&](quint32 id) { return Defaults(id, m_clock.Today()); });
 }
 
 void CProfileTable::FromProps(const RecordReader& rd)

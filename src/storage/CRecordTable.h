@@ -49,6 +49,31 @@ public:
     const Record& Buffer() const { return m_rec; }
 
 protected:
+    // A new record as NewRecord writes it, under one write lock so that the id newId() reads (the
+    // highest so far, plus one) is still free when the record is written: fresh(id), or an empty
+    // record with that id. The cursor is left on it; 0 when nothing was written.
+    template <typename NewId, typename Fresh> quint32 AddRecord(NewId newId, Fresh fresh)
+    {
+        RecordStore::Batch batch(m_store);
+        const quint32 id = newId();
+        m_rec = fresh(id);
+        const RecordOid oid = Write(RecordStore::WriteTarget::New, Props());
+        if (!oid)
+            batch.Abandon();
+        if (!batch.Commit())
+            return 0;
+        GoTo(oid);
+        return id;
+    }
+    template <typename NewId> quint32 AddRecord(NewId newId)
+    {
+        return AddRecord(newId, [](quint32 id) {
+            Record r;
+            r.id = id;
+            return r;
+        });
+    }
+
     // The buffer as the properties of a record, in the order they are written.
     virtual std::vector<PropVal> Props() const = 0;
     virtual void FromProps(const RecordReader& r) = 0;

@@ -30,18 +30,11 @@ quint32 CTreeTable::NextNodeId()
 
 quint32 CTreeTable::NewRecord(quint32 id)
 {
-    RecordStore::Batch batch(m_store); // the highest id read and the new record written under one lock
-    if (id == 0)
-        id = NextNodeId();
-    Reopen(kNodeProp);
-    m_rec = Record();
-    m_rec.id = id;
-    if (!Write(RecordStore::WriteTarget::New, Props()))
-        batch.Abandon();
-    if (!batch.Commit())
-        return 0;
-    FindNode(id);
-    return id;
+    return AddRecord([&] {
+        const quint32 newId = id != 0 ? id : NextNodeId();
+        Reopen(kNodeProp);
+        return newId;
+    });
 }
 
 void CTreeTable::FromProps(const RecordReader& r)
