@@ -2,10 +2,10 @@
 
 // Data folders for the benchmarks: a fresh one with the default nutrient database in place,
 // and one with the database imported and a year of diary.
-#include "AppEnvironment.h"
-#include "CFoodDBDoc.h"
-#include "DateRules.h"
-#include "NutrientImport.h"
+#include "diary/CFoodDBDoc.h"
+#include "fooddb/NutrientImport.h"
+#include "platform/AppEnvironment.h"
+#include "profile/DateRules.h"
 
 #include <QTemporaryDir>
 

@@ -2,9 +2,9 @@
 // exchange message every 10 ms while Vellamo saves the day every 10 ms and answers the messages.
 // Rounds: VELLAMO_SOAK_ROUNDS (default 10,000).
 #include "BenchHomes.h"
-#include "CompanionLink.h"
-#include "ExchangeChannel.h"
-#include "StandIn.h"
+#include "app/CompanionLink.h"
+#include "platform/ExchangeChannel.h"
+#include "support/StandIn.h"
 
 #include <QElapsedTimer>
 #include <QThread>

@@ -1,8 +1,8 @@
 // Data file figures on the default nutrient database: its import against sqlite3's own CSV
 // import of the same file, and backup and restore of it with a year of diary.
-#include "BackupRestore.h"
 #include "BenchHomes.h"
-#include "NutrientImport.h"
+#include "app/BackupRestore.h"
+#include "fooddb/NutrientImport.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // Diary figures: one day's computation on a full food database, and the weight and
 // requirement rules on three years of diary.
-#include "CFoodDBDoc.h"
-#include "DateRules.h"
-#include "FoodRecords.h"
+#include "diary/CFoodDBDoc.h"
+#include "fooddb/FoodRecords.h"
+#include "profile/DateRules.h"
 
 #include <QTemporaryDir>
 

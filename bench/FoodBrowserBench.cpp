@@ -1,9 +1,9 @@
 // The nutrient database browser on the default database: the largest folder's list with the
 // filter on, and one search step that runs from Root to the last food.
 #include "BenchHomes.h"
-#include "FoodFinder.h"
-#include "FoodList.h"
-#include "FoodSearch.h"
+#include "fooddb/FoodFinder.h"
+#include "fooddb/FoodList.h"
+#include "fooddb/FoodSearch.h"
 
 #include <benchmark/benchmark.h>
 

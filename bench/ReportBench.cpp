@@ -1,11 +1,11 @@
 // Reports and the export over a year with 20 entries a day.
 #include "BenchHomes.h"
-#include "NutrientSources.h"
-#include "PdfPages.h"
-#include "PrintableReport.h"
-#include "ReportCalculator.h"
-#include "ReportExport.h"
-#include "WeightTrend.h"
+#include "analysis/NutrientSources.h"
+#include "analysis/PrintableReport.h"
+#include "analysis/ReportCalculator.h"
+#include "analysis/ReportExport.h"
+#include "analysis/WeightTrend.h"
+#include "platform/ui/PdfPages.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

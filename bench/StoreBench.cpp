@@ -1,8 +1,8 @@
 // Record store figures: bulk writes, a full scan, look-ups by id and one day saved alone.
-#include "CDiaryTable.h"
-#include "CFoodTable.h"
-#include "Clock.h"
-#include "RecordStore.h"
+#include "platform/Clock.h"
+#include "platform/RecordStore.h"
+#include "storage/CDiaryTable.h"
+#include "storage/CFoodTable.h"
 
 #include <QTemporaryDir>
 

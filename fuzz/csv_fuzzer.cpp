@@ -1,6 +1,6 @@
 // Reads any bytes as a CSV file, field by field, with every reading of a field.
-#include "CCsvFile.h"
 #include "FuzzFile.h"
+#include "fooddb/CCsvFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

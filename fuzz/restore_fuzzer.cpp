@@ -1,6 +1,6 @@
 // Reads any bytes as a backup file, as a restore does before it changes anything.
-#include "BackupFile.h"
 #include "FuzzFile.h"
+#include "storage/BackupFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

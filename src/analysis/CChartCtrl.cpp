@@ -1,6 +1,6 @@
 #include "CChartCtrl.h"
 
-#include "CChartSeries.h"
+#include "analysis/CChartSeries.h"
 
 #include <algorithm>
 #include <cmath>

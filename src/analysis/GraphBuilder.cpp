@@ -1,10 +1,10 @@
 #include "GraphBuilder.h"
 
-#include "CChartCtrl.h"
-#include "CDiaryTable.h"
-#include "CFoodDBDoc.h"
-#include "DateRules.h"
-#include "WeightTrend.h"
+#include "analysis/CChartCtrl.h"
+#include "analysis/WeightTrend.h"
+#include "diary/CFoodDBDoc.h"
+#include "profile/DateRules.h"
+#include "storage/CDiaryTable.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CChartSeries.h"
-#include "FileTime.h"
+#include "analysis/CChartSeries.h"
+#include "platform/FileTime.h"
 
 #include <QString>
 

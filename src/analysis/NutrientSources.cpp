@@ -1,13 +1,13 @@
 #include "NutrientSources.h"
 
-#include "CDiaryTable.h"
-#include "CFoodTable.h"
-#include "CMealTable.h"
-#include "CSubFoodTable.h"
-#include "DateRules.h"
-#include "FoodData.h"
-#include "FoodRecords.h"
-#include "NumberFormat.h"
+#include "fooddb/FoodData.h"
+#include "fooddb/FoodRecords.h"
+#include "profile/DateRules.h"
+#include "profile/NumberFormat.h"
+#include "storage/CDiaryTable.h"
+#include "storage/CFoodTable.h"
+#include "storage/CMealTable.h"
+#include "storage/CSubFoodTable.h"
 
 #include <algorithm>
 #include <unordered_map>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileTime.h"
-#include "NutrientValues.h"
+#include "platform/FileTime.h"
+#include "storage/NutrientValues.h"
 
 #include <QString>
 #include <QStringList>

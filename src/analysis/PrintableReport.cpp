@@ -1,16 +1,16 @@
 #include "PrintableReport.h"
 
-#include "CChartCtrl.h"
-#include "CChartSeries.h"
-#include "CDiaryTable.h"
-#include "CFoodDBDoc.h"
-#include "DateRules.h"
-#include "DiaryScreen.h"
-#include "GraphBuilder.h"
-#include "IPages.h"
-#include "NumberFormat.h"
-#include "NutrientSources.h"
-#include "WeightTrend.h"
+#include "analysis/CChartCtrl.h"
+#include "analysis/CChartSeries.h"
+#include "analysis/GraphBuilder.h"
+#include "analysis/NutrientSources.h"
+#include "analysis/WeightTrend.h"
+#include "diary/CFoodDBDoc.h"
+#include "diary/DiaryScreen.h"
+#include "platform/IPages.h"
+#include "profile/DateRules.h"
+#include "profile/NumberFormat.h"
+#include "storage/CDiaryTable.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportCalculator.h"
+#include "analysis/ReportCalculator.h"
 
 #include <QString>
 

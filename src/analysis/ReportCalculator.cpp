@@ -1,10 +1,10 @@
 #include "ReportCalculator.h"
 
-#include "CDiaryTable.h"
-#include "CFoodDBDoc.h"
-#include "DateRules.h"
-#include "EnergyRules.h"
-#include "NumberFormat.h"
+#include "diary/CFoodDBDoc.h"
+#include "profile/DateRules.h"
+#include "profile/EnergyRules.h"
+#include "profile/NumberFormat.h"
+#include "storage/CDiaryTable.h"
 
 namespace {
 

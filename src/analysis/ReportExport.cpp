@@ -1,15 +1,15 @@
 #include "ReportExport.h"
 
-#include "ActivityTable.h"
-#include "CCsvFile.h"
-#include "CDiaryTable.h"
-#include "CFoodDBDoc.h"
-#include "CMealTable.h"
-#include "DateRules.h"
-#include "DiaryScreen.h"
-#include "EnergyRules.h"
-#include "Measures.h"
-#include "ReportCalculator.h"
+#include "analysis/ReportCalculator.h"
+#include "diary/ActivityTable.h"
+#include "diary/CFoodDBDoc.h"
+#include "diary/DiaryScreen.h"
+#include "fooddb/CCsvFile.h"
+#include "profile/DateRules.h"
+#include "profile/EnergyRules.h"
+#include "profile/Measures.h"
+#include "storage/CDiaryTable.h"
+#include "storage/CMealTable.h"
 
 #include <QHash>
 

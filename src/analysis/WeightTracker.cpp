@@ -1,11 +1,11 @@
 #include "WeightTracker.h"
 
-#include "CChartCtrl.h"
-#include "CDiaryTable.h"
-#include "CFoodDBDoc.h"
-#include "DateRules.h"
-#include "NumberFormat.h"
-#include "WeightTrend.h"
+#include "analysis/CChartCtrl.h"
+#include "analysis/WeightTrend.h"
+#include "diary/CFoodDBDoc.h"
+#include "profile/DateRules.h"
+#include "profile/NumberFormat.h"
+#include "storage/CDiaryTable.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CChartSeries.h"
-#include "FileTime.h"
-#include "WeightTrend.h"
+#include "analysis/CChartSeries.h"
+#include "analysis/WeightTrend.h"
+#include "platform/FileTime.h"
 
 #include <QString>
 

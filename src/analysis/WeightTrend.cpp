@@ -1,7 +1,7 @@
 #include "WeightTrend.h"
 
-#include "CDiaryTable.h"
-#include "DateRules.h"
+#include "profile/DateRules.h"
+#include "storage/CDiaryTable.h"
 
 #include <cmath>
 

@@ -1,15 +1,15 @@
 #include "BackupRestore.h"
 
-#include "BackupFile.h"
-#include "CDiaryTable.h"
-#include "CFoodTable.h"
-#include "CMealTable.h"
-#include "CMeasuresTable.h"
-#include "CProfileTable.h"
-#include "CSubFoodTable.h"
-#include "CTreeTable.h"
-#include "IMessageBox.h"
-#include "WaitCursorScope.h"
+#include "platform/IMessageBox.h"
+#include "platform/WaitCursorScope.h"
+#include "storage/BackupFile.h"
+#include "storage/CDiaryTable.h"
+#include "storage/CFoodTable.h"
+#include "storage/CMealTable.h"
+#include "storage/CMeasuresTable.h"
+#include "storage/CProfileTable.h"
+#include "storage/CSubFoodTable.h"
+#include "storage/CTreeTable.h"
 
 #include <QFile>
 #include <QStringList>

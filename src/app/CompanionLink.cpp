@@ -1,7 +1,7 @@
 #include "CompanionLink.h"
 
-#include "ExchangeChannel.h"
-#include "Registry.h"
+#include "platform/ExchangeChannel.h"
+#include "platform/Registry.h"
 
 #include <QProcess>
 

@@ -1,6 +1,6 @@
 #include "ProductPicture.h"
 
-#include "IDrawSurface.h"
+#include "platform/IDrawSurface.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "CliVerbs.h"
 
-#include "CliCommands.h"
-#include "Version.h"
+#include "cli/CliCommands.h"
+#include "platform/Version.h"
 
 namespace CliVerbs {
 

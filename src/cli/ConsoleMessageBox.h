@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IMessageBox.h"
+#include "platform/IMessageBox.h"
 
 // Messages of the core on the command line: each on standard error; questions are answered OK.
 class ConsoleMessageBox : public IMessageBox

@@ -1,9 +1,9 @@
 // vellamo-cli: the diary from the command line, on the data folder and the open profile.
-#include "AppEnvironment.h"
-#include "CFoodDBDoc.h"
-#include "CliArguments.h"
-#include "CliCommands.h"
-#include "CliVerbs.h"
+#include "cli/CliArguments.h"
+#include "cli/CliCommands.h"
+#include "cli/CliVerbs.h"
+#include "diary/CFoodDBDoc.h"
+#include "platform/AppEnvironment.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

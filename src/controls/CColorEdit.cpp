@@ -1,6 +1,6 @@
 #include "CColorEdit.h"
 
-#include "ProgramFont.h"
+#include "controls/ProgramFont.h"
 
 #include <QKeyEvent>
 

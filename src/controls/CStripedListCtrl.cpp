@@ -1,6 +1,6 @@
 #include "CStripedListCtrl.h"
 
-#include "ProgramFont.h"
+#include "controls/ProgramFont.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>

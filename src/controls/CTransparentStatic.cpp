@@ -1,6 +1,6 @@
 #include "CTransparentStatic.h"
 
-#include "ProgramFont.h"
+#include "controls/ProgramFont.h"
 
 #include <QPainter>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "DialogData.h"
 
-#include "DataExchange.h"
-#include "IMessageBox.h"
+#include "platform/DataExchange.h"
+#include "platform/IMessageBox.h"
 
 #include <QComboBox>
 #include <QLineEdit>

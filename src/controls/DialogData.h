@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataExchange.h"
+#include "platform/DataExchange.h"
 
 #include <QString>
 

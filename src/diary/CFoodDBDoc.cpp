@@ -1,16 +1,16 @@
 #include "CFoodDBDoc.h"
 
-#include "ActivityTable.h"
-#include "EnergyRules.h"
-#include "IDatePicker.h"
-#include "IDocumentObserver.h"
-#include "IExerciseDatabaseDialog.h"
-#include "IExercisePropertiesDialog.h"
-#include "IFoodChooser.h"
-#include "IMealPropertiesDialog.h"
-#include "MealsPattern.h"
-#include "Measures.h"
-#include "RequirementChecks.h"
+#include "diary/ActivityTable.h"
+#include "diary/IDatePicker.h"
+#include "diary/IDocumentObserver.h"
+#include "diary/IExerciseDatabaseDialog.h"
+#include "diary/IExercisePropertiesDialog.h"
+#include "diary/IFoodChooser.h"
+#include "diary/IMealPropertiesDialog.h"
+#include "diary/MealsPattern.h"
+#include "diary/RequirementChecks.h"
+#include "profile/EnergyRules.h"
+#include "profile/Measures.h"
 
 #include <algorithm>
 

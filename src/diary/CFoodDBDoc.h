@@ -1,16 +1,16 @@
 #pragma once
 
-#include "CDiaryTable.h"
-#include "CFoodTable.h"
-#include "CLruFoodsTable.h"
-#include "CMealTable.h"
-#include "CMeasuresTable.h"
-#include "CProfileTable.h"
-#include "CSubFoodTable.h"
-#include "Clock.h"
-#include "FoodRecords.h"
-#include "NutrientValues.h"
-#include "PlanCalculator.h"
+#include "fooddb/FoodRecords.h"
+#include "platform/Clock.h"
+#include "profile/PlanCalculator.h"
+#include "storage/CDiaryTable.h"
+#include "storage/CFoodTable.h"
+#include "storage/CLruFoodsTable.h"
+#include "storage/CMealTable.h"
+#include "storage/CMeasuresTable.h"
+#include "storage/CProfileTable.h"
+#include "storage/CSubFoodTable.h"
+#include "storage/NutrientValues.h"
 
 #include <array>
 #include <vector>

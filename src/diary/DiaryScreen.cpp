@@ -1,8 +1,8 @@
 #include "DiaryScreen.h"
 
-#include "ActivityTable.h"
-#include "CFoodDBDoc.h"
-#include "NumberFormat.h"
+#include "diary/ActivityTable.h"
+#include "diary/CFoodDBDoc.h"
+#include "profile/NumberFormat.h"
 
 #include <algorithm>
 

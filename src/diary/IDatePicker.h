@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileTime.h"
+#include "platform/FileTime.h"
 
 // The date picker of the command bar, as the document reads and sets it.
 class IDatePicker

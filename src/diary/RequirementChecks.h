@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CProfileTable.h"
-#include "NutrientValues.h"
+#include "storage/CProfileTable.h"
+#include "storage/NutrientValues.h"
 
 #include <QStringList>
 

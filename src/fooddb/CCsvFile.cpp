@@ -1,7 +1,7 @@
 #include "CCsvFile.h"
 
-#include "IMessageBox.h"
-#include "NumberText.h"
+#include "platform/IMessageBox.h"
+#include "platform/NumberText.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>

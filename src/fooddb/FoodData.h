@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NutrientValues.h"
+#include "storage/NutrientValues.h"
 
 #include <QString>
 

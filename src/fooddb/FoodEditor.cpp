@@ -1,7 +1,7 @@
 #include "FoodEditor.h"
 
-#include "IMessageBox.h"
-#include "WaitCursorScope.h"
+#include "platform/IMessageBox.h"
+#include "platform/WaitCursorScope.h"
 
 namespace {
 

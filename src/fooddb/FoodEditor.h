@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CMeasuresTable.h"
-#include "CSubFoodTable.h"
-#include "FoodRecords.h"
-#include "FoodTree.h"
-#include "IMessageBox.h"
+#include "fooddb/FoodRecords.h"
+#include "fooddb/FoodTree.h"
+#include "platform/IMessageBox.h"
+#include "storage/CMeasuresTable.h"
+#include "storage/CSubFoodTable.h"
 
 #include <optional>
 #include <vector>

@@ -1,10 +1,10 @@
 #include "FoodFinder.h"
 
-#include "CFoodTable.h"
-#include "CLruFoodsTable.h"
-#include "CMeasuresTable.h"
-#include "FoodList.h"
-#include "RecordStore.h"
+#include "fooddb/FoodList.h"
+#include "platform/RecordStore.h"
+#include "storage/CFoodTable.h"
+#include "storage/CLruFoodsTable.h"
+#include "storage/CMeasuresTable.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
 #include "FoodForm.h"
 
-#include "FoodTree.h"
-#include "NumberFormat.h"
+#include "fooddb/FoodTree.h"
+#include "profile/NumberFormat.h"
 
 #include <QStringList>
 

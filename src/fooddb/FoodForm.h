@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CFoodTable.h"
-#include "CMeasuresTable.h"
-#include "CSubFoodTable.h"
-#include "FoodData.h"
-#include "FoodRecords.h"
+#include "fooddb/FoodData.h"
+#include "fooddb/FoodRecords.h"
+#include "storage/CFoodTable.h"
+#include "storage/CMeasuresTable.h"
+#include "storage/CSubFoodTable.h"
 
 #include <QStringList>
 

@@ -1,10 +1,10 @@
 #include "FoodLabel.h"
 
-#include "CFoodTable.h"
-#include "CMeasuresTable.h"
-#include "CSubFoodTable.h"
-#include "FoodRecords.h"
-#include "NumberFormat.h"
+#include "fooddb/FoodRecords.h"
+#include "profile/NumberFormat.h"
+#include "storage/CFoodTable.h"
+#include "storage/CMeasuresTable.h"
+#include "storage/CSubFoodTable.h"
 
 FoodLabel FoodLabel::Of(RecordStore& store, quint32 foodId)
 {

@@ -1,6 +1,6 @@
 #include "FoodList.h"
 
-#include "FoodRecords.h"
+#include "fooddb/FoodRecords.h"
 
 #include <algorithm>
 

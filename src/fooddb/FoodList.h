@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFoodTable.h"
+#include "storage/CFoodTable.h"
 
 #include <functional>
 #include <set>

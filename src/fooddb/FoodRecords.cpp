@@ -1,8 +1,8 @@
 #include "FoodRecords.h"
 
-#include "CFoodTable.h"
-#include "CSubFoodTable.h"
-#include "EnergyRules.h"
+#include "profile/EnergyRules.h"
+#include "storage/CFoodTable.h"
+#include "storage/CSubFoodTable.h"
 
 #include <algorithm>
 

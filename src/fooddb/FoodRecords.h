@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "FoodData.h"
+#include "fooddb/FoodData.h"
 
 class CFoodTable;
 class CSubFoodTable;

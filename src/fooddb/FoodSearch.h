@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FoodList.h"
-#include "FoodTree.h"
+#include "fooddb/FoodList.h"
+#include "fooddb/FoodTree.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CFoodTable.h"
-#include "CTreeTable.h"
+#include "storage/CFoodTable.h"
+#include "storage/CTreeTable.h"
 
 #include <optional>
 #include <vector>

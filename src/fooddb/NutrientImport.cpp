@@ -1,14 +1,14 @@
 #include "NutrientImport.h"
 
-#include "CCsvFile.h"
-#include "CFoodTable.h"
-#include "CMeasuresTable.h"
-#include "CSubFoodTable.h"
-#include "CTreeTable.h"
-#include "DataFolders.h"
-#include "FoodTree.h"
-#include "IMessageBox.h"
-#include "WaitCursorScope.h"
+#include "fooddb/CCsvFile.h"
+#include "fooddb/FoodTree.h"
+#include "platform/DataFolders.h"
+#include "platform/IMessageBox.h"
+#include "platform/WaitCursorScope.h"
+#include "storage/CFoodTable.h"
+#include "storage/CMeasuresTable.h"
+#include "storage/CSubFoodTable.h"
+#include "storage/CTreeTable.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Clock.h"
-#include "DataFolders.h"
-#include "RecordStore.h"
-#include "Registry.h"
+#include "platform/Clock.h"
+#include "platform/DataFolders.h"
+#include "platform/RecordStore.h"
+#include "platform/Registry.h"
 
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileTime.h"
-#include "LocalDateTime.h"
+#include "platform/FileTime.h"
+#include "platform/LocalDateTime.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RecordOid.h"
-#include "SortOrder.h"
+#include "platform/RecordOid.h"
+#include "platform/SortOrder.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "FileTime.h"
 
-#include "LocalDateTime.h"
+#include "platform/LocalDateTime.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IDrawSurface.h"
+#include "platform/IDrawSurface.h"
 
 // A paged document to draw on, page by page: A4 in points (595 × 842), the first page open from
 // the start. The GUI and the command line back it with a PDF file; tests with recordings.

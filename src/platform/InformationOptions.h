@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Version.h"
+#include "platform/Version.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "LocalDateTime.h"
 
-#include "FileTime.h"
+#include "platform/FileTime.h"
 
 LocalDateTime LocalDateTime::FromQDateTime(const QDateTime& dt)
 {

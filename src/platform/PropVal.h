@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileTime.h"
-#include "PropType.h"
+#include "platform/FileTime.h"
+#include "platform/PropType.h"
 
 #include <QByteArray>
 #include <QString>

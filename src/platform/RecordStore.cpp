@@ -1,6 +1,6 @@
 #include "RecordStore.h"
 
-#include "PropCodec.h"
+#include "platform/PropCodec.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DbHandle.h"
-#include "PropVal.h"
-#include "RecordOid.h"
-#include "SortOrder.h"
+#include "platform/DbHandle.h"
+#include "platform/PropVal.h"
+#include "platform/RecordOid.h"
+#include "platform/SortOrder.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PropType.h"
+#include "platform/PropType.h"
 
 // One declared sort order of a database: the property (id and type) and its flags
 // (every order the program declares is ascending with flags 0).

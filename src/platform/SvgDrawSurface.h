@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IDrawSurface.h"
+#include "platform/IDrawSurface.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IWaitCursor.h"
+#include "platform/IWaitCursor.h"
 
 // Shows the wait cursor for the lifetime of the scope; a null cursor shows nothing.
 class WaitCursorScope

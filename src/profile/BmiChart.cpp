@@ -1,9 +1,9 @@
 #include "BmiChart.h"
 
-#include "EnergyRules.h"
-#include "IDrawSurface.h"
-#include "Measures.h"
-#include "NumberFormat.h"
+#include "platform/IDrawSurface.h"
+#include "profile/EnergyRules.h"
+#include "profile/Measures.h"
+#include "profile/NumberFormat.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "DateRules.h"
 
-#include "LocalDateTime.h"
+#include "platform/LocalDateTime.h"
 
 FileTime AddDays(FileTime date, qint64 n)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileTime.h"
+#include "platform/FileTime.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "EnergyRules.h"
 
-#include "DateRules.h"
+#include "profile/DateRules.h"
 
 #include <cmath>
 

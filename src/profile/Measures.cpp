@@ -1,6 +1,6 @@
 #include "Measures.h"
 
-#include "Units.h"
+#include "profile/Units.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "PlanCalculator.h"
 
-#include "DateRules.h"
-#include "EnergyRules.h"
+#include "profile/DateRules.h"
+#include "profile/EnergyRules.h"
 
 PlanCalculator::PlanCalculator(RecordStore& store, const Clock& clock) : m_clock(clock), m_diary(store, clock)
 {

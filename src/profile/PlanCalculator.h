@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CDiaryTable.h"
-#include "CProfileTable.h"
-#include "Clock.h"
+#include "platform/Clock.h"
+#include "storage/CDiaryTable.h"
+#include "storage/CProfileTable.h"
 
 #include <optional>
 

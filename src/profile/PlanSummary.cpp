@@ -1,9 +1,9 @@
 #include "PlanSummary.h"
 
-#include "CProfileTable.h"
-#include "DateRules.h"
-#include "EnergyRules.h"
-#include "NumberFormat.h"
+#include "profile/DateRules.h"
+#include "profile/EnergyRules.h"
+#include "profile/NumberFormat.h"
+#include "storage/CProfileTable.h"
 
 #include <cmath>
 

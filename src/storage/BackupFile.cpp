@@ -1,7 +1,7 @@
 #include "BackupFile.h"
 
-#include "CCsvFile.h"
-#include "CDbTable.h"
+#include "fooddb/CCsvFile.h"
+#include "storage/CDbTable.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PropVal.h"
+#include "platform/PropVal.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "CDbTable.h"
 
-#include "BackupFile.h"
-#include "IMessageBox.h"
-#include "RecordReader.h"
+#include "platform/IMessageBox.h"
+#include "storage/BackupFile.h"
+#include "storage/RecordReader.h"
 
 CDbTable::CDbTable(RecordStore& store, const QString& name, quint32 typeId, std::vector<SortOrder> sorts,
                    quint16 openSort)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DbHandle.h"
-#include "PropVal.h"
-#include "RecordStore.h"
-#include "SortOrder.h"
+#include "platform/DbHandle.h"
+#include "platform/PropVal.h"
+#include "platform/RecordStore.h"
+#include "platform/SortOrder.h"
 
 #include <QString>
 

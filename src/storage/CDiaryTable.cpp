@@ -1,6 +1,6 @@
 #include "CDiaryTable.h"
 
-#include "RecordReader.h"
+#include "storage/RecordReader.h"
 
 namespace {
 

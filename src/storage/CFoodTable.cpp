@@ -1,6 +1,6 @@
 #include "CFoodTable.h"
 
-#include "RecordReader.h"
+#include "storage/RecordReader.h"
 
 CFoodTable::CFoodTable(RecordStore& store)
     : CRecordTable(store, QStringLiteral("ZELFood"), 200,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CRecordTable.h"
-#include "NutrientValues.h"
+#include "storage/CRecordTable.h"
+#include "storage/NutrientValues.h"
 
 struct FoodRecord
 {

@@ -1,6 +1,6 @@
 #include "CLruFoodsTable.h"
 
-#include "RecordReader.h"
+#include "storage/RecordReader.h"
 
 CLruFoodsTable::CLruFoodsTable(RecordStore& store)
     : CRecordTable(store, QStringLiteral("ZELLRUFoods"), 900,

@@ -1,6 +1,6 @@
 #include "CMealTable.h"
 
-#include "RecordReader.h"
+#include "storage/RecordReader.h"
 
 CMealTable::CMealTable(RecordStore& store)
     : CRecordTable(store, QStringLiteral("ZELMeal"), 600,

@@ -1,6 +1,6 @@
 #include "CMeasuresTable.h"
 
-#include "RecordReader.h"
+#include "storage/RecordReader.h"
 
 CMeasuresTable::CMeasuresTable(RecordStore& store)
     : CRecordTable(store, QStringLiteral("ZELMeasures"), 700,

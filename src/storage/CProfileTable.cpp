@@ -1,8 +1,8 @@
 #include "CProfileTable.h"
 
-#include "NumberText.h"
-#include "RecordReader.h"
+#include "platform/NumberText.h"
 #include "profile/Units.h"
+#include "storage/RecordReader.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CRecordTable.h"
-#include "Clock.h"
-#include "NutrientValues.h"
+#include "platform/Clock.h"
+#include "storage/CRecordTable.h"
+#include "storage/NutrientValues.h"
 
 #include <array>
 

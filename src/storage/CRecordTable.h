@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CDbTable.h"
-#include "RecordReader.h"
+#include "storage/CDbTable.h"
+#include "storage/RecordReader.h"
 
 // A wrapper whose buffer is one Record: Load and Save move the whole buffer through the
 // wrapper's property list.

@@ -1,7 +1,7 @@
 #include "CSubFoodTable.h"
 
-#include "NumberText.h"
-#include "RecordReader.h"
+#include "platform/NumberText.h"
+#include "storage/RecordReader.h"
 
 CSubFoodTable::CSubFoodTable(RecordStore& store)
     : CRecordTable(store, QStringLiteral("ZELSubFood"), 300, {{kCompositeProp, PropType::UI4}},

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CRecordTable.h"
+#include "storage/CRecordTable.h"
 
 struct ComponentRecord
 {

@@ -1,6 +1,6 @@
 #include "CTreeTable.h"
 
-#include "RecordReader.h"
+#include "storage/RecordReader.h"
 
 CTreeTable::CTreeTable(RecordStore& store)
     : CRecordTable(store, QStringLiteral("ZELTree"), 29176,

@@ -1,17 +1,17 @@
 #include "DatabaseConversion.h"
 
-#include "CDiaryTable.h"
-#include "CFoodTable.h"
-#include "CMealTable.h"
-#include "CMeasuresTable.h"
-#include "CProfileTable.h"
-#include "CSubFoodTable.h"
-#include "CTreeTable.h"
-#include "IMessageBox.h"
-#include "NumberText.h"
-#include "RecordReader.h"
-#include "WaitCursorScope.h"
+#include "platform/IMessageBox.h"
+#include "platform/NumberText.h"
+#include "platform/WaitCursorScope.h"
 #include "profile/EnergyRules.h"
+#include "storage/CDiaryTable.h"
+#include "storage/CFoodTable.h"
+#include "storage/CMealTable.h"
+#include "storage/CMeasuresTable.h"
+#include "storage/CProfileTable.h"
+#include "storage/CSubFoodTable.h"
+#include "storage/CTreeTable.h"
+#include "storage/RecordReader.h"
 
 #include <map>
 #include <set>

@@ -1,6 +1,6 @@
-#include "CChartCtrl.h"
-#include "CChartSeries.h"
-#include "RecordingSurface.h"
+#include "analysis/CChartCtrl.h"
+#include "analysis/CChartSeries.h"
+#include "support/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 

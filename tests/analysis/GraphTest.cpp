@@ -1,6 +1,6 @@
-#include "CChartCtrl.h"
-#include "GraphBuilder.h"
 #include "ReportFixture.h"
+#include "analysis/CChartCtrl.h"
+#include "analysis/GraphBuilder.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "NutrientSources.h"
-#include "CFoodTable.h"
-#include "CSubFoodTable.h"
-#include "FoodRecords.h"
-#include "NumberFormat.h"
+#include "analysis/NutrientSources.h"
 #include "ReportFixture.h"
+#include "fooddb/FoodRecords.h"
+#include "profile/NumberFormat.h"
+#include "storage/CFoodTable.h"
+#include "storage/CSubFoodTable.h"
 
 namespace {
 

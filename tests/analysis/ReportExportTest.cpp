@@ -1,8 +1,8 @@
-#include "ReportExport.h"
-#include "ActivityTable.h"
-#include "CCsvFile.h"
-#include "RecordingMessageBox.h"
+#include "analysis/ReportExport.h"
 #include "ReportFixture.h"
+#include "diary/ActivityTable.h"
+#include "fooddb/CCsvFile.h"
+#include "support/RecordingMessageBox.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CChartSeries.h"
-#include "CFoodDBDoc.h"
-#include "DateRules.h"
-#include "ReportCalculator.h"
-#include "TestStore.h"
+#include "analysis/CChartSeries.h"
+#include "analysis/ReportCalculator.h"
+#include "diary/CFoodDBDoc.h"
+#include "profile/DateRules.h"
+#include "support/TestStore.h"
 
 // A profile with goals, and day records written as the diary leaves them.
 inline const FileTime kToday = FileTime::FromDate(2026, 12, 9);

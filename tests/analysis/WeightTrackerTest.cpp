@@ -1,6 +1,6 @@
-#include "WeightTracker.h"
-#include "CChartCtrl.h"
+#include "analysis/WeightTracker.h"
 #include "ReportFixture.h"
+#include "analysis/CChartCtrl.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "WeightTrend.h"
+#include "analysis/WeightTrend.h"
 #include "ReportFixture.h"
 
 namespace {

@@ -1,13 +1,13 @@
-#include "BackupRestore.h"
-#include "AppEnvironment.h"
-#include "CDiaryTable.h"
-#include "CFoodTable.h"
-#include "CMeasuresTable.h"
-#include "CProfileTable.h"
-#include "CTreeTable.h"
-#include "NutrientImport.h"
-#include "RecordingMessageBox.h"
-#include "TestStore.h"
+#include "app/BackupRestore.h"
+#include "fooddb/NutrientImport.h"
+#include "platform/AppEnvironment.h"
+#include "storage/CDiaryTable.h"
+#include "storage/CFoodTable.h"
+#include "storage/CMeasuresTable.h"
+#include "storage/CProfileTable.h"
+#include "storage/CTreeTable.h"
+#include "support/RecordingMessageBox.h"
+#include "support/TestStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
-#include "CColorEdit.h"
-#include "CFoodDBView.h"
-#include "CFoodDBViewDetails.h"
-#include "CStripedListCtrl.h"
-#include "CompanionLink.h"
-#include "ExchangeChannel.h"
-#include "GuiFixture.h"
-#include "StandIn.h"
+#include "analysis/ui/CFoodDBViewDetails.h"
+#include "app/CompanionLink.h"
+#include "controls/CColorEdit.h"
+#include "controls/CStripedListCtrl.h"
+#include "diary/ui/CFoodDBView.h"
+#include "platform/ExchangeChannel.h"
+#include "support/GuiFixture.h"
+#include "support/StandIn.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "ProductPicture.h"
-#include "RecordingSurface.h"
+#include "app/ProductPicture.h"
+#include "support/RecordingSurface.h"
 
 #include <QRegularExpression>
 

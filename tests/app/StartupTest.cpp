@@ -1,9 +1,9 @@
-#include "CProfileTable.h"
-#include "Clock.h"
-#include "DataFolders.h"
-#include "QtPrinters.h"
-#include "RecordStore.h"
-#include "SingleInstance.h"
+#include "platform/Clock.h"
+#include "platform/DataFolders.h"
+#include "platform/RecordStore.h"
+#include "platform/ui/SingleInstance.h"
+#include "storage/CProfileTable.h"
+#include "support/QtPrinters.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,11 +1,11 @@
 // The command line under what a desktop throws at it: other writers at once, a full or failing
 // disk, a read-only or damaged file, odd files and odd input.
-#include "CDiaryTable.h"
-#include "CMealTable.h"
-#include "CProfileTable.h"
-#include "CTreeTable.h"
-#include "CliFixture.h"
-#include "Clock.h"
+#include "platform/Clock.h"
+#include "storage/CDiaryTable.h"
+#include "storage/CMealTable.h"
+#include "storage/CProfileTable.h"
+#include "storage/CTreeTable.h"
+#include "support/CliFixture.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // The program killed at any moment of its work: the next start opens, the check passes, and the
 // data is all or nothing for an import or a restore and complete for every reported save.
-#include "BackupRestore.h"
-#include "CDiaryTable.h"
-#include "CMealTable.h"
-#include "CTreeTable.h"
-#include "CliFixture.h"
+#include "app/BackupRestore.h"
+#include "storage/CDiaryTable.h"
+#include "storage/CMealTable.h"
+#include "storage/CTreeTable.h"
+#include "support/CliFixture.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
-#include "ActivityTable.h"
-#include "CProfileTable.h"
-#include "EnergyRules.h"
-#include "MealsPattern.h"
-#include "RequirementChecks.h"
+#include "diary/ActivityTable.h"
+#include "diary/MealsPattern.h"
+#include "diary/RequirementChecks.h"
+#include "profile/EnergyRules.h"
+#include "storage/CProfileTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "CCsvFile.h"
-#include "RecordingMessageBox.h"
+#include "fooddb/CCsvFile.h"
+#include "support/RecordingMessageBox.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
-#include "FoodFinder.h"
-#include "AppEnvironment.h"
-#include "BackupRestore.h"
-#include "CFoodTable.h"
-#include "CMeasuresTable.h"
-#include "NutrientImport.h"
-#include "TestStore.h"
+#include "fooddb/FoodFinder.h"
+#include "app/BackupRestore.h"
+#include "fooddb/NutrientImport.h"
+#include "platform/AppEnvironment.h"
+#include "storage/CFoodTable.h"
+#include "storage/CMeasuresTable.h"
+#include "support/TestStore.h"
 
 #include <QDir>
 #include <QFile>

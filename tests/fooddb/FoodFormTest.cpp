@@ -1,5 +1,5 @@
-#include "FoodForm.h"
-#include "TestStore.h"
+#include "fooddb/FoodForm.h"
+#include "support/TestStore.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "FoodLabel.h"
-#include "CFoodTable.h"
-#include "CMeasuresTable.h"
-#include "RecordingSurface.h"
-#include "TestStore.h"
+#include "fooddb/FoodLabel.h"
+#include "storage/CFoodTable.h"
+#include "storage/CMeasuresTable.h"
+#include "support/RecordingSurface.h"
+#include "support/TestStore.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "FoodList.h"
-#include "FoodSearch.h"
-#include "FoodTree.h"
-#include "TestStore.h"
+#include "fooddb/FoodList.h"
+#include "fooddb/FoodSearch.h"
+#include "fooddb/FoodTree.h"
+#include "support/TestStore.h"
 
 namespace {
 

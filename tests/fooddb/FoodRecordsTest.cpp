@@ -1,7 +1,7 @@
-#include "FoodRecords.h"
-#include "CFoodTable.h"
-#include "CSubFoodTable.h"
-#include "TestStore.h"
+#include "fooddb/FoodRecords.h"
+#include "storage/CFoodTable.h"
+#include "storage/CSubFoodTable.h"
+#include "support/TestStore.h"
 
 namespace {
 

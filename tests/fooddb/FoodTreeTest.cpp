@@ -1,9 +1,9 @@
-#include "CMeasuresTable.h"
-#include "CSubFoodTable.h"
-#include "FoodEditor.h"
-#include "FoodRecords.h"
-#include "RecordingMessageBox.h"
-#include "TestStore.h"
+#include "fooddb/FoodEditor.h"
+#include "fooddb/FoodRecords.h"
+#include "storage/CMeasuresTable.h"
+#include "storage/CSubFoodTable.h"
+#include "support/RecordingMessageBox.h"
+#include "support/TestStore.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "NutrientImport.h"
-#include "AppEnvironment.h"
-#include "CMeasuresTable.h"
-#include "CSubFoodTable.h"
-#include "CTreeTable.h"
-#include "DataFolders.h"
-#include "FoodRecords.h"
-#include "FoodTree.h"
-#include "RecordingMessageBox.h"
-#include "TestStore.h"
+#include "fooddb/NutrientImport.h"
+#include "fooddb/FoodRecords.h"
+#include "fooddb/FoodTree.h"
+#include "platform/AppEnvironment.h"
+#include "platform/DataFolders.h"
+#include "storage/CMeasuresTable.h"
+#include "storage/CSubFoodTable.h"
+#include "storage/CTreeTable.h"
+#include "support/RecordingMessageBox.h"
+#include "support/TestStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "CBmiChartDlg.h"
-#include "CBmiTableDlg.h"
-#include "CColorEdit.h"
-#include "GuiFixture.h"
-#include "Measures.h"
+#include "controls/CColorEdit.h"
+#include "profile/Measures.h"
+#include "profile/ui/CBmiChartDlg.h"
+#include "profile/ui/CBmiTableDlg.h"
+#include "support/GuiFixture.h"
 
 #include <QLabel>
 

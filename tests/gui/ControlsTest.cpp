@@ -1,8 +1,8 @@
-#include "CColorEdit.h"
-#include "CDateEdit.h"
-#include "CTransparentStatic.h"
-#include "GuiFixture.h"
-#include "QtMessageBox.h"
+#include "controls/CColorEdit.h"
+#include "controls/CDateEdit.h"
+#include "controls/CTransparentStatic.h"
+#include "platform/ui/QtMessageBox.h"
+#include "support/GuiFixture.h"
 
 #include <QClipboard>
 #include <QKeyEvent>

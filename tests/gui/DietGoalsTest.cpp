@@ -1,5 +1,5 @@
-#include "CDietGoalsDlg.h"
-#include "GuiFixture.h"
+#include "profile/ui/CDietGoalsDlg.h"
+#include "support/GuiFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>

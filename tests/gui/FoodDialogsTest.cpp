@@ -1,12 +1,12 @@
-#include "CColorEdit.h"
-#include "CFoodDetailsDlg.h"
-#include "CFoodPropertiesDlg.h"
-#include "CFoodTreeCtrl.h"
-#include "CMeasuresTable.h"
-#include "CNutrientDBDlg.h"
-#include "CServingSizePropertiesDlg.h"
-#include "CServingSizesDlg.h"
-#include "GuiFixture.h"
+#include "controls/CColorEdit.h"
+#include "fooddb/ui/CFoodDetailsDlg.h"
+#include "fooddb/ui/CFoodPropertiesDlg.h"
+#include "fooddb/ui/CFoodTreeCtrl.h"
+#include "fooddb/ui/CNutrientDBDlg.h"
+#include "fooddb/ui/CServingSizePropertiesDlg.h"
+#include "fooddb/ui/CServingSizesDlg.h"
+#include "storage/CMeasuresTable.h"
+#include "support/GuiFixture.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "CGraphForm.h"
-#include "ChartPaintRecorder.h"
-#include "DateRules.h"
-#include "GuiFixture.h"
+#include "analysis/ui/CGraphForm.h"
+#include "profile/DateRules.h"
+#include "support/ChartPaintRecorder.h"
+#include "support/GuiFixture.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -1,12 +1,12 @@
-#include "ActivityTable.h"
-#include "CExerciseDatabaseDlg.h"
-#include "CExercisePropertiesDlg.h"
-#include "CFoodDBView.h"
-#include "CMealPropertiesDlg.h"
-#include "CMeasuresTable.h"
-#include "CRecentFoodsDlg.h"
-#include "CStripedListCtrl.h"
-#include "GuiFixture.h"
+#include "controls/CStripedListCtrl.h"
+#include "diary/ActivityTable.h"
+#include "diary/ui/CExerciseDatabaseDlg.h"
+#include "diary/ui/CExercisePropertiesDlg.h"
+#include "diary/ui/CFoodDBView.h"
+#include "diary/ui/CMealPropertiesDlg.h"
+#include "diary/ui/CRecentFoodsDlg.h"
+#include "storage/CMeasuresTable.h"
+#include "support/GuiFixture.h"
 
 #include <QComboBox>
 #include <QLineEdit>

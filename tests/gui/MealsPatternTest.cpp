@@ -1,5 +1,5 @@
-#include "CMealsPatternDlg.h"
-#include "GuiFixture.h"
+#include "diary/ui/CMealsPatternDlg.h"
+#include "support/GuiFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>

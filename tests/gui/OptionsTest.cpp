@@ -1,7 +1,7 @@
-#include "CColorEdit.h"
-#include "CFoodDBView.h"
-#include "COptionPropertySheet.h"
-#include "GuiFixture.h"
+#include "controls/CColorEdit.h"
+#include "diary/ui/CFoodDBView.h"
+#include "diary/ui/COptionPropertySheet.h"
+#include "support/GuiFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "CMealsPatternDlg.h"
-#include "CViewProfile.h"
-#include "DateRules.h"
-#include "GuiFixture.h"
+#include "diary/ui/CMealsPatternDlg.h"
+#include "profile/DateRules.h"
+#include "profile/ui/CViewProfile.h"
+#include "support/GuiFixture.h"
 
 #include <QDialog>
 #include <QLineEdit>

@@ -1,12 +1,12 @@
-#include "CBmiChartDlg.h"
-#include "CDietGoalsDlg.h"
-#include "CMealsPatternDlg.h"
-#include "CProfilePage.h"
-#include "CProfilePropertySheet.h"
-#include "CTransparentStatic.h"
-#include "DateRules.h"
-#include "GuiFixture.h"
-#include "LocalDateTime.h"
+#include "controls/CTransparentStatic.h"
+#include "diary/ui/CMealsPatternDlg.h"
+#include "platform/LocalDateTime.h"
+#include "profile/DateRules.h"
+#include "profile/ui/CBmiChartDlg.h"
+#include "profile/ui/CDietGoalsDlg.h"
+#include "profile/ui/CProfilePage.h"
+#include "profile/ui/CProfilePropertySheet.h"
+#include "support/GuiFixture.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -1,8 +1,8 @@
-#include "CDatePicker.h"
-#include "CFoodDBViewDetails.h"
-#include "CStripedListCtrl.h"
-#include "DateRules.h"
-#include "GuiFixture.h"
+#include "analysis/ui/CFoodDBViewDetails.h"
+#include "app/ui/CDatePicker.h"
+#include "controls/CStripedListCtrl.h"
+#include "profile/DateRules.h"
+#include "support/GuiFixture.h"
 
 #include <QComboBox>
 #include <QDateEdit>

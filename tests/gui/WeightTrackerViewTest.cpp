@@ -1,9 +1,9 @@
-#include "CColorEdit.h"
-#include "CGraphForm.h"
-#include "CViewWeightTracker.h"
-#include "ChartPaintRecorder.h"
-#include "DateRules.h"
-#include "GuiFixture.h"
+#include "analysis/ui/CGraphForm.h"
+#include "analysis/ui/CViewWeightTracker.h"
+#include "controls/CColorEdit.h"
+#include "profile/DateRules.h"
+#include "support/ChartPaintRecorder.h"
+#include "support/GuiFixture.h"
 
 #include <QFileDialog>
 #include <QImage>

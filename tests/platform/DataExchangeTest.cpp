@@ -1,4 +1,4 @@
-#include "DataExchange.h"
+#include "platform/DataExchange.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "FileTime.h"
-#include "Clock.h"
-#include "LocalDateTime.h"
+#include "platform/FileTime.h"
+#include "platform/Clock.h"
+#include "platform/LocalDateTime.h"
 
 #include <gtest/gtest.h>
 

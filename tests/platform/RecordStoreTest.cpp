@@ -1,5 +1,5 @@
-#include "RecordStore.h"
-#include "TestStore.h"
+#include "platform/RecordStore.h"
+#include "support/TestStore.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "Registry.h"
-#include "DataFolders.h"
+#include "platform/Registry.h"
+#include "platform/DataFolders.h"
 
 #include <QFile>
 #include <QTemporaryDir>

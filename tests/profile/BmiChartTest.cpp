@@ -1,6 +1,6 @@
-#include "BmiChart.h"
-#include "Measures.h"
-#include "RecordingSurface.h"
+#include "profile/BmiChart.h"
+#include "profile/Measures.h"
+#include "support/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 

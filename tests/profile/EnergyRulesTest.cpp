@@ -1,9 +1,9 @@
-#include "EnergyRules.h"
+#include "profile/EnergyRules.h"
 
-#include "DateRules.h"
-#include "LocalDateTime.h"
-#include "Measures.h"
-#include "NumberFormat.h"
+#include "platform/LocalDateTime.h"
+#include "profile/DateRules.h"
+#include "profile/Measures.h"
+#include "profile/NumberFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "PlanCalculator.h"
-#include "CDiaryTable.h"
-#include "DateRules.h"
-#include "EnergyRules.h"
-#include "TestStore.h"
+#include "profile/PlanCalculator.h"
+#include "profile/DateRules.h"
+#include "profile/EnergyRules.h"
+#include "storage/CDiaryTable.h"
+#include "support/TestStore.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "PlanSummary.h"
-#include "CProfileTable.h"
-#include "DateRules.h"
-#include "EnergyRules.h"
-#include "TestStore.h"
+#include "profile/PlanSummary.h"
+#include "profile/DateRules.h"
+#include "profile/EnergyRules.h"
+#include "storage/CProfileTable.h"
+#include "support/TestStore.h"
 
 namespace {
 

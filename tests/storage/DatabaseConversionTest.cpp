@@ -1,13 +1,13 @@
-#include "DatabaseConversion.h"
-#include "CDiaryTable.h"
-#include "CFoodTable.h"
-#include "CMealTable.h"
-#include "CMeasuresTable.h"
-#include "CProfileTable.h"
-#include "CSubFoodTable.h"
-#include "CTreeTable.h"
-#include "RecordingMessageBox.h"
-#include "TestStore.h"
+#include "storage/DatabaseConversion.h"
+#include "storage/CDiaryTable.h"
+#include "storage/CFoodTable.h"
+#include "storage/CMealTable.h"
+#include "storage/CMeasuresTable.h"
+#include "storage/CProfileTable.h"
+#include "storage/CSubFoodTable.h"
+#include "storage/CTreeTable.h"
+#include "support/RecordingMessageBox.h"
+#include "support/TestStore.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "CFoodTable.h"
-#include "CLruFoodsTable.h"
-#include "CMealTable.h"
-#include "CMeasuresTable.h"
-#include "CSubFoodTable.h"
-#include "CTreeTable.h"
-#include "TestStore.h"
+#include "storage/CFoodTable.h"
+#include "storage/CLruFoodsTable.h"
+#include "storage/CMealTable.h"
+#include "storage/CMeasuresTable.h"
+#include "storage/CSubFoodTable.h"
+#include "storage/CTreeTable.h"
+#include "support/TestStore.h"
 
 namespace {
 

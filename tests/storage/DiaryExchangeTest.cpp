@@ -1,6 +1,6 @@
-#include "CDiaryTable.h"
-#include "CFoodTable.h"
-#include "TestStore.h"
+#include "storage/CDiaryTable.h"
+#include "storage/CFoodTable.h"
+#include "support/TestStore.h"
 
 #include <QProcess>
 

@@ -1,5 +1,5 @@
-#include "CProfileTable.h"
-#include "TestStore.h"
+#include "storage/CProfileTable.h"
+#include "support/TestStore.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 // Every operation the user asks for, run against a disk that fails at each point in turn: what is
 // reported done must be on disk, nothing else may be called done, and the store opens afterwards.
-#include "BackupRestore.h"
-#include "CDiaryTable.h"
-#include "CFoodDBDoc.h"
-#include "CFoodTable.h"
-#include "CMealTable.h"
-#include "CMeasuresTable.h"
-#include "FaultVfs.h"
-#include "NutrientImport.h"
-#include "RecordingMessageBox.h"
-#include "TestStore.h"
+#include "app/BackupRestore.h"
+#include "diary/CFoodDBDoc.h"
+#include "fooddb/NutrientImport.h"
+#include "storage/CDiaryTable.h"
+#include "storage/CFoodTable.h"
+#include "storage/CMealTable.h"
+#include "storage/CMeasuresTable.h"
+#include "support/FaultVfs.h"
+#include "support/RecordingMessageBox.h"
+#include "support/TestStore.h"
 
 #include <QDir>
 #include <QFile>

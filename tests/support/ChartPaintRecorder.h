@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CChartCtrl.h"
-#include "RecordingSurface.h"
+#include "analysis/CChartCtrl.h"
+#include "support/RecordingSurface.h"
 
 #include <QEvent>
 #include <QObject>

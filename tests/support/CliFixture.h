@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CFoodTable.h"
-#include "CMeasuresTable.h"
-#include "QtPrinters.h"
-#include "RecordStore.h"
+#include "platform/RecordStore.h"
+#include "storage/CFoodTable.h"
+#include "storage/CMeasuresTable.h"
+#include "support/QtPrinters.h"
 
 #include <QFile>
 #include <QProcess>

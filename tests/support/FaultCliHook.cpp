@@ -1,5 +1,5 @@
 // Linked into the test build of vellamo-cli: arms the failing VFS before main runs.
-#include "FaultVfs.h"
+#include "support/FaultVfs.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "AppEnvironment.h"
-#include "CFoodDBDoc.h"
-#include "CMainFrame.h"
-#include "CNutritionApp.h"
-#include "IWaitCursor.h"
-#include "ProgramStyle.h"
-#include "QtPrinters.h"
-#include "RecordingMessageBox.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CNutritionApp.h"
+#include "app/ui/ProgramStyle.h"
+#include "diary/CFoodDBDoc.h"
+#include "platform/AppEnvironment.h"
+#include "platform/IWaitCursor.h"
+#include "support/QtPrinters.h"
+#include "support/RecordingMessageBox.h"
 
 #include <QApplication>
 #include <QDateEdit>

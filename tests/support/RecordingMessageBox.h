@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IMessageBox.h"
-#include "QtPrinters.h"
+#include "platform/IMessageBox.h"
+#include "support/QtPrinters.h"
 
 #include <QString>
 #include <QStringList>

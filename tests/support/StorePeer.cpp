@@ -5,11 +5,11 @@
 //       ROUNDS meals of the open profile, on the dates in turn, each as vellamo-cli adds one
 //       (the day opened, the entry written, the day computed and saved); prints each entry's id
 //       once it is written.
-#include "CDiaryTable.h"
-#include "CFoodDBDoc.h"
-#include "CFoodTable.h"
-#include "Clock.h"
-#include "RecordStore.h"
+#include "diary/CFoodDBDoc.h"
+#include "platform/Clock.h"
+#include "platform/RecordStore.h"
+#include "storage/CDiaryTable.h"
+#include "storage/CFoodTable.h"
 
 #include <QCoreApplication>
 #include <QStringList>

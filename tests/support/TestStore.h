@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CDbTable.h"
-#include "Clock.h"
-#include "QtPrinters.h"
-#include "RecordStore.h"
+#include "platform/Clock.h"
+#include "platform/RecordStore.h"
+#include "storage/CDbTable.h"
+#include "support/QtPrinters.h"
 
 #include <QTemporaryDir>
 

@@ -7,13 +7,13 @@
 //   quit
 // Options: --log FILE (each message received: "exchange SECONDS" or "raise"), --hang (accepts
 // messages and never answers, as a companion that hangs).
-#include "CDiaryTable.h"
-#include "Clock.h"
-#include "CompanionLink.h"
-#include "DataFolders.h"
-#include "ExchangeChannel.h"
-#include "RecordStore.h"
-#include "Registry.h"
+#include "app/CompanionLink.h"
+#include "platform/Clock.h"
+#include "platform/DataFolders.h"
+#include "platform/ExchangeChannel.h"
+#include "platform/RecordStore.h"
+#include "platform/Registry.h"
+#include "storage/CDiaryTable.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Writes the program's icon for installing: the scalable SVG and the PNG sizes of the desktop's
 // icon theme, all drawn from the product picture's mark.
-#include "ProductPicture.h"
-#include "ProgramIcon.h"
-#include "SvgDrawSurface.h"
+#include "app/ProductPicture.h"
+#include "app/ui/ProgramIcon.h"
+#include "platform/SvgDrawSurface.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CFormView.h"
-#include "ReportCalculator.h"
+#include "analysis/ReportCalculator.h"
+#include "app/ui/CFormView.h"
 
 class CDatePicker;
 class CStripedListCtrl;

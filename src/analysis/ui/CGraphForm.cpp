@@ -1,12 +1,12 @@
 #include "CGraphForm.h"
 
-#include "CFoodDBDoc.h"
-#include "ChartPicture.h"
-#include "ChartScrollBar.h"
-#include "DateRules.h"
-#include "PeriodPickers.h"
-#include "ProgramFont.h"
-#include "QtDrawSurface.h"
+#include "analysis/ui/ChartPicture.h"
+#include "analysis/ui/ChartScrollBar.h"
+#include "analysis/ui/PeriodPickers.h"
+#include "controls/ProgramFont.h"
+#include "diary/CFoodDBDoc.h"
+#include "platform/ui/QtDrawSurface.h"
+#include "profile/DateRules.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CChartCtrl.h"
-#include "CFormView.h"
-#include "GraphBuilder.h"
+#include "analysis/CChartCtrl.h"
+#include "analysis/GraphBuilder.h"
+#include "app/ui/CFormView.h"
 
 #include <memory>
 

@@ -1,13 +1,13 @@
 #include "CViewWeightTracker.h"
 
-#include "CColorEdit.h"
-#include "CFoodDBDoc.h"
-#include "CTransparentStatic.h"
-#include "ChartPicture.h"
-#include "ChartScrollBar.h"
-#include "DialogData.h"
-#include "ProgramFont.h"
-#include "QtDrawSurface.h"
+#include "analysis/ui/ChartPicture.h"
+#include "analysis/ui/ChartScrollBar.h"
+#include "controls/CColorEdit.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/DialogData.h"
+#include "controls/ProgramFont.h"
+#include "diary/CFoodDBDoc.h"
+#include "platform/ui/QtDrawSurface.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CChartCtrl.h"
-#include "CFormView.h"
-#include "WeightTracker.h"
+#include "analysis/CChartCtrl.h"
+#include "analysis/WeightTracker.h"
+#include "app/ui/CFormView.h"
 
 class CColorEdit;
 class CTransparentStatic;

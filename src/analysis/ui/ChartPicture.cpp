@@ -1,12 +1,12 @@
 #include "ChartPicture.h"
 
-#include "AppEnvironment.h"
-#include "AppServices.h"
-#include "CChartCtrl.h"
-#include "FileDialogs.h"
-#include "IMessageBox.h"
-#include "QtDrawSurface.h"
-#include "SvgDrawSurface.h"
+#include "analysis/CChartCtrl.h"
+#include "app/ui/AppServices.h"
+#include "controls/FileDialogs.h"
+#include "platform/AppEnvironment.h"
+#include "platform/IMessageBox.h"
+#include "platform/SvgDrawSurface.h"
+#include "platform/ui/QtDrawSurface.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "ChartScrollBar.h"
 
-#include "CChartCtrl.h"
+#include "analysis/CChartCtrl.h"
 
 ChartScrollBar::ChartScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
 {

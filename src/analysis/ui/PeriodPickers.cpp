@@ -1,8 +1,8 @@
 #include "PeriodPickers.h"
 
-#include "CTransparentStatic.h"
-#include "LocalDateTime.h"
-#include "ProgramFont.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/ProgramFont.h"
+#include "platform/LocalDateTime.h"
 
 #include <QDateEdit>
 

@@ -1,6 +1,6 @@
 // vellamo-help: the help viewer. Its one argument is the help file's name directly followed by
 // a topic, "Vellamo.htm#views_nutrition_diary"; it shows the bundled help at that topic.
-#include "InformationOptions.h"
+#include "platform/InformationOptions.h"
 
 #include <QApplication>
 #include <QTextBrowser>

@@ -1,11 +1,11 @@
 #include "CAboutBox.h"
 
-#include "CTransparentStatic.h"
-#include "HelpKey.h"
-#include "ProductPicture.h"
-#include "ProgramFont.h"
-#include "QtDrawSurface.h"
-#include "Version.h"
+#include "app/ProductPicture.h"
+#include "app/ui/HelpKey.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/ProgramFont.h"
+#include "platform/Version.h"
+#include "platform/ui/QtDrawSurface.h"
 
 #include <QPainter>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "CBackupDlg.h"
 
-#include "CTransparentStatic.h"
+#include "controls/CTransparentStatic.h"
 
 #include <QDir>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFullScreenDialog.h"
+#include "app/ui/CFullScreenDialog.h"
 
 // The question before "Backup all data", "Restore all data" and "Restore Nutrient Database".
 class CBackupDlg : public CFullScreenDialog

@@ -1,7 +1,7 @@
 #include "CDatePicker.h"
 
-#include "LocalDateTime.h"
-#include "ProgramFont.h"
+#include "controls/ProgramFont.h"
+#include "platform/LocalDateTime.h"
 
 #include <QCalendarWidget>
 

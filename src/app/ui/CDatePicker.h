@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CDateEdit.h"
-#include "IDatePicker.h"
+#include "controls/CDateEdit.h"
+#include "diary/IDatePicker.h"
 
 // The date picker of the date bar (id 29305, 78 x 21, "dd MMM yy"). It reports a committed
 // date once: when a date is picked from its calendar or typed and left.

@@ -1,6 +1,6 @@
 #include "CFormView.h"
 
-#include "CFoodDBDoc.h"
+#include "diary/CFoodDBDoc.h"
 
 CFormView::CFormView(AppServices& services, int templateId, QWidget* parent)
     : QWidget(parent), m_services(services), m_templateId(templateId)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AppServices.h"
-#include "CommandId.h"
-#include "IDocumentObserver.h"
+#include "app/ui/AppServices.h"
+#include "app/ui/CommandId.h"
+#include "diary/IDocumentObserver.h"
 
 #include <QWidget>
 

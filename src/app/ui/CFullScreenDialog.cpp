@@ -1,8 +1,8 @@
 #include "CFullScreenDialog.h"
 
-#include "CTransparentStatic.h"
-#include "HelpKey.h"
-#include "ProgramFont.h"
+#include "app/ui/HelpKey.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/ProgramFont.h"
 
 #include <QPainter>
 #include <QPushButton>

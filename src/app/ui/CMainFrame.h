@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AppServices.h"
-#include "CommandId.h"
+#include "app/ui/AppServices.h"
+#include "app/ui/CommandId.h"
 
 #include <QMainWindow>
 #include <QMap>

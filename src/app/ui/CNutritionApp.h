@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppServices.h"
+#include "app/ui/AppServices.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "CViewPlaceholder.h"
 
-#include "CTransparentStatic.h"
+#include "controls/CTransparentStatic.h"
 
 CViewPlaceholder::CViewPlaceholder(AppServices& services, int templateId, const QString& title,
                                    QWidget* parent)

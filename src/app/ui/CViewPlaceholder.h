@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFormView.h"
+#include "app/ui/CFormView.h"
 
 // A view whose screen is still to come: its title on an empty form, so the menus switch to it.
 class CViewPlaceholder : public CFormView

@@ -1,8 +1,8 @@
 #include "CViewSplashScreen.h"
 
-#include "CTransparentStatic.h"
-#include "ProductPicture.h"
-#include "QtDrawSurface.h"
+#include "app/ProductPicture.h"
+#include "controls/CTransparentStatic.h"
+#include "platform/ui/QtDrawSurface.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFormView.h"
+#include "app/ui/CFormView.h"
 
 // The start view: shown while no profile is open.
 class CViewSplashScreen : public CFormView

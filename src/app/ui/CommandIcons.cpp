@@ -1,6 +1,6 @@
 #include "CommandIcons.h"
 
-#include "CommandId.h"
+#include "app/ui/CommandId.h"
 
 #include <QApplication>
 #include <QIconEngine>

@@ -1,6 +1,6 @@
 #include "HelpKey.h"
 
-#include "HelpLauncher.h"
+#include "platform/HelpLauncher.h"
 
 #include <QApplication>
 #include <QKeyEvent>

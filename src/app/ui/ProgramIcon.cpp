@@ -1,7 +1,7 @@
 #include "ProgramIcon.h"
 
-#include "ProductPicture.h"
-#include "QtDrawSurface.h"
+#include "app/ProductPicture.h"
+#include "platform/ui/QtDrawSurface.h"
 
 #include <QPainter>
 

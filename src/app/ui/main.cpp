@@ -1,12 +1,12 @@
-#include "AppEnvironment.h"
-#include "CMainFrame.h"
-#include "CNutritionApp.h"
-#include "InformationOptions.h"
-#include "ProgramIcon.h"
-#include "ProgramStyle.h"
-#include "QtMessageBox.h"
-#include "QtWaitCursor.h"
-#include "ScreenZoom.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CNutritionApp.h"
+#include "app/ui/ProgramIcon.h"
+#include "app/ui/ProgramStyle.h"
+#include "platform/AppEnvironment.h"
+#include "platform/InformationOptions.h"
+#include "platform/ui/QtMessageBox.h"
+#include "platform/ui/QtWaitCursor.h"
+#include "platform/ui/ScreenZoom.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "CCopyEntriesDlg.h"
 
-#include "CDateEdit.h"
-#include "CTransparentStatic.h"
-#include "LocalDateTime.h"
+#include "controls/CDateEdit.h"
+#include "controls/CTransparentStatic.h"
+#include "platform/LocalDateTime.h"
 
 CCopyEntriesDlg::CCopyEntriesDlg(const QString& what, FileTime initial, bool dayMonthYear, QWidget* parent)
     : CFullScreenDialog(QStringLiteral("Copy to"), QStringLiteral("Copy to"),

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CFullScreenDialog.h"
-#include "FileTime.h"
+#include "app/ui/CFullScreenDialog.h"
+#include "platform/FileTime.h"
 
 class CDateEdit;
 

@@ -1,8 +1,8 @@
 #include "CExerciseDatabaseDlg.h"
 
-#include "ActivityTable.h"
-#include "CTransparentStatic.h"
-#include "DataExchange.h"
+#include "controls/CTransparentStatic.h"
+#include "diary/ActivityTable.h"
+#include "platform/DataExchange.h"
 
 #include <QComboBox>
 #include <QHeaderView>

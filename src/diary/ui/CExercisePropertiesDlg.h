@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CFullScreenDialog.h"
-#include "TimeOfDayFields.h"
+#include "app/ui/CFullScreenDialog.h"
+#include "diary/ui/TimeOfDayFields.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CFormView.h"
-#include "CProfileTable.h"
-#include "DiaryScreen.h"
+#include "app/ui/CFormView.h"
+#include "diary/DiaryScreen.h"
+#include "storage/CProfileTable.h"
 
 #include <array>
 #include <vector>

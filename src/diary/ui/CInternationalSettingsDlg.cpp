@@ -1,8 +1,8 @@
 #include "CInternationalSettingsDlg.h"
 
-#include "CProfileTable.h"
-#include "CTransparentStatic.h"
-#include "Measures.h"
+#include "controls/CTransparentStatic.h"
+#include "profile/Measures.h"
+#include "storage/CProfileTable.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>

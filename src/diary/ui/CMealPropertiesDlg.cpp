@@ -1,9 +1,9 @@
 #include "CMealPropertiesDlg.h"
 
-#include "CMeasuresTable.h"
-#include "CTransparentStatic.h"
-#include "DialogData.h"
-#include "NumberFormat.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/DialogData.h"
+#include "profile/NumberFormat.h"
+#include "storage/CMeasuresTable.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CFullScreenDialog.h"
-#include "IMealPropertiesDialog.h"
-#include "TimeOfDayFields.h"
+#include "app/ui/CFullScreenDialog.h"
+#include "diary/IMealPropertiesDialog.h"
+#include "diary/ui/TimeOfDayFields.h"
 
 #include <memory>
 

@@ -1,11 +1,11 @@
 #include "CMealsPatternDlg.h"
 
-#include "CTransparentStatic.h"
-#include "DialogData.h"
-#include "HelpKey.h"
-#include "IMessageBox.h"
-#include "MealsPattern.h"
-#include "ProgramFont.h"
+#include "app/ui/HelpKey.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/DialogData.h"
+#include "controls/ProgramFont.h"
+#include "diary/MealsPattern.h"
+#include "platform/IMessageBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CProfileTable.h"
+#include "storage/CProfileTable.h"
 
 #include <QDialog>
 

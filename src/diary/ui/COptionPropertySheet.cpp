@@ -1,10 +1,10 @@
 #include "COptionPropertySheet.h"
 
-#include "CTransparentStatic.h"
-#include "DialogData.h"
-#include "HelpKey.h"
-#include "NumberFormat.h"
-#include "ProgramFont.h"
+#include "app/ui/HelpKey.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/DialogData.h"
+#include "controls/ProgramFont.h"
+#include "profile/NumberFormat.h"
 
 #include <algorithm>
 

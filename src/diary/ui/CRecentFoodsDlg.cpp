@@ -1,8 +1,8 @@
 #include "CRecentFoodsDlg.h"
 
-#include "CLruFoodsTable.h"
-#include "CommandIcons.h"
-#include "DiaryScreen.h"
+#include "app/ui/CommandIcons.h"
+#include "diary/DiaryScreen.h"
+#include "storage/CLruFoodsTable.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>

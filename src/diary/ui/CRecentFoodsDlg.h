@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFullScreenDialog.h"
+#include "app/ui/CFullScreenDialog.h"
 
 class QTreeWidget;
 class RecordStore;

@@ -1,8 +1,8 @@
 #include "CWarningsDlg.h"
 
-#include "CTransparentStatic.h"
-#include "ProgramFont.h"
-#include "RequirementChecks.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/ProgramFont.h"
+#include "diary/RequirementChecks.h"
 
 #include <QListWidget>
 #include <QPainter>

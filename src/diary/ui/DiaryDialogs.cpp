@@ -1,11 +1,11 @@
 #include "DiaryDialogs.h"
 
-#include "CExerciseDatabaseDlg.h"
-#include "CExercisePropertiesDlg.h"
-#include "CFoodDBDoc.h"
-#include "CMealPropertiesDlg.h"
-#include "CNutrientDBDlg.h"
-#include "DataFolders.h"
+#include "diary/CFoodDBDoc.h"
+#include "diary/ui/CExerciseDatabaseDlg.h"
+#include "diary/ui/CExercisePropertiesDlg.h"
+#include "diary/ui/CMealPropertiesDlg.h"
+#include "fooddb/ui/CNutrientDBDlg.h"
+#include "platform/DataFolders.h"
 
 DiaryDialogs::DiaryDialogs(CFoodDBDoc& doc, const DataFolders& folders, IMessageBox& messages,
                            IWaitCursor& waitCursor)

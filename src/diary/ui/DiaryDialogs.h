@@ -1,9 +1,9 @@
 #pragma once
 
-#include "IExerciseDatabaseDialog.h"
-#include "IExercisePropertiesDialog.h"
-#include "IFoodChooser.h"
-#include "IMealPropertiesDialog.h"
+#include "diary/IExerciseDatabaseDialog.h"
+#include "diary/IExercisePropertiesDialog.h"
+#include "diary/IFoodChooser.h"
+#include "diary/IMealPropertiesDialog.h"
 
 class CFoodDBDoc;
 class IMessageBox;

@@ -1,8 +1,8 @@
 #include "TimeOfDayFields.h"
 
-#include "ActivityTable.h"
-#include "CTransparentStatic.h"
-#include "DialogData.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/DialogData.h"
+#include "diary/ActivityTable.h"
 
 #include <QComboBox>
 

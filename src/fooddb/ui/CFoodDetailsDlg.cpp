@@ -1,10 +1,10 @@
 #include "CFoodDetailsDlg.h"
 
-#include "CColorEdit.h"
-#include "CommandId.h"
-#include "DialogData.h"
-#include "FoodIcons.h"
-#include "FoodRecords.h"
+#include "app/ui/CommandId.h"
+#include "controls/CColorEdit.h"
+#include "controls/DialogData.h"
+#include "fooddb/FoodRecords.h"
+#include "fooddb/ui/FoodIcons.h"
 
 #include <QAction>
 #include <QToolBar>

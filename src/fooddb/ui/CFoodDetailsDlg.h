@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CFullScreenDialog.h"
-#include "FoodFields.h"
+#include "app/ui/CFullScreenDialog.h"
+#include "fooddb/ui/FoodFields.h"
 
 class CColorEdit;
 

@@ -1,7 +1,7 @@
 #include "CFoodLabelDlg.h"
 
-#include "CTransparentStatic.h"
-#include "QtDrawSurface.h"
+#include "controls/CTransparentStatic.h"
+#include "platform/ui/QtDrawSurface.h"
 
 #include <QPainter>
 

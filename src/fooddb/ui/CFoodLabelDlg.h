@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FoodLabel.h"
+#include "fooddb/FoodLabel.h"
 
 #include <QDialog>
 

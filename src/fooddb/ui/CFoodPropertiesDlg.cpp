@@ -1,16 +1,16 @@
 #include "CFoodPropertiesDlg.h"
 
-#include "CColorEdit.h"
-#include "CFoodDBDoc.h"
-#include "CFoodDetailsDlg.h"
-#include "CMealPropertiesDlg.h"
-#include "CNutrientDBDlg.h"
-#include "CServingSizesDlg.h"
-#include "CTransparentStatic.h"
-#include "CommandId.h"
-#include "DialogData.h"
-#include "FoodIcons.h"
-#include "FoodRecords.h"
+#include "app/ui/CommandId.h"
+#include "controls/CColorEdit.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/DialogData.h"
+#include "diary/CFoodDBDoc.h"
+#include "diary/ui/CMealPropertiesDlg.h"
+#include "fooddb/FoodRecords.h"
+#include "fooddb/ui/CFoodDetailsDlg.h"
+#include "fooddb/ui/CNutrientDBDlg.h"
+#include "fooddb/ui/CServingSizesDlg.h"
+#include "fooddb/ui/FoodIcons.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CFullScreenDialog.h"
-#include "FoodFields.h"
-#include "FoodForm.h"
+#include "app/ui/CFullScreenDialog.h"
+#include "fooddb/FoodForm.h"
+#include "fooddb/ui/FoodFields.h"
 
 #include <QMap>
 

@@ -1,6 +1,6 @@
 #include "CFoodTreeCtrl.h"
 
-#include "FoodIcons.h"
+#include "fooddb/ui/FoodIcons.h"
 
 #include <QHeaderView>
 #include <QPainter>

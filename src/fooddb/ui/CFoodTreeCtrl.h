@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FoodTree.h"
+#include "fooddb/FoodTree.h"
 
 #include <QTreeWidget>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CFullScreenDialog.h"
-#include "FoodEditor.h"
-#include "FoodFinder.h"
-#include "FoodList.h"
+#include "app/ui/CFullScreenDialog.h"
+#include "fooddb/FoodEditor.h"
+#include "fooddb/FoodFinder.h"
+#include "fooddb/FoodList.h"
 
 #include <QMap>
 

@@ -1,6 +1,6 @@
 #include "CSearchDlg.h"
 
-#include "CTransparentStatic.h"
+#include "controls/CTransparentStatic.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "CServingSizePropertiesDlg.h"
 
-#include "CTransparentStatic.h"
-#include "DialogData.h"
-#include "NumberFormat.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/DialogData.h"
+#include "profile/NumberFormat.h"
 
 #include <QLineEdit>
 

@@ -1,11 +1,11 @@
 #include "CServingSizesDlg.h"
 
-#include "CMeasuresTable.h"
-#include "CServingSizePropertiesDlg.h"
-#include "CommandId.h"
-#include "FoodIcons.h"
-#include "IMessageBox.h"
-#include "NumberFormat.h"
+#include "app/ui/CommandId.h"
+#include "fooddb/ui/CServingSizePropertiesDlg.h"
+#include "fooddb/ui/FoodIcons.h"
+#include "platform/IMessageBox.h"
+#include "profile/NumberFormat.h"
+#include "storage/CMeasuresTable.h"
 
 #include <QAction>
 #include <QToolBar>

@@ -1,10 +1,10 @@
 #include "FoodFields.h"
 
-#include "CColorEdit.h"
-#include "CTransparentStatic.h"
-#include "DialogData.h"
-#include "FoodForm.h"
-#include "NumberFormat.h"
+#include "controls/CColorEdit.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/DialogData.h"
+#include "fooddb/FoodForm.h"
+#include "profile/NumberFormat.h"
 
 namespace FoodFields {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FoodData.h"
+#include "fooddb/FoodData.h"
 
 #include <QString>
 

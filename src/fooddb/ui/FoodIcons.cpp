@@ -1,7 +1,7 @@
 #include "FoodIcons.h"
 
-#include "CommandIcons.h"
-#include "CommandId.h"
+#include "app/ui/CommandIcons.h"
+#include "app/ui/CommandId.h"
 
 #include <QPainter>
 #include <QPainterPath>

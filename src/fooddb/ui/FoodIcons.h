@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FoodList.h"
+#include "fooddb/FoodList.h"
 
 #include <QIcon>
 

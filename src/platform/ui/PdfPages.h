@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IPages.h"
-#include "QtDrawSurface.h"
+#include "platform/IPages.h"
+#include "platform/ui/QtDrawSurface.h"
 
 #include <QPainter>
 #include <QPdfWriter>

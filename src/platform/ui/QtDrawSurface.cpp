@@ -1,6 +1,6 @@
 #include "QtDrawSurface.h"
 
-#include "ProgramFont.h"
+#include "controls/ProgramFont.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IMessageBox.h"
+#include "platform/IMessageBox.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IWaitCursor.h"
+#include "platform/IWaitCursor.h"
 
 // The wait cursor as the application's override cursor; calls nest.
 class QtWaitCursor : public IWaitCursor

@@ -1,6 +1,6 @@
 #include "ScreenZoom.h"
 
-#include "Registry.h"
+#include "platform/Registry.h"
 
 #include <QScreen>
 #include <QtGui/private/qhighdpiscaling_p.h>

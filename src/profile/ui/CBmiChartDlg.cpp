@@ -1,6 +1,6 @@
 #include "CBmiChartDlg.h"
 
-#include "QtDrawSurface.h"
+#include "platform/ui/QtDrawSurface.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BmiChart.h"
+#include "profile/BmiChart.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
 #include "CBmiTableDlg.h"
 
-#include "CColorEdit.h"
-#include "CTransparentStatic.h"
-#include "EnergyRules.h"
-#include "Measures.h"
-#include "NumberFormat.h"
+#include "controls/CColorEdit.h"
+#include "controls/CTransparentStatic.h"
+#include "profile/EnergyRules.h"
+#include "profile/Measures.h"
+#include "profile/NumberFormat.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "CDietGoalsDlg.h"
 
-#include "CTransparentStatic.h"
-#include "DialogData.h"
-#include "IMessageBox.h"
-#include "NumberFormat.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/DialogData.h"
+#include "platform/IMessageBox.h"
+#include "profile/NumberFormat.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CFullScreenDialog.h"
-#include "CProfileTable.h"
+#include "app/ui/CFullScreenDialog.h"
+#include "storage/CProfileTable.h"
 
 #include <vector>
 

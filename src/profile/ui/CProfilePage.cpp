@@ -1,10 +1,10 @@
 #include "CProfilePage.h"
 
-#include "CDateEdit.h"
-#include "CFoodDBDoc.h"
-#include "CTransparentStatic.h"
-#include "LocalDateTime.h"
-#include "ProgramFont.h"
+#include "controls/CDateEdit.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/ProgramFont.h"
+#include "diary/CFoodDBDoc.h"
+#include "platform/LocalDateTime.h"
 
 #include <QLineEdit>
 #include <QPainter>

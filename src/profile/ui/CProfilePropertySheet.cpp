@@ -1,12 +1,12 @@
 #include "CProfilePropertySheet.h"
 
-#include "CFoodDBDoc.h"
-#include "CPropPgProfile1.h"
-#include "CPropPgProfile2.h"
-#include "CPropPgProfile3.h"
-#include "CPropPgProfile4.h"
-#include "CPropPgProfile5.h"
-#include "ProgramFont.h"
+#include "controls/ProgramFont.h"
+#include "diary/CFoodDBDoc.h"
+#include "profile/ui/CPropPgProfile1.h"
+#include "profile/ui/CPropPgProfile2.h"
+#include "profile/ui/CPropPgProfile3.h"
+#include "profile/ui/CPropPgProfile4.h"
+#include "profile/ui/CPropPgProfile5.h"
 
 #include <QStackedWidget>
 #include <QVBoxLayout>

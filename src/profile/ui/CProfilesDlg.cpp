@@ -1,7 +1,7 @@
 #include "CProfilesDlg.h"
 
-#include "CFoodDBDoc.h"
-#include "CTransparentStatic.h"
+#include "controls/CTransparentStatic.h"
+#include "diary/CFoodDBDoc.h"
 
 #include <QComboBox>
 

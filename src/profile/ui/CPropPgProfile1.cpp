@@ -1,9 +1,9 @@
 #include "CPropPgProfile1.h"
 
-#include "CFoodDBDoc.h"
-#include "CTransparentStatic.h"
-#include "DialogData.h"
-#include "NumberFormat.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/DialogData.h"
+#include "diary/CFoodDBDoc.h"
+#include "profile/NumberFormat.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CProfilePage.h"
+#include "profile/ui/CProfilePage.h"
 
 class QRadioButton;
 

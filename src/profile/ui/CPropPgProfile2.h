@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CProfilePage.h"
+#include "profile/ui/CProfilePage.h"
 
 // "Start": the start date and the start weight of the diet.
 class CPropPgProfile2 : public CProfilePage

@@ -1,12 +1,12 @@
 #include "CPropPgProfile3.h"
 
-#include "CBmiChartDlg.h"
-#include "CFoodDBDoc.h"
-#include "CTransparentStatic.h"
-#include "DialogData.h"
-#include "EnergyRules.h"
-#include "IMessageBox.h"
-#include "NumberFormat.h"
+#include "controls/CTransparentStatic.h"
+#include "controls/DialogData.h"
+#include "diary/CFoodDBDoc.h"
+#include "platform/IMessageBox.h"
+#include "profile/EnergyRules.h"
+#include "profile/NumberFormat.h"
+#include "profile/ui/CBmiChartDlg.h"
 
 #include <QDateEdit>
 #include <QLineEdit>

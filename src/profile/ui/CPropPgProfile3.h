@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CProfilePage.h"
+#include "profile/ui/CProfilePage.h"
 
 // "Target": the target date and weight; the date is kept as the weekly weight loss it implies.
 class CPropPgProfile3 : public CProfilePage

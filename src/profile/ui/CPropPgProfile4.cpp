@@ -1,8 +1,8 @@
 #include "CPropPgProfile4.h"
 
-#include "CDietGoalsDlg.h"
-#include "CFoodDBDoc.h"
-#include "CMealsPatternDlg.h"
+#include "diary/CFoodDBDoc.h"
+#include "diary/ui/CMealsPatternDlg.h"
+#include "profile/ui/CDietGoalsDlg.h"
 
 #include <QPushButton>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CProfilePage.h"
+#include "profile/ui/CProfilePage.h"
 
 // "Advanced": the way to the diet goals and the meals pattern.
 class CPropPgProfile4 : public CProfilePage

@@ -1,8 +1,8 @@
 #include "CPropPgProfile5.h"
 
-#include "CFoodDBDoc.h"
-#include "CTransparentStatic.h"
-#include "PlanSummary.h"
+#include "controls/CTransparentStatic.h"
+#include "diary/CFoodDBDoc.h"
+#include "profile/PlanSummary.h"
 
 CPropPgProfile5::CPropPgProfile5(CFoodDBDoc& doc, IMessageBox& messages, QWidget* parent)
     : CProfilePage(doc, messages, QStringLiteral("Summary"), parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CProfilePage.h"
+#include "profile/ui/CProfilePage.h"
 
 // "Finish": the plan as entered, worded anew each time the page is shown.
 class CPropPgProfile5 : public CProfilePage

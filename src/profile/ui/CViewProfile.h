@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFormView.h"
+#include "app/ui/CFormView.h"
 
 class CColorEdit;
 class CTransparentStatic;
