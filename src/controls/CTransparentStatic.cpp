@@ -50,17 +50,6 @@ void CTransparentStatic::SetBlink(Blink blink, int intervalMs, const QColor& bli
     m_timer->start(intervalMs);
 }
 
-CTransparentStatic* CTransparentStatic::Caption(QWidget* parent, const QString& text, int x, int y, int width,
-                                                int id)
-{
-    auto* c = new CTransparentStatic(text, parent);
-    if (id != 0)
-        c->setProperty("id", id);
-    c->SetFont(13);
-    c->setGeometry(x, y, width, 18);
-    return c;
-}
-
 void CTransparentStatic::MakeTitle()
 {
     SetTextColor(kTitleBlue);

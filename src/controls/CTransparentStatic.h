@@ -29,10 +29,6 @@ public:
     void SetFont(int height, int weight = 400);
     void SetBlink(Blink blink, int intervalMs = 500, const QColor& blinkBackground = QColor(255, 255, 0));
 
-    // A caption of a dialog's field: the 13-pixel font, 18 pixels high.
-    static CTransparentStatic* Caption(QWidget* parent, const QString& text, int x, int y, int width,
-                                       int id = 0);
-
     // The blue bold title of dialogs and pages.
     void MakeTitle();
     void MakeExplanation();

@@ -5,6 +5,7 @@
 #include "controls/CColorEdit.h"
 #include "controls/CTransparentStatic.h"
 #include "controls/DialogData.h"
+#include "controls/Form.h"
 #include "controls/ProgramFont.h"
 #include "diary/CFoodDBDoc.h"
 #include "platform/ui/QtDrawSurface.h"
@@ -14,24 +15,6 @@
 namespace {
 
 constexpr int kChartHeight = 176;
-
-CColorEdit* ReadOnlyField(QWidget* parent, int id, int x, int y, int w)
-{
-    auto* e = new CColorEdit(parent);
-    e->setProperty("id", id);
-    e->SetLocked(true);
-    e->setFrame(false);
-    e->setGeometry(x, y, w, 18);
-    return e;
-}
-
-CTransparentStatic* Label(QWidget* parent, const QString& text, int x, int y, int w)
-{
-    auto* l = new CTransparentStatic(text, parent);
-    l->SetFont(13);
-    l->setGeometry(x, y, w, 18);
-    return l;
-}
 
 } // namespace
 
@@ -47,18 +30,18 @@ CViewWeightTracker::CViewWeightTracker(AppServices& services, QWidget* parent)
     // Four rows of 19 pixels fill the form under the chart.
     const int y0 = kChartHeight + CChartCtrl::kScrollBarHeight + 1;
     const int row = 19;
-    Label(this, QStringLiteral("Current weight:"), 4, y0, 110);
-    m_current = ReadOnlyField(this, 1006, 112, y0, 98);
-    m_currentUnit = Label(this, QString(), 214, y0, 26);
+    Form::Caption(this, QStringLiteral("Current weight:"), 4, y0, 110);
+    m_current = Form::ValueField(this, 1006, 112, y0, 98);
+    m_currentUnit = Form::Caption(this, QString(), 214, y0, 26);
     m_currentUnit->setProperty("id", 1108);
-    Label(this, QStringLiteral("Target weight:"), 4, y0 + row, 110);
-    m_target = ReadOnlyField(this, 1008, 112, y0 + row, 98);
-    m_targetUnit = Label(this, QString(), 214, y0 + row, 26);
+    Form::Caption(this, QStringLiteral("Target weight:"), 4, y0 + row, 110);
+    m_target = Form::ValueField(this, 1008, 112, y0 + row, 98);
+    m_targetUnit = Form::Caption(this, QString(), 214, y0 + row, 26);
     m_targetUnit->setProperty("id", 1111);
-    Label(this, QStringLiteral("Estimated end date:"), 4, y0 + 2 * row, 108);
-    m_end = ReadOnlyField(this, 1011, 112, y0 + 2 * row, 98);
-    Label(this, QStringLiteral("Trend end date:"), 4, y0 + 3 * row, 108);
-    m_trendEnd = ReadOnlyField(this, kTrendEndId, 112, y0 + 3 * row, 98);
+    Form::Caption(this, QStringLiteral("Estimated end date:"), 4, y0 + 2 * row, 108);
+    m_end = Form::ValueField(this, 1011, 112, y0 + 2 * row, 98);
+    Form::Caption(this, QStringLiteral("Trend end date:"), 4, y0 + 3 * row, 108);
+    m_trendEnd = Form::ValueField(this, kTrendEndId, 112, y0 + 3 * row, 98);
 }
 
 QScrollBar* CViewWeightTracker::ScrollBar() const

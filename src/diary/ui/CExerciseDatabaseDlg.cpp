@@ -1,6 +1,7 @@
 #include "CExerciseDatabaseDlg.h"
 
 #include "controls/CTransparentStatic.h"
+#include "controls/Form.h"
 #include "diary/ActivityTable.h"
 #include "platform/DataExchange.h"
 
@@ -12,14 +13,14 @@ CExerciseDatabaseDlg::CExerciseDatabaseDlg(QWidget* parent)
     : CFullScreenDialog(QStringLiteral("Exercise database"), QStringLiteral("Exercise database"),
                         QStringLiteral("#exercise_database"), kTemplate, parent)
 {
-    CTransparentStatic::Caption(this, QStringLiteral("Time spent:"), 6, 30, 72);
+    Form::Caption(this, QStringLiteral("Time spent:"), 6, 30, 72);
     m_time = new QComboBox(this);
     m_time->setProperty("id", 1140);
     m_time->setEditable(true);
     m_time->addItems(TimeSpentChoices());
     m_time->setCurrentIndex(0);
     m_time->setGeometry(80, 28, 60, 22);
-    CTransparentStatic::Caption(this, QStringLiteral("Minutes"), 146, 30, 70);
+    Form::Caption(this, QStringLiteral("Minutes"), 146, 30, 70);
 
     m_activities = new QTreeWidget(this);
     m_activities->setProperty("id", 1034);

@@ -1,6 +1,7 @@
 #include "CExercisePropertiesDlg.h"
 
 #include "controls/CTransparentStatic.h"
+#include "controls/Form.h"
 #include "diary/ActivityTable.h"
 #include "platform/DataExchange.h"
 
@@ -17,7 +18,7 @@ CExercisePropertiesDlg::CExercisePropertiesDlg(const QString& activityName, quin
     name->setProperty("id", 1142);
     name->setReadOnly(true);
     name->setGeometry(6, 30, kWidth - 12, 22);
-    CTransparentStatic::Caption(this, QStringLiteral("Time spent:"), 6, 64, 90);
+    Form::Caption(this, QStringLiteral("Time spent:"), 6, 64, 90);
     m_time = new QComboBox(this);
     m_time->setProperty("id", 1140);
     m_time->setEditable(true);
@@ -27,7 +28,7 @@ CExercisePropertiesDlg::CExercisePropertiesDlg(const QString& activityName, quin
     m_time->setCurrentIndex(m_time->findText(text, Qt::MatchExactly));
     m_time->setEditText(text);
     m_time->setGeometry(100, 62, 56, 22);
-    CTransparentStatic::Caption(this, QStringLiteral("Minutes"), 164, 64, 70);
+    Form::Caption(this, QStringLiteral("Minutes"), 164, 64, 70);
     m_timeOfDay = std::make_unique<TimeOfDayFields>(this, 96, hour, minute);
     AddButtons();
     m_time->setFocus();

@@ -1,37 +1,11 @@
 #include "CInternationalSettingsDlg.h"
 
 #include "controls/CTransparentStatic.h"
+#include "controls/Form.h"
 #include "profile/Measures.h"
 #include "storage/CProfileTable.h"
 
-#include <QButtonGroup>
 #include <QRadioButton>
-
-namespace {
-
-QRadioButton* Radio(QWidget* parent, int id, const QString& text, int x, int y)
-{
-    auto* r = new QRadioButton(text, parent);
-    r->setProperty("id", id);
-    r->setAutoExclusive(false);
-    r->setGeometry(x, y, 100, 20);
-    return r;
-}
-
-// Each radio button is a group of its own: tapping one selects it and clears its partner.
-void Partners(QRadioButton* a, QRadioButton* b)
-{
-    QObject::connect(a, &QRadioButton::clicked, b, [a, b] {
-        a->setChecked(true);
-        b->setChecked(false);
-    });
-    QObject::connect(b, &QRadioButton::clicked, a, [a, b] {
-        b->setChecked(true);
-        a->setChecked(false);
-    });
-}
-
-} // namespace
 
 CInternationalSettingsDlg::CInternationalSettingsDlg(quint32* flags, QWidget* parent)
     : CFullScreenDialog(QStringLiteral("International Settings"), QStringLiteral("International settings"),
@@ -44,16 +18,14 @@ CInternationalSettingsDlg::CInternationalSettingsDlg(quint32* flags, QWidget* pa
     intro->setWordWrap(true);
     intro->setGeometry(8, kSeparatorY + 8, 224, 30);
 
-    auto* date = new CTransparentStatic(QStringLiteral("Date format:"), this);
-    date->setGeometry(8, kSeparatorY + 46, 224, 16);
-    m_dayMonth = Radio(this, 1129, QStringLiteral("dd-mm-yyyy"), 20, kSeparatorY + 66);
-    m_monthDay = Radio(this, 1130, QStringLiteral("mm-dd-yyyy"), 20, kSeparatorY + 88);
-    auto* measures = new CTransparentStatic(QStringLiteral("Measures:"), this);
-    measures->setGeometry(8, kSeparatorY + 118, 224, 16);
-    m_metric = Radio(this, 1100, QStringLiteral("Metrics"), 20, kSeparatorY + 138);
-    m_us = Radio(this, 1101, QStringLiteral("US"), 20, kSeparatorY + 160);
-    Partners(m_dayMonth, m_monthDay);
-    Partners(m_metric, m_us);
+    Form::Label(this, QStringLiteral("Date format:"), 8, kSeparatorY + 46, 224, 16);
+    m_dayMonth = Form::Radio(this, 1129, QStringLiteral("dd-mm-yyyy"), 20, kSeparatorY + 66, 100);
+    m_monthDay = Form::Radio(this, 1130, QStringLiteral("mm-dd-yyyy"), 20, kSeparatorY + 88, 100);
+    Form::Label(this, QStringLiteral("Measures:"), 8, kSeparatorY + 118, 224, 16);
+    m_metric = Form::Radio(this, 1100, QStringLiteral("Metrics"), 20, kSeparatorY + 138, 100);
+    m_us = Form::Radio(this, 1101, QStringLiteral("US"), 20, kSeparatorY + 160, 100);
+    Form::Exclusive(this, {m_dayMonth, m_monthDay});
+    Form::Exclusive(this, {m_metric, m_us});
 
     auto* finish = new CTransparentStatic(QStringLiteral("When finished tap Finish to proceed. "), this);
     finish->setProperty("id", 1199);

@@ -2,6 +2,7 @@
 
 #include "controls/CTransparentStatic.h"
 #include "controls/DialogData.h"
+#include "controls/Form.h"
 #include "profile/NumberFormat.h"
 #include "storage/CMeasuresTable.h"
 
@@ -12,12 +13,6 @@ namespace {
 
 const char* const kServings[] = {"0.25", "0.50", "0.75", "1.00", "1.25", "1.50",
                                  "1.75", "2.00", "2.50", "3.00", "4.00", "5.00"};
-
-// Captions sit two pixels below their field's top.
-CTransparentStatic* Caption(QWidget* parent, const QString& text, int x, int y, int w)
-{
-    return CTransparentStatic::Caption(parent, text, x, y + 2, w);
-}
 
 } // namespace
 
@@ -33,7 +28,7 @@ CMealPropertiesDlg::CMealPropertiesDlg(const QString& caption, const IMealProper
     name->setReadOnly(true);
     name->setGeometry(6, 30, kWidth - 12, 22);
 
-    Caption(this, QStringLiteral("Serving size:"), 6, 60, 86);
+    Form::Caption(this, QStringLiteral("Serving size:"), 6, 60 + Form::kCaptionBesideField, 86);
     m_servingSize = new QComboBox(this);
     m_servingSize->setProperty("id", 1121);
     m_servingSize->setEditable(true);
@@ -45,13 +40,13 @@ CMealPropertiesDlg::CMealPropertiesDlg(const QString& caption, const IMealProper
     m_servingSize->setCurrentIndex(m_servingSize->findText(values.servingName, Qt::MatchExactly));
     m_servingSize->setEditText(values.servingName);
 
-    Caption(this, QStringLiteral("Weight"), 6, 88, 86);
+    Form::Caption(this, QStringLiteral("Weight"), 6, 88 + Form::kCaptionBesideField, 86);
     m_weight = new QLineEdit(this);
     m_weight->setProperty("id", 1006);
     m_weight->setGeometry(96, 88, 80, 22);
-    Caption(this, QStringLiteral("g"), 180, 88, 20);
+    Form::Caption(this, QStringLiteral("g"), 180, 88 + Form::kCaptionBesideField, 20);
 
-    Caption(this, QStringLiteral("Number of servings:"), 6, 116, 126);
+    Form::Caption(this, QStringLiteral("Number of servings:"), 6, 116 + Form::kCaptionBesideField, 126);
     m_servings = new QComboBox(this);
     m_servings->setProperty("id", 1119);
     for (const char* s : kServings)

@@ -3,12 +3,12 @@
 #include "app/ui/HelpKey.h"
 #include "controls/CTransparentStatic.h"
 #include "controls/DialogData.h"
+#include "controls/Form.h"
 #include "controls/ProgramFont.h"
 #include "profile/NumberFormat.h"
 
 #include <algorithm>
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -29,19 +29,6 @@ int DluX(int x)
 int DluY(int y)
 {
     return (y * 13 + 4) / 8;
-}
-
-QRadioButton* Radio(QWidget* page, int id, const QString& text, int x, int y, int w = 200)
-{
-    auto* r = new QRadioButton(text, page);
-    r->setProperty("id", id);
-    r->setGeometry(x, y, w, 20);
-    return r;
-}
-
-CTransparentStatic* Caption(QWidget* page, const QString& text, int x, int y, int w = 220)
-{
-    return CTransparentStatic::Caption(page, text, x, y, w);
 }
 
 // The summary-line choices in list order, with the value stored for each.
@@ -143,18 +130,14 @@ QWidget* COptionPropertySheet::GeneralPage()
 {
     auto* page = new QWidget;
     page->setProperty("id", 209);
-    Caption(page, QStringLiteral("Measures:"), 6, 6);
-    m_metric = Radio(page, 1100, QStringLiteral("Metrics"), 16, 26);
-    QRadioButton* us = Radio(page, 1101, QStringLiteral("US"), 16, 46);
-    Caption(page, QStringLiteral("Date format:"), 6, 74);
-    m_dayMonth = Radio(page, 1129, QStringLiteral("dd-mm-yyyy"), 16, 94);
-    QRadioButton* monthDay = Radio(page, 1130, QStringLiteral("mm-dd-yyyy"), 16, 114);
-    // Each pair is a group of its own.
-    for (auto [a, b] : {std::pair{m_metric, us}, std::pair{m_dayMonth, monthDay}}) {
-        auto* group = new QButtonGroup(page);
-        group->addButton(a);
-        group->addButton(b);
-    }
+    Form::Caption(page, QStringLiteral("Measures:"), 6, 6, 220);
+    m_metric = Form::Radio(page, 1100, QStringLiteral("Metrics"), 16, 26, 200);
+    QRadioButton* us = Form::Radio(page, 1101, QStringLiteral("US"), 16, 46, 200);
+    Form::Caption(page, QStringLiteral("Date format:"), 6, 74, 220);
+    m_dayMonth = Form::Radio(page, 1129, QStringLiteral("dd-mm-yyyy"), 16, 94, 200);
+    QRadioButton* monthDay = Form::Radio(page, 1130, QStringLiteral("mm-dd-yyyy"), 16, 114, 200);
+    Form::Exclusive(page, {m_metric, us});
+    Form::Exclusive(page, {m_dayMonth, monthDay});
     m_showMealProperties = new QCheckBox(QStringLiteral("Show meals property on create"), page);
     m_showMealProperties->setProperty("id", 1057);
     m_showMealProperties->setGeometry(6, 146, 220, 20);
@@ -170,26 +153,22 @@ QWidget* COptionPropertySheet::AdvancedPage()
 {
     auto* page = new QWidget;
     page->setProperty("id", 278);
-    Caption(page, QStringLiteral("Filter and warning modes:"), 6, 4);
-    m_planning = Radio(page, 1045, QStringLiteral("Planning mode"), 16, 22);
-    QRadioButton* realTime = Radio(page, 1046, QStringLiteral("Real time mode"), 16, 40);
-    auto* modes = new QButtonGroup(page);
-    modes->addButton(m_planning);
-    modes->addButton(realTime);
-    Caption(page, QStringLiteral("Method calculating required calories:"), 6, 66);
-    m_harrisBenedict = Radio(page, 1182, QStringLiteral("Harris-Benedict formula"), 16, 84);
-    m_actualIntake = Radio(page, 1183, QStringLiteral("Based on actual food intake"), 16, 102);
-    m_userCalories = Radio(page, 1208, QStringLiteral("Specified by user"), 16, 120);
-    auto* methods = new QButtonGroup(page);
-    for (QRadioButton* r : {m_harrisBenedict, m_actualIntake, m_userCalories})
-        methods->addButton(r);
-    auto* label = Caption(page, QStringLiteral("Required calories:"), 30, 142, 110);
+    Form::Caption(page, QStringLiteral("Filter and warning modes:"), 6, 4, 220);
+    m_planning = Form::Radio(page, 1045, QStringLiteral("Planning mode"), 16, 22, 200);
+    QRadioButton* realTime = Form::Radio(page, 1046, QStringLiteral("Real time mode"), 16, 40, 200);
+    Form::Exclusive(page, {m_planning, realTime});
+    Form::Caption(page, QStringLiteral("Method calculating required calories:"), 6, 66, 220);
+    m_harrisBenedict = Form::Radio(page, 1182, QStringLiteral("Harris-Benedict formula"), 16, 84, 200);
+    m_actualIntake = Form::Radio(page, 1183, QStringLiteral("Based on actual food intake"), 16, 102, 200);
+    m_userCalories = Form::Radio(page, 1208, QStringLiteral("Specified by user"), 16, 120, 200);
+    Form::Exclusive(page, {m_harrisBenedict, m_actualIntake, m_userCalories});
+    auto* label = Form::Caption(page, QStringLiteral("Required calories:"), 30, 142, 110);
     label->setProperty("id", 1209);
     m_calories = new QLineEdit(page);
     m_calories->setProperty("id", 1005);
     m_calories->setGeometry(140, 142, 50, 20);
-    Caption(page, QStringLiteral("kcal"), 194, 142, 30);
-    Caption(page, QStringLiteral("Ravelin"), 6, 172);
+    Form::Caption(page, QStringLiteral("kcal"), 194, 142, 30);
+    Form::Caption(page, QStringLiteral("Ravelin"), 6, 172, 220);
     m_companion = new QCheckBox(QStringLiteral("Use exercises from Ravelin"), page);
     m_companion->setProperty("id", 1058);
     m_companion->setGeometry(16, 190, 210, 20);
@@ -223,7 +202,7 @@ QWidget* COptionPropertySheet::DisplayPage()
 {
     auto* page = new QWidget;
     page->setProperty("id", 251);
-    Caption(page, QStringLiteral("Diary view:"), 6, 2);
+    Form::Caption(page, QStringLiteral("Diary view:"), 6, 2, 220);
     const int lineIds[] = {1184, 1055, 1056, 1057, 1058};
     for (int i = 0; i < ProfileRecord::kSummaryLines; ++i) {
         m_lines[i] = new QComboBox(page);
@@ -233,8 +212,8 @@ QWidget* COptionPropertySheet::DisplayPage()
             m_lines[i]->addItem(QString::fromLatin1(text), value);
         m_lines[i]->setCurrentIndex(qMax(0, m_lines[i]->findData(m_profile.summaryLines[i])));
     }
-    Caption(page, QStringLiteral("User Defined Parameters:"), 6, 134, 150);
-    Caption(page, QStringLiteral("Unit:"), 160, 134, 60);
+    Form::Caption(page, QStringLiteral("User Defined Parameters:"), 6, 134, 150);
+    Form::Caption(page, QStringLiteral("Unit:"), 160, 134, 60);
     const int nameIds[] = {1172, 1052, 1053, 1054};
     const int unitIds[] = {1118, 1119, 1120, 1121};
     const QStringList names = {QString(),

@@ -3,6 +3,7 @@
 #include "app/ui/CommandId.h"
 #include "controls/CColorEdit.h"
 #include "controls/DialogData.h"
+#include "controls/Form.h"
 #include "fooddb/FoodRecords.h"
 #include "fooddb/ui/FoodIcons.h"
 
@@ -45,23 +46,23 @@ CFoodDetailsDlg::CFoodDetailsDlg(const FoodData& food, bool readOnly, IMessageBo
         y += 22;
     }
     // Sugar is kept but not shown.
-    FoodFields::Amount sugar{FoodFields::Field(this, 1031, 0, 0, 0), Nutrient::Sugar,
-                             FoodFields::Field(this, 1039, 0, 0, 0), EnergyShare::Sugar};
+    FoodFields::Amount sugar{Form::Field(this, 1031, 0, 0, 0), Nutrient::Sugar,
+                             Form::Field(this, 1039, 0, 0, 0), EnergyShare::Sugar};
     sugar.field->hide();
     sugar.share->hide();
     sugar.share->SetLocked(true);
     m_amounts.push_back(sugar);
 
     FoodFields::Caption(this, QStringLiteral("Ref.wgt:"), 4, y, 48);
-    m_reference = FoodFields::Field(this, 1027, 52, y, 50);
+    m_reference = Form::Field(this, 1027, 52, y, 50);
     FoodFields::Caption(this, g, 104, y, 14);
-    m_amounts.push_back({FoodFields::Field(this, 1006, 172, y, 42), Nutrient::Energy});
+    m_amounts.push_back({Form::Field(this, 1006, 172, y, 42), Nutrient::Energy});
     FoodFields::Caption(this, QStringLiteral("Calories:"), 122, y, 50);
     FoodFields::Caption(this, QStringLiteral("kcal"), 216, y, 24);
     y += 22;
     m_amounts.push_back(Row(this, QStringLiteral("Sodium:"), 1034, Nutrient::Sodium, mg, 4, y));
     FoodFields::Caption(this, QStringLiteral("Cholest:"), 122, y, 50);
-    m_amounts.push_back({FoodFields::Field(this, 1025, 172, y, 42), Nutrient::Cholesterol});
+    m_amounts.push_back({Form::Field(this, 1025, 172, y, 42), Nutrient::Cholesterol});
     FoodFields::Caption(this, mg, 216, y, 24);
     y += 22;
     m_amounts.push_back(Row(this, QStringLiteral("Fiber:"), 1033, Nutrient::Fiber, g, 4, y));

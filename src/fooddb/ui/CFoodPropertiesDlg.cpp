@@ -4,6 +4,7 @@
 #include "controls/CColorEdit.h"
 #include "controls/CTransparentStatic.h"
 #include "controls/DialogData.h"
+#include "controls/Form.h"
 #include "diary/CFoodDBDoc.h"
 #include "diary/ui/CMealPropertiesDlg.h"
 #include "fooddb/FoodRecords.h"
@@ -43,7 +44,7 @@ CFoodPropertiesDlg::CFoodPropertiesDlg(CFoodDBDoc& doc, const DataFolders& folde
 
     const QString g = QStringLiteral("g");
     FoodFields::Caption(this, QStringLiteral("Name:"), 4, 28, 40);
-    m_name = FoodFields::Field(this, 1005, 46, 28, kWidth - 52);
+    m_name = Form::Field(this, 1005, 46, 28, kWidth - 52);
     m_amounts.push_back(
         Row(this, QStringLiteral("Prot:"), 1022, Nutrient::Protein, g, 4, 52, 1041, EnergyShare::Protein));
     m_amounts.push_back(
@@ -53,13 +54,13 @@ CFoodPropertiesDlg::CFoodPropertiesDlg(CFoodDBDoc& doc, const DataFolders& folde
     m_amounts.push_back(
         Row(this, QStringLiteral("Alco:"), 1026, Nutrient::Alcohol, g, 4, 118, 1038, EnergyShare::Alcohol));
     FoodFields::Caption(this, QStringLiteral("Ref.wgt:"), 4, 140, 48);
-    m_reference = FoodFields::Field(this, 1027, 52, 140, 50);
+    m_reference = Form::Field(this, 1027, 52, 140, 50);
     FoodFields::Caption(this, g, 104, 140, 14);
     FoodFields::Caption(this, QStringLiteral("Calories:"), 122, 140, 50);
-    m_amounts.push_back({FoodFields::Field(this, 1006, 172, 140, 42), Nutrient::Energy});
+    m_amounts.push_back({Form::Field(this, 1006, 172, 140, 42), Nutrient::Energy});
     FoodFields::Caption(this, QStringLiteral("kcal"), 216, 140, 24);
     // Cholesterol is kept but not shown.
-    FoodFields::Amount cholesterol{FoodFields::Field(this, 1025, 0, 0, 0), Nutrient::Cholesterol};
+    FoodFields::Amount cholesterol{Form::Field(this, 1025, 0, 0, 0), Nutrient::Cholesterol};
     cholesterol.field->hide();
     m_amounts.push_back(cholesterol);
 

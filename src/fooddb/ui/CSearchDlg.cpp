@@ -1,6 +1,7 @@
 #include "CSearchDlg.h"
 
 #include "controls/CTransparentStatic.h"
+#include "controls/Form.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,7 +12,7 @@ CSearchDlg::CSearchDlg(QWidget* parent)
     const char* const captions[] = {"Search food where food name contains:", "and", "and"};
     for (int i = 0; i < 3; ++i) {
         const int y = 32 + i * 52;
-        CTransparentStatic::Caption(this, QString::fromLatin1(captions[i]), 6, y, kWidth - 12);
+        Form::Caption(this, QString::fromLatin1(captions[i]), 6, y, kWidth - 12);
         m_terms[static_cast<size_t>(i)] = new QLineEdit(this);
         m_terms[static_cast<size_t>(i)]->setProperty("id", 1005 + i);
         m_terms[static_cast<size_t>(i)]->setGeometry(6, y + 20, kWidth - 12, 22);

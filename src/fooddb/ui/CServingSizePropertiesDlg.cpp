@@ -2,6 +2,7 @@
 
 #include "controls/CTransparentStatic.h"
 #include "controls/DialogData.h"
+#include "controls/Form.h"
 #include "profile/NumberFormat.h"
 
 #include <QLineEdit>
@@ -17,11 +18,11 @@ CServingSizePropertiesDlg::CServingSizePropertiesDlg(const QString& description,
     m_descriptionField = new QLineEdit(description, this);
     m_descriptionField->setProperty("id", 1120);
     m_descriptionField->setGeometry(6, 32, kWidth - 12, 22);
-    CTransparentStatic::Caption(this, QStringLiteral("Weight:"), 6, 66, 56);
+    Form::Caption(this, QStringLiteral("Weight:"), 6, 66, 56);
     m_weightField = new QLineEdit(FormatGeneral(weight), this);
     m_weightField->setProperty("id", 1006);
     m_weightField->setGeometry(64, 64, 80, 22);
-    CTransparentStatic::Caption(this, QStringLiteral("g"), 148, 66, 20);
+    Form::Caption(this, QStringLiteral("g"), 148, 66, 20);
     AddButtons();
     m_descriptionField->setFocus();
 }

@@ -3,6 +3,7 @@
 #include "controls/CColorEdit.h"
 #include "controls/CTransparentStatic.h"
 #include "controls/DialogData.h"
+#include "controls/Form.h"
 #include "fooddb/FoodForm.h"
 #include "profile/NumberFormat.h"
 
@@ -10,15 +11,7 @@ namespace FoodFields {
 
 CTransparentStatic* Caption(QWidget* parent, const QString& text, int x, int y, int width)
 {
-    return CTransparentStatic::Caption(parent, text, x, y + 1, width);
-}
-
-CColorEdit* Field(QWidget* parent, int id, int x, int y, int width)
-{
-    auto* e = new CColorEdit(parent);
-    e->setProperty("id", id);
-    e->setGeometry(x, y, width, 20);
-    return e;
+    return Form::Caption(parent, text, x, y + 1, width);
 }
 
 Amount Row(QWidget* parent, const QString& caption, int id, Nutrient nutrient, const QString& unit, int x,
@@ -27,10 +20,10 @@ Amount Row(QWidget* parent, const QString& caption, int id, Nutrient nutrient, c
     Caption(parent, caption, x, y, 42);
     Amount a;
     a.nutrient = nutrient;
-    a.field = Field(parent, id, x + 44, y, 50);
+    a.field = Form::Field(parent, id, x + 44, y, 50);
     Caption(parent, unit, x + 96, y, shareId != 0 ? 14 : 30);
     if (shareId != 0) {
-        a.share = Field(parent, shareId, x + 112, y, 42);
+        a.share = Form::Field(parent, shareId, x + 112, y, 42);
         a.share->SetLocked(true);
         a.share->setFocusPolicy(Qt::NoFocus);
         a.shareOf = shareOf;

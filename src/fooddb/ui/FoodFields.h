@@ -25,7 +25,6 @@ struct Amount
 };
 
 CTransparentStatic* Caption(QWidget* parent, const QString& text, int x, int y, int width);
-CColorEdit* Field(QWidget* parent, int id, int x, int y, int width);
 // A caption, a field and its unit in a row, and optionally a share field with "%".
 Amount Row(QWidget* parent, const QString& caption, int id, Nutrient nutrient, const QString& unit, int x,
            int y, int shareId = 0, EnergyShare shareOf = EnergyShare::Protein);

@@ -2,6 +2,7 @@
 
 #include "controls/CTransparentStatic.h"
 #include "controls/DialogData.h"
+#include "controls/Form.h"
 #include "platform/IMessageBox.h"
 #include "profile/NumberFormat.h"
 
@@ -13,13 +14,9 @@ namespace {
 
 constexpr int kRow = 17;
 constexpr int kTop = 28;
-
-CTransparentStatic* Label(QWidget* parent, const QString& text, int x, int y, int w)
-{
-    auto* l = new CTransparentStatic(text, parent);
-    l->setGeometry(x, y + 1, w, 15);
-    return l;
-}
+// A label stands a pixel below its row's top, in the dialog's type.
+constexpr int kLabelDrop = 1;
+constexpr int kLabelHeight = 15;
 
 } // namespace
 
@@ -57,28 +54,28 @@ CDietGoalsDlg::CDietGoalsDlg(ProfileRecord& profile, IMessageBox& messages, QWid
     int y = kTop;
     for (const Row& r : rows) {
         const int i = static_cast<int>(r.share);
-        Label(this, QString::fromLatin1(r.label), 6, y, 50);
+        Form::Label(this, QString::fromLatin1(r.label), 6, y + kLabelDrop, 50, kLabelHeight);
         AddEdit(r.gramId, &profile.amountGoals[i], 60, y);
-        Label(this, QStringLiteral("g"), 115, y, 20);
+        Form::Label(this, QStringLiteral("g"), 115, y + kLabelDrop, 20, kLabelHeight);
         AddEdit(r.percentId, &profile.shareGoals[i], 140, y);
-        Label(this, QStringLiteral("%"), 195, y, 20);
+        Form::Label(this, QStringLiteral("%"), 195, y + kLabelDrop, 20, kLabelHeight);
         y += kRow;
     }
     // Sugar's goals are kept, not shown.
     const int sugar = static_cast<int>(EnergyShare::Sugar);
     AddEdit(1030, &profile.amountGoals[sugar], 60, y)->hide();
     AddEdit(1039, &profile.shareGoals[sugar], 140, y)->hide();
-    Label(this, QStringLiteral("Sodium:"), 6, y, 54);
+    Form::Label(this, QStringLiteral("Sodium:"), 6, y + kLabelDrop, 54, kLabelHeight);
     AddEdit(1033, &profile.sodiumGoal, 60, y);
-    Label(this, QStringLiteral("mg"), 115, y, 24);
+    Form::Label(this, QStringLiteral("mg"), 115, y + kLabelDrop, 24, kLabelHeight);
     y += kRow;
-    Label(this, QStringLiteral("Cholest:"), 6, y, 54);
+    Form::Label(this, QStringLiteral("Cholest:"), 6, y + kLabelDrop, 54, kLabelHeight);
     AddEdit(1025, &profile.cholesterolGoal, 60, y);
-    Label(this, QStringLiteral("mg"), 115, y, 24);
+    Form::Label(this, QStringLiteral("mg"), 115, y + kLabelDrop, 24, kLabelHeight);
     y += kRow;
-    Label(this, QStringLiteral("Fiber:"), 6, y, 54);
+    Form::Label(this, QStringLiteral("Fiber:"), 6, y + kLabelDrop, 54, kLabelHeight);
     AddEdit(1032, &profile.fiberGoal, 60, y);
-    Label(this, QStringLiteral("g"), 115, y, 24);
+    Form::Label(this, QStringLiteral("g"), 115, y + kLabelDrop, 24, kLabelHeight);
     y += kRow + 4;
     const int labelIds[] = {1173, 1174, 1175, 1176};
     const int editIds[] = {1010, 1009, 1008, 1011};
@@ -86,11 +83,13 @@ CDietGoalsDlg::CDietGoalsDlg(ProfileRecord& profile, IMessageBox& messages, QWid
     for (int k = 0; k < ProfileRecord::kParams; ++k) {
         const bool named = !profile.paramNames[k].isEmpty();
         CTransparentStatic* label =
-            Label(this, named ? profile.paramNames[k] + QLatin1Char(':') : QString(), 6, y, 110);
+            Form::Label(this, named ? profile.paramNames[k] + QLatin1Char(':') : QString(), 6, y + kLabelDrop,
+                        110, kLabelHeight);
         label->setProperty("id", labelIds[k]);
         QLineEdit* edit = AddEdit(editIds[k], &profile.paramGoals[k], 120, y);
         edit->setVisible(named);
-        CTransparentStatic* unit = Label(this, named ? profile.paramUnits[k] : QString(), 175, y, 60);
+        CTransparentStatic* unit = Form::Label(this, named ? profile.paramUnits[k] : QString(), 175,
+                                               y + kLabelDrop, 60, kLabelHeight);
         unit->setProperty("id", unitIds[k]);
         if (named)
             y += kRow;

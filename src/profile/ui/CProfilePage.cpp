@@ -2,6 +2,7 @@
 
 #include "controls/CDateEdit.h"
 #include "controls/CTransparentStatic.h"
+#include "controls/Form.h"
 #include "controls/ProgramFont.h"
 #include "diary/CFoodDBDoc.h"
 #include "platform/LocalDateTime.h"
@@ -42,7 +43,7 @@ CTransparentStatic* CProfilePage::Text(int id, const QString& text, int y, int h
 
 CTransparentStatic* CProfilePage::Label(const QString& text, int x, int y, int width)
 {
-    return CTransparentStatic::Caption(this, text, x, y + 2, width);
+    return Form::Caption(this, text, x, y + 2, width);
 }
 
 QLineEdit* CProfilePage::Field(int id, int x, int y, int width)

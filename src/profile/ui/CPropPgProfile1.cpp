@@ -5,7 +5,9 @@
 #include "diary/CFoodDBDoc.h"
 #include "profile/NumberFormat.h"
 
+#include "controls/Form.h"
 #include <QLineEdit>
+
 #include <QRadioButton>
 
 CPropPgProfile1::CPropPgProfile1(CFoodDBDoc& doc, IMessageBox& messages, QWidget* parent)
@@ -21,12 +23,9 @@ CPropPgProfile1::CPropPgProfile1(CFoodDBDoc& doc, IMessageBox& messages, QWidget
     m_heightUnit->setProperty("id", 1107);
     Label(QStringLiteral("Age:"), 6, 128, 50);
     m_age = Field(1022, 60, 128, 40);
-    m_male = new QRadioButton(QStringLiteral("Male"), this);
-    m_male->setProperty("id", 1045);
-    m_male->setGeometry(60, 158, 70, 20);
-    m_female = new QRadioButton(QStringLiteral("Female"), this);
-    m_female->setProperty("id", 1046);
-    m_female->setGeometry(136, 158, 80, 20);
+    m_male = Form::Radio(this, 1045, QStringLiteral("Male"), 60, 158, 70);
+    m_female = Form::Radio(this, 1046, QStringLiteral("Female"), 136, 158, 80);
+    Form::Exclusive(this, {m_male, m_female});
     Text(1199, QStringLiteral("When finished tap Next to proceed. "), 200, 34);
     AddPageButtons(kNext);
 }

@@ -5,6 +5,7 @@
 #include "controls/CDateEdit.h"
 #include "controls/CTransparentStatic.h"
 #include "controls/DialogData.h"
+#include "controls/Form.h"
 #include "controls/ProgramFont.h"
 #include "diary/CFoodDBDoc.h"
 #include "diary/ui/CMealsPatternDlg.h"
@@ -22,77 +23,53 @@
 #include <QPainter>
 #include <QRadioButton>
 
-namespace {
-
-CTransparentStatic* Label(QWidget* parent, const QString& text, int x, int y, int w)
-{
-    return CTransparentStatic::Caption(parent, text, x, y + 2, w);
-}
-
-CColorEdit* Field(QWidget* parent, int id, int x, int y, int w, bool locked = false)
-{
-    auto* e = new CColorEdit(parent);
-    e->setProperty("id", id);
-    e->setGeometry(x, y, w, 20);
-    if (locked) {
-        e->SetLocked(true);
-        e->setFocusPolicy(Qt::NoFocus);
-    }
-    return e;
-}
-
-} // namespace
-
 CViewProfile::CViewProfile(AppServices& services, QWidget* parent) : CFormView(services, kTemplate, parent)
 {
-    Label(this, QStringLiteral("Name:"), 4, 4, 44);
-    m_name = Field(this, 1005, 50, 4, 184);
+    Form::Caption(this, QStringLiteral("Name:"), 4, 4 + Form::kCaptionBesideField, 44);
+    m_name = Form::Field(this, 1005, 50, 4, 184);
     m_name->setMaxLength(ProfileRecord::kMaxNameLength);
-    Label(this, QStringLiteral("Height:"), 4, 28, 44);
-    m_height = Field(this, 1006, 50, 28, 50);
-    m_heightUnit = Label(this, QString(), 102, 28, 22);
+    Form::Caption(this, QStringLiteral("Height:"), 4, 28 + Form::kCaptionBesideField, 44);
+    m_height = Form::Field(this, 1006, 50, 28, 50);
+    m_heightUnit = Form::Caption(this, QString(), 102, 28 + Form::kCaptionBesideField, 22);
     m_heightUnit->setProperty("id", 1107);
-    Label(this, QStringLiteral("Age:"), 130, 28, 30);
-    m_age = Field(this, 1022, 162, 28, 32);
-    Label(this, QStringLiteral("years"), 198, 28, 38);
-    m_male = new QRadioButton(QStringLiteral("Male"), this);
-    m_male->setProperty("id", 1045);
-    m_male->setGeometry(50, 52, 70, 20);
-    m_female = new QRadioButton(QStringLiteral("Female"), this);
-    m_female->setProperty("id", 1046);
-    m_female->setGeometry(124, 52, 80, 20);
+    Form::Caption(this, QStringLiteral("Age:"), 130, 28 + Form::kCaptionBesideField, 30);
+    m_age = Form::Field(this, 1022, 162, 28, 32);
+    Form::Caption(this, QStringLiteral("years"), 198, 28 + Form::kCaptionBesideField, 38);
+    m_male = Form::Radio(this, 1045, QStringLiteral("Male"), 50, 52, 70);
+    m_female = Form::Radio(this, 1046, QStringLiteral("Female"), 124, 52, 80);
+    Form::Exclusive(this, {m_male, m_female});
 
     auto* heading = new CTransparentStatic(QStringLiteral("Diet plan"), this);
     heading->setProperty("id", 1146);
     heading->SetFont(13, 700);
     heading->setGeometry(4, 84, 56, 18);
 
-    Label(this, QStringLiteral("Start:"), 4, 108, 36);
+    Form::Caption(this, QStringLiteral("Start:"), 4, 108 + Form::kCaptionBesideField, 36);
     m_startDate = new CDateEdit(this);
     m_startDate->setCalendarPopup(true);
     m_startDate->setLocale(QLocale::c());
     m_startDate->setFont(ProgramFont(11));
     m_startDate->setGeometry(40, 108, 88, 22);
-    m_startWeight = Field(this, 1007, 132, 108, 56);
-    m_weightUnits[0] = Label(this, QString(), 192, 108, 30);
+    m_startWeight = Form::Field(this, 1007, 132, 108, 56);
+    m_weightUnits[0] = Form::Caption(this, QString(), 192, 108 + Form::kCaptionBesideField, 30);
     m_weightUnits[0]->setProperty("id", 1104);
-    m_startNeed = Field(this, 1009, 132, 130, 56, true);
-    Label(this, QStringLiteral("kcal"), 192, 130, 30);
+    m_startNeed = Form::LockedField(this, 1009, 132, 130, 56);
+    Form::Caption(this, QStringLiteral("kcal"), 192, 130 + Form::kCaptionBesideField, 30);
 
-    Label(this, QStringLiteral("Target:"), 4, 156, 36);
-    m_endDate = Field(this, 1014, 40, 156, 88, true);
-    m_targetWeight = Field(this, 1008, 132, 156, 56);
-    m_weightUnits[1] = Label(this, QString(), 192, 156, 30);
+    Form::Caption(this, QStringLiteral("Target:"), 4, 156 + Form::kCaptionBesideField, 36);
+    m_endDate = Form::LockedField(this, 1014, 40, 156, 88);
+    m_targetWeight = Form::Field(this, 1008, 132, 156, 56);
+    m_weightUnits[1] = Form::Caption(this, QString(), 192, 156 + Form::kCaptionBesideField, 30);
     m_weightUnits[1]->setProperty("id", 1105);
-    m_targetNeed = Field(this, 1023, 132, 178, 56, true);
-    Label(this, QStringLiteral("kcal"), 192, 178, 30);
+    m_targetNeed = Form::LockedField(this, 1023, 132, 178, 56);
+    Form::Caption(this, QStringLiteral("kcal"), 192, 178 + Form::kCaptionBesideField, 30);
 
-    Label(this, QStringLiteral("Weekly weight loss:"), 4, 204, 126);
-    m_weeklyLoss = Field(this, 1015, 132, 204, 56);
-    m_weightUnits[2] = Label(this, QString(), 192, 204, 30);
+    Form::Caption(this, QStringLiteral("Weekly weight loss:"), 4, 204 + Form::kCaptionBesideField, 126);
+    m_weeklyLoss = Form::Field(this, 1015, 132, 204, 56);
+    m_weightUnits[2] = Form::Caption(this, QString(), 192, 204 + Form::kCaptionBesideField, 30);
     m_weightUnits[2]->setProperty("id", 1106);
-    m_weekEnergy = Field(this, 1016, 132, 226, 56, true);
-    Label(this, QStringLiteral("kcal"), 192, 226, 30);
+    m_weekEnergy = Form::LockedField(this, 1016, 132, 226, 56);
+    Form::Caption(this, QStringLiteral("kcal"), 192, 226 + Form::kCaptionBesideField, 30);
 }
 
 QLineEdit* CViewProfile::Edit(int id) const
