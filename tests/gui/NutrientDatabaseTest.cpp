@@ -442,8 +442,7 @@ TEST_F(NutrientDatabaseTest, ImportAsksThenOpensTheBrowserOnTheImportedFoods)
     const auto chooseFile = [&path](QWidget* w) {
         auto* dialog = qobject_cast<QFileDialog*>(w);
         ASSERT_TRUE(dialog);
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept");
+        ChooseFile(dialog, path);
     };
     // Cancelled at the question: nothing imported.
     m_box.Answer(IMessageBox::Result::Cancel);

@@ -123,8 +123,7 @@ TEST_F(ReportsViewTest, ExportWritesTheChosenFile)
         auto* dialog = qobject_cast<QFileDialog*>(w);
         ASSERT_TRUE(dialog);
         EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("csv"));
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept");
+        ChooseFile(dialog, path);
     });
     Frame().RunCommand(32870);
     QFile f(path + QStringLiteral(".csv"));
@@ -168,8 +167,7 @@ TEST_F(ReportsViewTest, SaveAsPdfWritesTheReportPageByPage)
         auto* dialog = qobject_cast<QFileDialog*>(w);
         ASSERT_TRUE(dialog);
         offered = dialog->selectedFiles().value(0);
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept");
+        ChooseFile(dialog, path);
     });
     Frame().RunCommand(CFormView::kSaveAsPdf);
     const QString from = DateText(period.from, false);
@@ -214,8 +212,7 @@ TEST_F(ReportsViewTest, SaveAsPdfWritesTheReportPageByPage)
     OnNextModal([&](QWidget* w) {
         auto* dialog = qobject_cast<QFileDialog*>(w);
         ASSERT_TRUE(dialog);
-        dialog->selectFile(locked);
-        QMetaObject::invokeMethod(dialog, "accept");
+        ChooseFile(dialog, locked);
     });
     Frame().RunCommand(CFormView::kSaveAsPdf);
     ASSERT_FALSE(m_box.Texts().isEmpty());

@@ -70,8 +70,7 @@ TEST_F(GuiTest, SavePictureWritesTheChartAtTwiceTheScreensPixels)
         OnNextModal([path](QWidget* w) {
             auto* dialog = qobject_cast<QFileDialog*>(w);
             ASSERT_TRUE(dialog);
-            dialog->selectFile(path);
-            QMetaObject::invokeMethod(dialog, "accept");
+            ChooseFile(dialog, path);
         });
         Frame().RunCommand(CFormView::kSavePicture);
     };

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,6 +93,17 @@ protected:
             }
         });
         timer->start();
+    }
+
+    // Types a path into a file dialog's name field, as a user would, and accepts it. selectFile
+    // alone leaves the field as it is while the field has the focus, which depends on how soon
+    // the window came up.
+    static void ChooseFile(QFileDialog* dialog, const QString& path)
+    {
+        dialog->selectFile(path);
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
     }
 
     // A child by the program's control id.
