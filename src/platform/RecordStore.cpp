@@ -49,7 +49,6 @@ CREATE INDEX records_k3 ON records(db, k3) WHERE k3 IS NOT NULL;
 CREATE INDEX records_k4 ON records(db, k4) WHERE k4 IS NOT NULL;
 )sql";
 
-// Resets a cached statement when the scope ends, so it never holds a read snapshot open.
 // The statement of a walk over records: the cached one, or, when a walk of the same kind is
 // already stepping it (a walk inside a walk), one of its own for as long as the walk lasts.
 class WalkStatement
@@ -77,20 +76,6 @@ public:
 private:
     sqlite3_stmt* m_st;
     bool m_own = false;
-};
-
-class Reset
-{
-public:
-    explicit Reset(sqlite3_stmt* st) : m_st(st) {}
-    ~Reset()
-    {
-        if (m_st)
-            sqlite3_reset(m_st);
-    }
-
-private:
-    sqlite3_stmt* m_st;
 };
 
 std::string Column(int slot)
@@ -179,6 +164,62 @@ QString FailureReason(int code)
 }
 
 } // namespace
+
+// One use of a prepared statement: its values bound, stepped through the store, which notes a
+// failure, and reset when the use ends, so that it never holds a read snapshot open. A statement
+// that could not be prepared (the store noted why) gives an empty use: it binds nothing and its
+// step fails.
+class RecordStore::Sql
+{
+public:
+    Sql(RecordStore& store, sqlite3_stmt* st) : m_store(store), m_st(st) {}
+    Sql(RecordStore& store, std::string_view sql) : Sql(store, store.Prepare(sql)) {}
+    ~Sql()
+    {
+        if (m_st)
+            sqlite3_reset(m_st);
+    }
+    Sql(const Sql&) = delete;
+    Sql& operator=(const Sql&) = delete;
+
+    explicit operator bool() const { return m_st != nullptr; }
+    sqlite3_stmt* Get() const { return m_st; }
+    Sql& Bind(int index, qint64 value)
+    {
+        if (m_st)
+            sqlite3_bind_int64(m_st, index, value);
+        return *this;
+    }
+    // The text is copied: it may go before the statement is stepped.
+    Sql& Bind(int index, const QString& text)
+    {
+        if (m_st)
+            sqlite3_bind_text16(m_st, index, text.utf16(), static_cast<int>(text.size() * 2),
+                                SQLITE_TRANSIENT);
+        return *this;
+    }
+    // The bytes are not copied: they must last until the statement is stepped.
+    Sql& BindBytes(int index, const QByteArray& bytes)
+    {
+        if (m_st)
+            sqlite3_bind_blob(m_st, index, bytes.constData(), static_cast<int>(bytes.size()), SQLITE_STATIC);
+        return *this;
+    }
+    int Step() { return m_st ? m_store.Run(m_st) : SQLITE_MISUSE; }
+    bool Row() { return Step() == SQLITE_ROW; }
+    bool Done() { return Step() == SQLITE_DONE; }
+    // Done, and it changed exactly this many rows.
+    bool Changed(qint64 rows) { return Done() && sqlite3_changes64(m_store.m_db) == rows; }
+    qint64 Int(int column) const { return sqlite3_column_int64(m_st, column); }
+    QString Text(int column) const
+    {
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_st, column)));
+    }
+
+private:
+    RecordStore& m_store;
+    sqlite3_stmt* m_st;
+};
 
 // ---- opening ---------------------------------------------------------------------------------
 
@@ -459,11 +500,8 @@ void RecordStore::ClearFailure()
 
 qint64 RecordStore::DataVersion()
 {
-    sqlite3_stmt* st = Prepare("PRAGMA data_version");
-    if (!st)
-        return -1;
-    Reset reset(st);
-    return Run(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+    Sql q(*this, "PRAGMA data_version");
+    return q.Row() ? q.Int(0) : -1;
 }
 
 qint64 RecordStore::ChangeCount()
@@ -663,10 +701,8 @@ DbHandle::Key KeyFromColumn(sqlite3_stmt* st, int col)
 // Steps a bound positioning statement; on a hit the cursor moves there.
 RecordOid RecordStore::Move(DbHandle& h, sqlite3_stmt* st)
 {
-    if (!st)
-        return 0;
-    Reset reset(st);
-    if (Run(st) != SQLITE_ROW)
+    Sql q(*this, st);
+    if (!q.Row())
         return 0;
     h.m_oid = static_cast<RecordOid>(sqlite3_column_int64(st, 0));
     h.m_key = KeyFromColumn(st, 1);
@@ -693,33 +729,21 @@ bool RecordStore::CreateDb(const QString& name, quint32 typeId, const std::vecto
     Forget();
     if (name.isEmpty() || sorts.empty() || sorts.size() > kSlotColumns)
         return false;
-    sqlite3_stmt* st = Prepare("INSERT INTO dbs(name, type_id, sorts) VALUES (?1, ?2, ?3)");
-    if (!st)
-        return false;
-    Reset reset(st);
-    sqlite3_bind_text16(st, 1, name.utf16(), static_cast<int>(name.size() * 2), SQLITE_TRANSIENT);
-    sqlite3_bind_int64(st, 2, typeId);
-    const QByteArray sortsText = SortsToText(sorts).toUtf8();
-    sqlite3_bind_text(st, 3, sortsText.constData(), static_cast<int>(sortsText.size()), SQLITE_TRANSIENT);
-    return Run(st) == SQLITE_DONE;
+    Sql q(*this, "INSERT INTO dbs(name, type_id, sorts) VALUES (?1, ?2, ?3)");
+    return q.Bind(1, name).Bind(2, typeId).Bind(3, SortsToText(sorts)).Done();
 }
 
 bool RecordStore::OpenDb(DbHandle& h, const QString& name, quint16 sortProp)
 {
     Forget();
     h = DbHandle();
-    sqlite3_stmt* st = Prepare("SELECT id, name, sorts FROM dbs WHERE name = ?1");
-    if (!st)
-        return false;
-    Reset reset(st);
-    sqlite3_bind_text16(st, 1, name.utf16(), static_cast<int>(name.size() * 2), SQLITE_TRANSIENT);
-    if (Run(st) != SQLITE_ROW)
+    Sql q(*this, "SELECT id, name, sorts FROM dbs WHERE name = ?1");
+    if (!q.Bind(1, name).Row())
         return false;
     DbHandle opened;
-    opened.m_dbId = sqlite3_column_int64(st, 0);
-    opened.m_name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)));
-    if (!SortsFromText(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 2))),
-                       &opened.m_sorts, &opened.m_sortCount))
+    opened.m_dbId = q.Int(0);
+    opened.m_name = q.Text(1);
+    if (!SortsFromText(q.Text(2), &opened.m_sorts, &opened.m_sortCount))
         return false;
     if (sortProp != 0) {
         opened.m_slot = -1;
@@ -750,20 +774,11 @@ bool RecordStore::DropDb(DbHandle& h)
     bool began = false;
     if (!BeginWrite(&began))
         return false;
-    bool ok = false;
-    if (sqlite3_stmt* st = Prepare("DELETE FROM records WHERE db = ?1")) {
-        Reset reset(st);
-        sqlite3_bind_int64(st, 1, h.m_dbId);
-        ok = Run(st) == SQLITE_DONE;
-    }
-    if (sqlite3_stmt* st = ok ? Prepare("DELETE FROM dbs WHERE id = ?1") : nullptr) {
-        Reset reset(st);
-        sqlite3_bind_int64(st, 1, h.m_dbId);
-        ok = Run(st) == SQLITE_DONE && sqlite3_changes(m_db) == 1;
-    }
-    ok = EndWrite(began, ok);
+    const bool ok = Sql(*this, "DELETE FROM records WHERE db = ?1").Bind(1, h.m_dbId).Done() &&
+                    Sql(*this, "DELETE FROM dbs WHERE id = ?1").Bind(1, h.m_dbId).Changed(1);
+    const bool done = EndWrite(began, ok);
     CloseDb(h);
-    return ok;
+    return done;
 }
 
 bool RecordStore::DeleteAllRecords(DbHandle& h)
@@ -771,14 +786,9 @@ bool RecordStore::DeleteAllRecords(DbHandle& h)
     Forget();
     if (!h.IsOpen())
         return false;
-    sqlite3_stmt* st = Prepare("DELETE FROM records WHERE db = ?1");
-    if (!st)
-        return false;
-    Reset reset(st);
-    sqlite3_bind_int64(st, 1, h.m_dbId);
     h.m_hasCursor = false;
     h.m_endOfData = false;
-    return Run(st) == SQLITE_DONE;
+    return Sql(*this, "DELETE FROM records WHERE db = ?1").Bind(1, h.m_dbId).Done();
 }
 
 bool RecordStore::GatherRecords(DbHandle& h)
@@ -790,46 +800,33 @@ bool RecordStore::GatherRecords(DbHandle& h)
     qint64 last = 0;
     // Close enough when no more than as many other records lie among them.
     const auto spread = [&] {
-        sqlite3_stmt* st = Prepare("SELECT count(*), min(oid), max(oid) FROM records WHERE db = ?1");
-        if (!st)
+        Sql q(*this, "SELECT count(*), min(oid), max(oid) FROM records WHERE db = ?1");
+        if (!q.Bind(1, h.m_dbId).Row())
             return false;
-        Reset reset(st);
-        sqlite3_bind_int64(st, 1, h.m_dbId);
-        if (Run(st) != SQLITE_ROW)
-            return false;
-        count = sqlite3_column_int64(st, 0);
-        last = sqlite3_column_int64(st, 2);
-        return count > 0 && last - sqlite3_column_int64(st, 1) + 1 > 2 * count;
+        count = q.Int(0);
+        last = q.Int(2);
+        return count > 0 && last - q.Int(1) + 1 > 2 * count;
     };
     if (!spread())
         return false;
     bool began = false;
     if (!BeginWrite(&began))
         return false;
-    bool ok = spread(); // read again under the write lock
-    bool moved = false;
+    // Read again under the write lock, then copied to the end of the file and the old rows gone.
+    const bool ok = spread() &&
+                    Sql(*this, "INSERT INTO records(db, k1, k2, k3, k4, props) SELECT db, k1, k2, k3, k4, "
+                               "props FROM records WHERE db = ?1 ORDER BY oid")
+                        .Bind(1, h.m_dbId)
+                        .Done() &&
+                    Sql(*this, "DELETE FROM records WHERE db = ?1 AND oid <= ?2")
+                        .Bind(1, h.m_dbId)
+                        .Bind(2, last)
+                        .Changed(count);
     if (ok) {
-        sqlite3_stmt* copy = Prepare("INSERT INTO records(db, k1, k2, k3, k4, props) SELECT db, k1, k2, k3, "
-                                     "k4, props FROM records WHERE db = ?1 ORDER BY oid");
-        ok = copy != nullptr;
-        if (ok) {
-            Reset reset(copy);
-            sqlite3_bind_int64(copy, 1, h.m_dbId);
-            ok = Run(copy) == SQLITE_DONE;
-        }
-        sqlite3_stmt* remove = ok ? Prepare("DELETE FROM records WHERE db = ?1 AND oid <= ?2") : nullptr;
-        ok = remove != nullptr;
-        if (ok) {
-            Reset reset(remove);
-            sqlite3_bind_int64(remove, 1, h.m_dbId);
-            sqlite3_bind_int64(remove, 2, last);
-            ok = Run(remove) == SQLITE_DONE && sqlite3_changes(m_db) == count;
-        }
-        moved = ok;
         h.m_hasCursor = false;
         h.m_endOfData = false;
     }
-    return EndWrite(began, ok) && moved;
+    return EndWrite(began, ok);
 }
 
 bool RecordStore::AnyRecordHolds(DbHandle& h, const PropVal& value)
@@ -837,17 +834,13 @@ bool RecordStore::AnyRecordHolds(DbHandle& h, const PropVal& value)
     Forget();
     if (!h.IsOpen())
         return false;
-    sqlite3_stmt* st = Prepare("SELECT props FROM records WHERE db = ?1 AND instr(props, ?2) > 0");
-    if (!st)
-        return false;
-    Reset reset(st);
     const QByteArray bytes = PropCodec::Encode({value});
-    sqlite3_bind_int64(st, 1, h.m_dbId);
-    sqlite3_bind_blob(st, 2, bytes.constData(), static_cast<int>(bytes.size()), SQLITE_STATIC);
+    Sql q(*this, "SELECT props FROM records WHERE db = ?1 AND instr(props, ?2) > 0");
+    q.Bind(1, h.m_dbId).BindBytes(2, bytes);
     std::vector<PropVal> props;
-    while (Run(st) == SQLITE_ROW) {
+    while (q.Row()) {
         // The bytes may also lie across two properties: the record says.
-        if (PropCodec::Decode(sqlite3_column_blob(st, 0), sqlite3_column_bytes(st, 0), &props) &&
+        if (PropCodec::Decode(sqlite3_column_blob(q.Get(), 0), sqlite3_column_bytes(q.Get(), 0), &props) &&
             std::find(props.begin(), props.end(), value) != props.end())
             return true;
     }
@@ -859,12 +852,8 @@ quint32 RecordStore::CountRecords(const DbHandle& h)
     Forget();
     if (!h.IsOpen())
         return 0;
-    sqlite3_stmt* st = Prepare("SELECT count(*) FROM records WHERE db = ?1");
-    if (!st)
-        return 0;
-    Reset reset(st);
-    sqlite3_bind_int64(st, 1, h.m_dbId);
-    return Run(st) == SQLITE_ROW ? static_cast<quint32>(sqlite3_column_int64(st, 0)) : 0;
+    Sql q(*this, "SELECT count(*) FROM records WHERE db = ?1");
+    return q.Bind(1, h.m_dbId).Row() ? static_cast<quint32>(q.Int(0)) : 0;
 }
 
 bool RecordStore::IsEmpty(const DbHandle& h)
@@ -872,12 +861,8 @@ bool RecordStore::IsEmpty(const DbHandle& h)
     Forget();
     if (!h.IsOpen())
         return true;
-    sqlite3_stmt* st = Prepare("SELECT EXISTS(SELECT 1 FROM records WHERE db = ?1)");
-    if (!st)
-        return true;
-    Reset reset(st);
-    sqlite3_bind_int64(st, 1, h.m_dbId);
-    return Run(st) != SQLITE_ROW || sqlite3_column_int(st, 0) == 0;
+    Sql q(*this, "SELECT EXISTS(SELECT 1 FROM records WHERE db = ?1)");
+    return !q.Bind(1, h.m_dbId).Row() || q.Int(0) == 0;
 }
 
 // ---- moving ----------------------------------------------------------------------------------
@@ -1006,16 +991,16 @@ RecordOid RecordStore::FindEqual(DbHandle& h, const PropVal& value, bool first)
 RecordOid RecordStore::ScanEqual(DbHandle& h, const PropVal& value, bool first)
 {
     auto scan = [&](Query q) -> RecordOid {
-        sqlite3_stmt* st = Statement(q, h.m_slot);
-        if (!st)
+        Sql scan(*this, Statement(q, h.m_slot));
+        if (!scan)
             return 0;
-        Reset reset(st);
-        sqlite3_bind_int64(st, 1, h.m_dbId);
+        sqlite3_stmt* st = scan.Get();
+        scan.Bind(1, h.m_dbId);
         if (q == Query::ScanAfter)
             BindKey(st, 2, h);
-        sqlite3_bind_int64(st, 3, h.m_oid);
+        scan.Bind(3, h.m_oid);
         std::vector<PropVal> props;
-        while (Run(st) == SQLITE_ROW) {
+        while (scan.Row()) {
             if (!PropCodec::Decode(sqlite3_column_blob(st, 2), sqlite3_column_bytes(st, 2), &props))
                 continue;
             for (const PropVal& p : props) {
@@ -1087,15 +1072,9 @@ void RecordStore::ForEachEqual(DbHandle& h, const PropVal& value,
 
 bool RecordStore::FetchProps(const DbHandle& h, RecordOid oid, std::vector<PropVal>* out)
 {
-    sqlite3_stmt* st = Prepare("SELECT props FROM records WHERE oid = ?1 AND db = ?2");
-    if (!st)
-        return false;
-    Reset reset(st);
-    sqlite3_bind_int64(st, 1, oid);
-    sqlite3_bind_int64(st, 2, h.m_dbId);
-    if (Run(st) != SQLITE_ROW)
-        return false;
-    return PropCodec::Decode(sqlite3_column_blob(st, 0), sqlite3_column_bytes(st, 0), out);
+    Sql q(*this, "SELECT props FROM records WHERE oid = ?1 AND db = ?2");
+    return q.Bind(1, oid).Bind(2, h.m_dbId).Row() &&
+           PropCodec::Decode(sqlite3_column_blob(q.Get(), 0), sqlite3_column_bytes(q.Get(), 0), out);
 }
 
 bool RecordStore::ReadProps(const DbHandle& h, std::vector<PropVal>* out, const std::vector<quint16>* ids)
@@ -1185,14 +1164,14 @@ bool IdsUnique(const std::vector<PropVal>& props)
 // Writes the encoded record and its sort keys; oid 0 inserts a new record.
 bool RecordStore::StoreProps(DbHandle& h, RecordOid oid, const std::vector<PropVal>& props)
 {
-    sqlite3_stmt* st =
-        oid == 0 ? Prepare("INSERT INTO records(db, k1, k2, k3, k4, props) VALUES (?1, ?2, ?3, ?4, ?5, ?6)")
-                 : Prepare("UPDATE records SET k1 = ?2, k2 = ?3, k3 = ?4, k4 = ?5, props = ?6 "
+    Sql write(*this, oid == 0
+                         ? "INSERT INTO records(db, k1, k2, k3, k4, props) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"
+                         : "UPDATE records SET k1 = ?2, k2 = ?3, k3 = ?4, k4 = ?5, props = ?6 "
                            "WHERE db = ?1 AND oid = ?7");
-    if (!st)
+    if (!write)
         return false;
-    Reset reset(st);
-    sqlite3_bind_int64(st, 1, h.m_dbId);
+    sqlite3_stmt* st = write.Get();
+    write.Bind(1, h.m_dbId);
     for (int slot = 0; slot < kSlotColumns; ++slot) {
         sqlite3_bind_null(st, 2 + slot);
         if (slot >= h.m_sortCount)
@@ -1205,10 +1184,10 @@ bool RecordStore::StoreProps(DbHandle& h, RecordOid oid, const std::vector<PropV
         }
     }
     PropCodec::EncodeInto(props, &m_encoded);
-    sqlite3_bind_blob(st, 6, m_encoded.constData(), static_cast<int>(m_encoded.size()), SQLITE_STATIC);
+    write.BindBytes(6, m_encoded);
     if (oid != 0)
-        sqlite3_bind_int64(st, 7, oid);
-    const bool ok = Run(st) == SQLITE_DONE && sqlite3_changes(m_db) == 1;
+        write.Bind(7, oid);
+    const bool ok = write.Changed(1);
     if (m_encoded.capacity() > 64 * 1024)
         m_encoded = QByteArray(); // a picture's room is not kept
     return ok;
@@ -1282,13 +1261,10 @@ bool RecordStore::RemoveRecord(DbHandle& h, RecordOid oid)
     Forget();
     if (!h.IsOpen() || oid == 0)
         return false;
-    sqlite3_stmt* st = Prepare("DELETE FROM records WHERE oid = ?1 AND db = ?2");
-    if (!st)
-        return false;
-    Reset reset(st);
-    sqlite3_bind_int64(st, 1, oid);
-    sqlite3_bind_int64(st, 2, h.m_dbId);
-    return Run(st) == SQLITE_DONE && sqlite3_changes(m_db) == 1;
+    return Sql(*this, "DELETE FROM records WHERE oid = ?1 AND db = ?2")
+        .Bind(1, oid)
+        .Bind(2, h.m_dbId)
+        .Changed(1);
 }
 
 // ---- batches ---------------------------------------------------------------------------------

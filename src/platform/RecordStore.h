@@ -187,6 +187,7 @@ private:
         ScanFirstNonNull,
     };
 
+    class Sql;
     sqlite3_stmt* Statement(Query q, int slot, int findSlot = -1);
     sqlite3_stmt* Prepare(std::string_view sql);
     bool Exec(const char* sql);
