@@ -121,6 +121,8 @@ QProcessEnvironment ProgramEnvironment(const QString& home)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("VELLAMO_HOME"), home);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The companion's endpoint of a program the test kills stays behind: in the test's folder.
+    env.insert(QStringLiteral("TMPDIR"), home);
     return env;
 }
 
