@@ -1,7 +1,8 @@
 #include "ExchangeChannel.h"
 
+#include "platform/LineServer.h"
+
 #include <QDeadlineTimer>
-#include <QLocalServer>
 #include <QLocalSocket>
 
 #include <unistd.h>
@@ -49,45 +50,31 @@ bool SendRaise(quint32 number, int timeoutMs)
 
 } // namespace ExchangeChannel
 
-ExchangeEndpoint::ExchangeEndpoint(QObject* parent) : QObject(parent) {}
+ExchangeEndpoint::ExchangeEndpoint(QObject* parent)
+    : QObject(parent), m_server(new LineServer([this](const QByteArray& line) { return Handle(line); }, this))
+{
+}
 
 ExchangeEndpoint::~ExchangeEndpoint() = default;
 
 bool ExchangeEndpoint::Listen(quint32 number)
 {
-    delete m_server;
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    const QString name = ExchangeChannel::EndpointName(number);
-    if (!m_server->listen(name)) {
-        // Left by an earlier process with this number that did not end cleanly.
-        QLocalServer::removeServer(name);
-        if (!m_server->listen(name))
-            return false;
-    }
+    if (!m_server->Listen(ExchangeChannel::EndpointName(number)))
+        return false;
     m_number = number;
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Handle(socket); });
-        }
-    });
     return true;
 }
 
-void ExchangeEndpoint::Handle(QLocalSocket* socket)
+QByteArray ExchangeEndpoint::Handle(const QByteArray& line)
 {
-    while (socket->canReadLine()) {
-        const QList<QByteArray> words = socket->readLine().trimmed().split(' ');
-        QByteArray answer = "ERR\n";
-        if (words.value(0) == "RVLZEL_EXCHANGE" && words.size() == 3) {
-            emit exchangeReceived(words[1].toUInt());
-            answer = "0\n";
-        } else if (words.value(0) == "RAISE") {
-            emit raiseRequested();
-            answer = "0\n";
-        }
-        socket->write(answer);
-        socket->flush();
+    const QList<QByteArray> words = line.split(' ');
+    if (words.value(0) == "RVLZEL_EXCHANGE" && words.size() == 3) {
+        emit exchangeReceived(words[1].toUInt());
+        return "0";
     }
+    if (words.value(0) == "RAISE") {
+        emit raiseRequested();
+        return "0";
+    }
+    return "ERR";
 }

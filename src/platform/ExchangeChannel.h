@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+class LineServer;
 
 // The notification channel between Vellamo and its companion training log. Each program listens
 // on a per-user local socket named after the number it publishes in the registry ("HWND"); a
@@ -41,8 +41,8 @@ signals:
     void raiseRequested();
 
 private:
-    void Handle(class QLocalSocket* socket);
+    QByteArray Handle(const QByteArray& line);
 
-    QLocalServer* m_server = nullptr;
+    LineServer* m_server;
     quint32 m_number = 0;
 };

@@ -1,10 +1,11 @@
 #include "SingleInstance.h"
 
+#include "platform/LineServer.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
@@ -14,11 +15,12 @@ namespace {
 constexpr int kAnswerMs = 2000;
 // How long a start waits for a program that holds the lock to listen.
 constexpr int kClaimMs = 10000;
-const QByteArray kRaise = "raise\n";
-const QByteArray kDone = "ok\n";
+const QByteArray kRaise = "raise";
+const QByteArray kDone = "ok";
 } // namespace
 
-SingleInstance::SingleInstance(const QString& storePath, QObject* parent) : QObject(parent)
+SingleInstance::SingleInstance(const QString& storePath, QObject* parent)
+    : QObject(parent), m_server(new LineServer([this](const QByteArray& line) { return Answer(line); }, this))
 {
     const QByteArray hash = QCryptographicHash::hash(storePath.toUtf8(), QCryptographicHash::Sha256).toHex();
     // The runtime folder is the user's own (mode 0700), emptied when the user logs out.
@@ -31,10 +33,7 @@ SingleInstance::SingleInstance(const QString& storePath, QObject* parent) : QObj
 
 SingleInstance::~SingleInstance()
 {
-    if (m_server) {
-        m_server->close(); // removes the socket file
-        delete m_server;
-    }
+    m_server->Close(); // before the lock goes: the next start finds no socket of ours
     if (m_lock)
         m_lock->unlock();
 }
@@ -66,7 +65,7 @@ bool SingleInstance::AskRunningToRaise() const
     socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(kAnswerMs))
         return false;
-    socket.write(kRaise);
+    socket.write(kRaise + '\n');
     socket.waitForBytesWritten(kAnswerMs);
     socket.waitForReadyRead(kAnswerMs);
     return true;
@@ -75,22 +74,13 @@ bool SingleInstance::AskRunningToRaise() const
 bool SingleInstance::Listen()
 {
     // Holding the lock, a socket file left here is a dead program's.
-    QLocalServer::removeServer(m_socketPath);
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(m_socketPath))
-        return false;
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains(kRaise.trimmed())) {
-                    emit raiseRequested();
-                    socket->write(kDone);
-                    socket->flush();
-                }
-            });
-        }
-    });
-    return true;
+    return m_server->Listen(m_socketPath);
+}
+
+QByteArray SingleInstance::Answer(const QByteArray& line)
+{
+    if (line != kRaise)
+        return "?";
+    emit raiseRequested();
+    return kDone;
 }

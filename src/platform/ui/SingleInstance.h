@@ -5,7 +5,7 @@
 
 #include <memory>
 
-class QLocalServer;
+class LineServer;
 class QLockFile;
 
 // One running program per data folder. The first start takes a lock in the user's runtime folder
@@ -37,9 +37,10 @@ signals:
 private:
     bool AskRunningToRaise() const;
     bool Listen();
+    QByteArray Answer(const QByteArray& line);
 
     QString m_socketPath;
     QString m_lockPath;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer* m_server = nullptr;
+    LineServer* m_server;
 };
