@@ -196,7 +196,7 @@ private:
     void NoteFailure(int code, bool writing);
     bool BeginWrite(bool* began);
     bool EndWrite(bool began, bool ok);
-    RecordOid Move(DbHandle& h, sqlite3_stmt* st);
+    RecordOid Move(DbHandle& h, Sql& q);
     RecordOid Step(DbHandle& h, Query q);
     void Prefetch(const DbHandle& h, sqlite3_stmt* st);
     void Forget() { m_prefetch.handle = nullptr; }

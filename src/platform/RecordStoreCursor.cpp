@@ -205,11 +205,11 @@ DbHandle::Key KeyFromColumn(sqlite3_stmt* st, int col)
 } // namespace
 
 // Steps a bound positioning statement; on a hit the cursor moves there.
-RecordOid RecordStore::Move(DbHandle& h, sqlite3_stmt* st)
+RecordOid RecordStore::Move(DbHandle& h, Sql& q)
 {
-    Sql q(*this, st);
     if (!q.Row())
         return 0;
+    sqlite3_stmt* st = q.Get();
     h.m_oid = static_cast<RecordOid>(sqlite3_column_int64(st, 0));
     h.m_key = KeyFromColumn(st, 1);
     h.m_hasCursor = true;
@@ -235,12 +235,8 @@ RecordOid RecordStore::GoToIndex(DbHandle& h, quint32 n, bool fromEnd)
     Forget();
     if (!h.IsOpen())
         return 0;
-    sqlite3_stmt* st = Statement(fromEnd ? Query::Last : Query::First, h.m_slot);
-    if (!st)
-        return 0;
-    sqlite3_bind_int64(st, 1, h.m_dbId);
-    sqlite3_bind_int64(st, 5, n);
-    return Move(h, st);
+    Sql q(*this, Statement(fromEnd ? Query::Last : Query::First, h.m_slot));
+    return Move(h, q.Bind(1, h.m_dbId).Bind(5, n));
 }
 
 RecordOid RecordStore::GoToRecord(DbHandle& h, RecordOid oid)
@@ -248,24 +244,18 @@ RecordOid RecordStore::GoToRecord(DbHandle& h, RecordOid oid)
     Forget();
     if (!h.IsOpen() || oid == 0)
         return 0;
-    sqlite3_stmt* st = Statement(Query::KeyOf, h.m_slot);
-    if (!st)
-        return 0;
-    sqlite3_bind_int64(st, 1, h.m_dbId);
-    sqlite3_bind_int64(st, 3, oid);
-    return Move(h, st);
+    Sql q(*this, Statement(Query::KeyOf, h.m_slot));
+    return Move(h, q.Bind(1, h.m_dbId).Bind(3, oid));
 }
 
 // Runs a positioning query from the handle's cursor: the database, its key and its record bound.
 RecordOid RecordStore::Step(DbHandle& h, Query q)
 {
-    sqlite3_stmt* st = Statement(q, h.m_slot);
-    if (!st)
+    Sql step(*this, Statement(q, h.m_slot));
+    if (!step)
         return 0;
-    sqlite3_bind_int64(st, 1, h.m_dbId);
-    BindKey(st, 2, h);
-    sqlite3_bind_int64(st, 3, h.m_oid);
-    return Move(h, st);
+    BindKey(step.Get(), 2, h);
+    return Move(h, step.Bind(1, h.m_dbId).Bind(3, h.m_oid));
 }
 
 RecordOid RecordStore::GoNext(DbHandle& h)
@@ -332,15 +322,13 @@ RecordOid RecordStore::FindEqual(DbHandle& h, const PropVal& value, bool first)
         return ScanEqual(h, value, first);
 
     auto run = [&](Query q) -> RecordOid {
-        sqlite3_stmt* st = Statement(q, h.m_slot, findSlot);
-        if (!st)
+        Sql find(*this, Statement(q, h.m_slot, findSlot));
+        if (!find)
             return 0;
-        sqlite3_bind_int64(st, 1, h.m_dbId);
         if (q == Query::FindAfter)
-            BindKey(st, 2, h);
-        sqlite3_bind_int64(st, 3, h.m_oid);
-        BindProp(st, 4, value);
-        return Move(h, st);
+            BindKey(find.Get(), 2, h);
+        BindProp(find.Get(), 4, value);
+        return Move(h, find.Bind(1, h.m_dbId).Bind(3, h.m_oid));
     };
     if (first || !h.m_hasCursor)
         return run(Query::FindFirst);
