@@ -197,6 +197,7 @@ private:
     bool BeginWrite(bool* began);
     bool EndWrite(bool began, bool ok);
     RecordOid Move(DbHandle& h, Sql& q);
+    RecordOid Land(DbHandle& h, sqlite3_stmt* st);
     RecordOid Step(DbHandle& h, Query q);
     void Prefetch(const DbHandle& h, sqlite3_stmt* st);
     void Forget() { m_prefetch.handle = nullptr; }

@@ -207,9 +207,12 @@ DbHandle::Key KeyFromColumn(sqlite3_stmt* st, int col)
 // Steps a bound positioning statement; on a hit the cursor moves there.
 RecordOid RecordStore::Move(DbHandle& h, Sql& q)
 {
-    if (!q.Row())
-        return 0;
-    sqlite3_stmt* st = q.Get();
+    return q.Row() ? Land(h, q.Get()) : 0;
+}
+
+// The cursor moves to the row the statement stands on: oid, key and properties.
+RecordOid RecordStore::Land(DbHandle& h, sqlite3_stmt* st)
+{
     h.m_oid = static_cast<RecordOid>(sqlite3_column_int64(st, 0));
     h.m_key = KeyFromColumn(st, 1);
     h.m_hasCursor = true;
@@ -355,14 +358,8 @@ RecordOid RecordStore::ScanEqual(DbHandle& h, const PropVal& value, bool first)
             if (!PropCodec::Decode(sqlite3_column_blob(st, 2), sqlite3_column_bytes(st, 2), &props))
                 continue;
             for (const PropVal& p : props) {
-                if (p == value) {
-                    h.m_oid = static_cast<RecordOid>(sqlite3_column_int64(st, 0));
-                    h.m_key = KeyFromColumn(st, 1);
-                    h.m_hasCursor = true;
-                    h.m_endOfData = false;
-                    Prefetch(h, st);
-                    return h.m_oid;
-                }
+                if (p == value)
+                    return Land(h, st);
             }
         }
         return 0;
