@@ -3,7 +3,7 @@
 #include "diary/CFoodDBDoc.h"
 
 CFormView::CFormView(AppServices& services, int templateId, QWidget* parent)
-    : QWidget(parent), m_services(services), m_templateId(templateId)
+    : QWidget(parent), m_services(services)
 {
     setProperty("id", templateId);
     setAutoFillBackground(true);

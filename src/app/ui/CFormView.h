@@ -21,7 +21,6 @@ public:
     CFormView(AppServices& services, int templateId, QWidget* parent = nullptr);
     ~CFormView() override;
 
-    int TemplateId() const { return m_templateId; }
     // Once, after the frame has created the view and handed it the date picker.
     virtual void OnInitialUpdate() {}
     // The view is about to be left or the frame closed: keep what the user entered.
@@ -43,5 +42,4 @@ protected:
     AppServices& m_services;
 
 private:
-    int m_templateId;
 };
