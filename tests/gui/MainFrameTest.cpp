@@ -3,6 +3,7 @@
 #include "app/ui/CDatePicker.h"
 #include "app/ui/CFormView.h"
 #include "app/ui/ProgramStyle.h"
+#include "app/ui/Translations.h"
 #include "controls/DialogData.h"
 #include "diary/ui/CInternationalSettingsDlg.h"
 #include "fooddb/NutrientImport.h"
@@ -20,12 +21,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
 #include <QTest>
 #include <QThread>
 #include <QToolBar>
+#include <QTranslator>
 
 namespace {
 
@@ -210,6 +213,37 @@ TEST_F(GuiTest, HelpOpensTheViewerWithFileAndTopic)
     EXPECT_EQ(topics, (QList<QByteArray>{"", "Vellamo.htm#About", "Vellamo.htm#options_settings",
                                          "Vellamo.htm#views_nutrition_diary"}));
     qunsetenv("VELLAMO_HELP_VIEWER");
+}
+
+TEST_F(GuiTest, TheMenusSpeakAnInstalledTranslation)
+{
+    // A Finnish translation of one command, made as a translator makes one.
+    QFile ts(m_dir.filePath(QStringLiteral("vellamo_fi.ts")));
+    ASSERT_TRUE(ts.open(QIODevice::WriteOnly));
+    ts.write("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
+             "<TS version=\"2.1\" language=\"fi_FI\"><context><name>CMainFrame</name><message>"
+             "<source>&amp;New profile</source><translation>&amp;Uusi profiili</translation>"
+             "</message></context></TS>\n");
+    ts.close();
+    QProcess release;
+    release.start(QStringLiteral(LRELEASE_BIN),
+                  {QStringLiteral("-silent"), ts.fileName(), QStringLiteral("-qm"),
+                   m_dir.filePath(QStringLiteral("vellamo_fi.qm"))});
+    ASSERT_TRUE(release.waitForFinished() && release.exitCode() == 0)
+        << release.readAllStandardError().toStdString();
+
+    const QStringList folders = {m_dir.filePath(QStringLiteral("none")), m_dir.path()};
+    EXPECT_EQ(Translations::Install(QLocale(QLocale::English, QLocale::UnitedKingdom), folders), nullptr);
+    EXPECT_EQ(Translations::Install(QLocale(QLocale::German, QLocale::Germany), folders), nullptr);
+    QTranslator* finnish = Translations::Install(QLocale(QLocale::Finnish, QLocale::Finland), folders);
+    ASSERT_TRUE(finnish);
+    AddProfile(QStringLiteral("Anna"), true);
+    Start();
+    EXPECT_EQ(Frame().Command(CommandId::kNewProfile)->text(), QStringLiteral("&Uusi profiili"));
+    // A text the translation leaves out stays as written.
+    EXPECT_EQ(Frame().Command(CommandId::kOpenProfile)->text(), QStringLiteral("&Open profile"));
+    QCoreApplication::removeTranslator(finnish);
+    delete finnish;
 }
 
 TEST_F(GuiTest, DeleteNutrientDatabaseAsksFirst)

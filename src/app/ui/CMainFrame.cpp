@@ -50,14 +50,16 @@ struct ViewInfo
 
 const ViewInfo kViews[] = {
     {CMainFrame::kStartView, CViewSplashScreen::kTemplate, 0, "#getting_started", ""},
-    {CMainFrame::kDiary, CFoodDBView::kTemplate, CommandId::kDiary, "#views_nutrition_diary", "Diary"},
+    {CMainFrame::kDiary, CFoodDBView::kTemplate, CommandId::kDiary, "#views_nutrition_diary",
+     QT_TRANSLATE_NOOP("CMainFrame", "Diary")},
     {CMainFrame::kReports, CFoodDBViewDetails::kTemplate, CommandId::kReports, "#views_nutrition_details",
-     "Reports"},
+     QT_TRANSLATE_NOOP("CMainFrame", "Reports")},
     {CMainFrame::kProfileView, CViewProfile::kTemplate, CommandId::kProfile, "#views_profile_settings",
-     "Profile"},
+     QT_TRANSLATE_NOOP("CMainFrame", "Profile")},
     {CMainFrame::kWeightTracker, CViewWeightTracker::kTemplate, CommandId::kWeightTracker,
-     "#views_weight_tracker", "Weight tracker"},
-    {CMainFrame::kGraphs, CGraphForm::kTemplate, CommandId::kGraphs, "#views_graphs", "Graphs"},
+     "#views_weight_tracker", QT_TRANSLATE_NOOP("CMainFrame", "Weight tracker")},
+    {CMainFrame::kGraphs, CGraphForm::kTemplate, CommandId::kGraphs, "#views_graphs",
+     QT_TRANSLATE_NOOP("CMainFrame", "Graphs")},
 };
 
 const ViewInfo* ViewOfTemplate(int templateId)
@@ -112,7 +114,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent) : QMainWindow(par
     title->setPalette(titleColors);
     setMenuWidget(title);
 
-    m_commandBar = new QToolBar(QStringLiteral("Command bar"), this);
+    m_commandBar = new QToolBar(tr("Command bar"), this);
     m_commandBar->setObjectName(QStringLiteral("CommandBar"));
     m_commandBar->setMovable(false);
     m_commandBar->setFloatable(false);
@@ -124,7 +126,7 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent) : QMainWindow(par
     // The command bar is the bottom line, the date bar the line above it.
     addToolBar(Qt::BottomToolBarArea, m_commandBar);
     addToolBarBreak(Qt::BottomToolBarArea);
-    m_dateBar = new QToolBar(QStringLiteral("Date bar"), this);
+    m_dateBar = new QToolBar(tr("Date bar"), this);
     m_dateBar->setObjectName(QStringLiteral("DateBar"));
     m_dateBar->setMovable(false);
     m_dateBar->setFloatable(false);
@@ -183,68 +185,64 @@ void CMainFrame::AddMenuButton(const QString& title, QMenu* menu)
 
 void CMainFrame::CreateCommands()
 {
-    m_fileMenu = new QMenu(QStringLiteral("File"), this);
-    AddCommand(CommandId::kNewProfile, QStringLiteral("&New profile"), m_fileMenu, [this] { NewProfile(); });
-    AddCommand(CommandId::kOpenProfile, QStringLiteral("&Open profile"), m_fileMenu,
-               [this] { OpenProfile(); });
-    AddCommand(CommandId::kDeleteProfile, QStringLiteral("&Delete profile"), m_fileMenu,
-               [this] { DeleteProfile(); });
-    AddCommand(CommandId::kCloseProfile, QStringLiteral("&Close profile"), m_fileMenu,
+    m_fileMenu = new QMenu(tr("File"), this);
+    AddCommand(CommandId::kNewProfile, tr("&New profile"), m_fileMenu, [this] { NewProfile(); });
+    AddCommand(CommandId::kOpenProfile, tr("&Open profile"), m_fileMenu, [this] { OpenProfile(); });
+    AddCommand(CommandId::kDeleteProfile, tr("&Delete profile"), m_fileMenu, [this] { DeleteProfile(); });
+    AddCommand(CommandId::kCloseProfile, tr("&Close profile"), m_fileMenu,
                [this] { ShowView(CViewSplashScreen::kTemplate); });
     m_fileMenu->addSeparator();
-    AddViewCommand(CommandId::kSaveAsPdf, QStringLiteral("Save as P&DF..."), m_fileMenu);
-    AddViewCommand(CommandId::kSavePicture, QStringLiteral("Save &picture..."), m_fileMenu);
+    AddViewCommand(CommandId::kSaveAsPdf, tr("Save as P&DF..."), m_fileMenu);
+    AddViewCommand(CommandId::kSavePicture, tr("Save &picture..."), m_fileMenu);
     m_fileMenu->addSeparator();
-    AddCommand(CommandId::kAbout, QStringLiteral("&About ..."), m_fileMenu, [this] {
+    AddCommand(CommandId::kAbout, tr("&About ..."), m_fileMenu, [this] {
         CAboutBox about(this);
         about.exec();
     });
     m_fileMenu->addSeparator();
-    AddCommand(CommandId::kExit, QStringLiteral("E&xit"), m_fileMenu, [this] {
+    AddCommand(CommandId::kExit, tr("E&xit"), m_fileMenu, [this] {
         close();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    m_viewMenu = new QMenu(QStringLiteral("View"), this);
+    m_viewMenu = new QMenu(tr("View"), this);
     const std::pair<int, const char*> views[] = {
-        {CommandId::kDiary, "&Diary"},
-        {CommandId::kReports, "&Reports"},
-        {CommandId::kGraphs, "&Graphs"},
-        {CommandId::kWeightTracker, "&Weight tracker"},
+        {CommandId::kDiary, QT_TR_NOOP("&Diary")},
+        {CommandId::kReports, QT_TR_NOOP("&Reports")},
+        {CommandId::kGraphs, QT_TR_NOOP("&Graphs")},
+        {CommandId::kWeightTracker, QT_TR_NOOP("&Weight tracker")},
         // The profile view: the View menu is where its check mark sits, so it is listed there too.
-        {CommandId::kProfile, "&Profile"},
+        {CommandId::kProfile, QT_TR_NOOP("&Profile")},
     };
     for (const auto& [id, text] : views) {
         const int templateId = ViewOfCommand(id).templateId;
-        AddCommand(id, QString::fromLatin1(text), m_viewMenu, [this, templateId] {
+        AddCommand(id, tr(text), m_viewMenu, [this, templateId] {
             ShowView(templateId);
         })->setCheckable(true);
     }
     // The window's size: kept for the next start.
     m_viewMenu->addSeparator();
-    AddCommand(kZoomIn, QStringLiteral("Zoom &in"), m_viewMenu, [this] {
+    AddCommand(kZoomIn, tr("Zoom &in"), m_viewMenu, [this] {
         ChangeZoom(ScreenZoom::Current() + 1);
     })->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    AddCommand(kZoomOut, QStringLiteral("Zoom &out"), m_viewMenu, [this] {
+    AddCommand(kZoomOut, tr("Zoom &out"), m_viewMenu, [this] {
         ChangeZoom(ScreenZoom::Current() - 1);
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     Command(kZoomIn)->setEnabled(ScreenZoom::Current() < ScreenZoom::kMax);
     Command(kZoomOut)->setEnabled(ScreenZoom::Current() > ScreenZoom::kMin);
 
-    m_toolsMenu = new QMenu(QStringLiteral("Tools"), this);
-    AddCommand(CommandId::kImportNutrientDatabase, QStringLiteral("&Import Nutrient Database"), m_toolsMenu,
+    m_toolsMenu = new QMenu(tr("Tools"), this);
+    AddCommand(CommandId::kImportNutrientDatabase, tr("&Import Nutrient Database"), m_toolsMenu,
                [this] { ImportNutrientDatabase(); });
-    AddCommand(CommandId::kDeleteNutrientDatabase, QStringLiteral("&Delete Nutrient Database"), m_toolsMenu,
+    AddCommand(CommandId::kDeleteNutrientDatabase, tr("&Delete Nutrient Database"), m_toolsMenu,
                [this] { DeleteNutrientDatabase(); });
     m_toolsMenu->addSeparator();
-    AddCommand(CommandId::kBackupAll, QStringLiteral("&Backup all data"), m_toolsMenu,
-               [this] { BackupAll(); });
-    AddCommand(CommandId::kRestoreAll, QStringLiteral("&Restore all data"), m_toolsMenu,
-               [this] { RestoreAll(); });
-    AddCommand(CommandId::kRestoreNutrientDatabase, QStringLiteral("Restore &Nutrient Database"), m_toolsMenu,
+    AddCommand(CommandId::kBackupAll, tr("&Backup all data"), m_toolsMenu, [this] { BackupAll(); });
+    AddCommand(CommandId::kRestoreAll, tr("&Restore all data"), m_toolsMenu, [this] { RestoreAll(); });
+    AddCommand(CommandId::kRestoreNutrientDatabase, tr("Restore &Nutrient Database"), m_toolsMenu,
                [this] { RestoreNutrientDatabase(); });
     m_toolsMenu->addSeparator();
-    AddCommand(CommandId::kOptions, QStringLiteral("&Options"), m_toolsMenu, [this] { Options(); });
-    AddCommand(CommandId::kProfileSettings, QStringLiteral("&Profile settings"), m_toolsMenu,
+    AddCommand(CommandId::kOptions, tr("&Options"), m_toolsMenu, [this] { Options(); });
+    AddCommand(CommandId::kProfileSettings, tr("&Profile settings"), m_toolsMenu,
                [this] { ProfileSettingsCommand(); });
 
     // Command buttons of the views and the date bar: the view in front carries them out.
@@ -278,9 +276,9 @@ void CMainFrame::CreateCommands()
     for (const auto& [id, key] : keys)
         Command(id)->setShortcut(key);
 
-    AddMenuButton(QStringLiteral("&File"), m_fileMenu);
-    AddMenuButton(QStringLiteral("&View"), m_viewMenu);
-    AddMenuButton(QStringLiteral("&Tools"), m_toolsMenu);
+    AddMenuButton(tr("&File"), m_fileMenu);
+    AddMenuButton(tr("&View"), m_viewMenu);
+    AddMenuButton(tr("&Tools"), m_toolsMenu);
 }
 
 QList<int> CMainFrame::CommandButtons() const
@@ -420,7 +418,7 @@ void CMainFrame::ShowView(int templateId)
         m_view = new CViewProfile(m_services);
         break;
     default:
-        m_view = new CViewPlaceholder(m_services, info->templateId, QString::fromLatin1(info->title));
+        m_view = new CViewPlaceholder(m_services, info->templateId, tr(info->title));
         break;
     }
     setCentralWidget(m_view);
@@ -468,8 +466,7 @@ void CMainFrame::RunCommand(int id)
 void CMainFrame::ProfileSettingsCommand()
 {
     if (!m_services.doc.HasOpenProfile()) {
-        m_services.messages.Tell(QStringLiteral("Please open a profile first."),
-                                 IMessageBox::Icon::Information);
+        m_services.messages.Tell(tr("Please open a profile first."), IMessageBox::Icon::Information);
         return;
     }
     // What the view holds is kept before the sheet changes the profile under it.
@@ -527,8 +524,7 @@ void CMainFrame::NewProfile()
 
 void CMainFrame::ProfileSettings()
 {
-    CProfilePropertySheet sheet(QStringLiteral("Profile Settings"), m_services.doc, m_services.messages,
-                                this);
+    CProfilePropertySheet sheet(tr("Profile Settings"), m_services.doc, m_services.messages, this);
     sheet.exec();
 }
 
@@ -549,9 +545,8 @@ void CMainFrame::DeleteProfile()
     if (dialog.exec() != QDialog::Accepted)
         return;
     IMessageBox& box = m_services.messages;
-    if (!box.AskBeforeDeleting(
-            QStringLiteral("All data connected to selected profile will be deleted. Continue?")) ||
-        !box.AskBeforeDeleting(QStringLiteral("Please reconfirm deleting profile. Continue?")))
+    if (!box.AskBeforeDeleting(tr("All data connected to selected profile will be deleted. Continue?")) ||
+        !box.AskBeforeDeleting(tr("Please reconfirm deleting profile. Continue?")))
         return;
     // No view may hold the diary being deleted.
     ShowView(CViewSplashScreen::kTemplate);
@@ -580,20 +575,20 @@ void CMainFrame::FinishCurrentView()
 void CMainFrame::DeleteNutrientDatabase()
 {
     if (!m_services.messages.AskBeforeDeleting(
-            QStringLiteral("Are you sure you want to delete the Nutrient Database. All data will be lost."),
+            tr("Are you sure you want to delete the Nutrient Database. All data will be lost."),
             IMessageBox::Icon::Warning))
         return;
     NutrientImport(m_services.env.Store(), &m_services.messages, &m_services.waitCursor)
         .RecreateNutrientDatabases();
-    m_services.messages.Tell(QStringLiteral("Nutrient Database deleted!"), IMessageBox::Icon::Information);
+    m_services.messages.Tell(tr("Nutrient Database deleted!"), IMessageBox::Icon::Information);
     m_services.doc.UpdateAllViews();
 }
 
 void CMainFrame::ImportNutrientDatabase()
 {
-    const QString file = FileDialogs::AskOpen(
-        this, QStringLiteral("Import Nutrient Database"), m_services.env.Folders().DocumentsDir(),
-        QStringLiteral("All Files (*.*) (*.csv)"), QStringLiteral("csv"));
+    const QString file =
+        FileDialogs::AskOpen(this, tr("Import Nutrient Database"), m_services.env.Folders().DocumentsDir(),
+                             QStringLiteral("All Files (*.*) (*.csv)"), QStringLiteral("csv"));
     if (file.isEmpty())
         return;
     if (!m_services.messages.Ask(QStringLiteral("New entries will be appended to Nutrient Database. Existing "

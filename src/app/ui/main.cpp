@@ -2,6 +2,7 @@
 #include "app/ui/CNutritionApp.h"
 #include "app/ui/ProgramIcon.h"
 #include "app/ui/ProgramStyle.h"
+#include "app/ui/Translations.h"
 #include "platform/AppEnvironment.h"
 #include "platform/InformationOptions.h"
 #include "platform/ui/QtMessageBox.h"
@@ -76,6 +77,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Vellamo"));
     QApplication::setApplicationVersion(QLatin1String(Version::kText));
     QApplication::setDesktopFileName(QLatin1String(Version::kAppId));
+    Translations::Install(QLocale(), Translations::Folders());
 
     QString error;
     std::unique_ptr<AppEnvironment> env = AppEnvironment::Open(&error);
