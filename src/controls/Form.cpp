@@ -18,6 +18,28 @@ CTransparentStatic* Caption(QWidget* parent, const QString& text, int x, int y, 
     return c;
 }
 
+CTransparentStatic* Title(QWidget* parent, const QString& text, int x, int y, int width, int id)
+{
+    auto* t = new CTransparentStatic(text, parent);
+    if (id != 0)
+        t->setProperty("id", id);
+    t->MakeTitle();
+    t->setGeometry(x, y, width, 16);
+    return t;
+}
+
+CTransparentStatic* Explanation(QWidget* parent, const QString& text, int x, int y, int width, int height,
+                                int id)
+{
+    auto* e = new CTransparentStatic(text, parent);
+    if (id != 0)
+        e->setProperty("id", id);
+    e->MakeExplanation();
+    e->setWordWrap(true);
+    e->setGeometry(x, y, width, height);
+    return e;
+}
+
 CTransparentStatic* Label(QWidget* parent, const QString& text, int x, int y, int width, int height)
 {
     auto* l = new CTransparentStatic(text, parent);

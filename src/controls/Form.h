@@ -20,6 +20,11 @@ inline constexpr int kCaptionBesideField = 2;
 
 // A caption in the 13-pixel type, 18 pixels high.
 CTransparentStatic* Caption(QWidget* parent, const QString& text, int x, int y, int width, int id = 0);
+// The bold blue title line of a dialog or page, 16 pixels high.
+CTransparentStatic* Title(QWidget* parent, const QString& text, int x, int y, int width, int id = 0);
+// Grey words that explain a dialog or page, wrapped to the width.
+CTransparentStatic* Explanation(QWidget* parent, const QString& text, int x, int y, int width, int height,
+                                int id = 0);
 // A label in the parent's type.
 CTransparentStatic* Label(QWidget* parent, const QString& text, int x, int y, int width, int height);
 // An edit field.

@@ -3,6 +3,7 @@
 #include "app/ProductPicture.h"
 #include "app/ui/HelpKey.h"
 #include "controls/CTransparentStatic.h"
+#include "controls/Form.h"
 #include "controls/ProgramFont.h"
 #include "platform/Version.h"
 #include "platform/ui/QtDrawSurface.h"
@@ -30,16 +31,11 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent)
     name->setGeometry(10, kPictureHeight + 10, 220, 26);
     auto* version = new CTransparentStatic(QStringLiteral("Version ") + QLatin1String(Version::kShort), this);
     version->setGeometry(10, kPictureHeight + 38, 220, 16);
-    auto* line1 =
-        new CTransparentStatic(QStringLiteral("A nutrition and diet diary for everyone in the house."), this);
-    line1->MakeExplanation();
-    line1->setWordWrap(true);
-    line1->setGeometry(10, kPictureHeight + 62, 220, 30);
-    auto* line2 = new CTransparentStatic(
-        QStringLiteral("Nutrient data: USDA National Nutrient Database for Standard Reference."), this);
-    line2->MakeExplanation();
-    line2->setWordWrap(true);
-    line2->setGeometry(10, kPictureHeight + 96, 220, 30);
+    Form::Explanation(this, QStringLiteral("A nutrition and diet diary for everyone in the house."), 10,
+                      kPictureHeight + 62, 220, 30);
+    Form::Explanation(
+        this, QStringLiteral("Nutrient data: USDA National Nutrient Database for Standard Reference."), 10,
+        kPictureHeight + 96, 220, 30);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setProperty("id", 1);

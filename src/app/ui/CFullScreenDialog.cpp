@@ -2,6 +2,7 @@
 
 #include "app/ui/HelpKey.h"
 #include "controls/CTransparentStatic.h"
+#include "controls/Form.h"
 #include "controls/ProgramFont.h"
 
 #include <QPainter>
@@ -20,10 +21,7 @@ CFullScreenDialog::CFullScreenDialog(const QString& caption, const QString& titl
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
-    m_title = new CTransparentStatic(titleLine, this);
-    m_title->setProperty("id", 1146);
-    m_title->MakeTitle();
-    m_title->setGeometry(6, 4, kWidth - 12, 16);
+    m_title = Form::Title(this, titleLine, 6, 4, kWidth - 12, 1146);
 }
 
 void CFullScreenDialog::AddButtons(const QString& okText, bool withCancel)

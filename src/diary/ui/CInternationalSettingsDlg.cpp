@@ -12,11 +12,8 @@ CInternationalSettingsDlg::CInternationalSettingsDlg(quint32* flags, QWidget* pa
                         QString(), kTemplate, parent),
       m_flags(flags)
 {
-    auto* intro = new CTransparentStatic(QStringLiteral("Please select date format and measures."), this);
-    intro->setProperty("id", 1198);
-    intro->MakeExplanation();
-    intro->setWordWrap(true);
-    intro->setGeometry(8, kSeparatorY + 8, 224, 30);
+    Form::Explanation(this, QStringLiteral("Please select date format and measures."), 8, kSeparatorY + 8,
+                      224, 30, 1198);
 
     Form::Label(this, QStringLiteral("Date format:"), 8, kSeparatorY + 46, 224, 16);
     m_dayMonth = Form::Radio(this, 1129, QStringLiteral("dd-mm-yyyy"), 20, kSeparatorY + 66, 100);
@@ -27,11 +24,8 @@ CInternationalSettingsDlg::CInternationalSettingsDlg(quint32* flags, QWidget* pa
     Form::Exclusive(this, {m_dayMonth, m_monthDay});
     Form::Exclusive(this, {m_metric, m_us});
 
-    auto* finish = new CTransparentStatic(QStringLiteral("When finished tap Finish to proceed. "), this);
-    finish->setProperty("id", 1199);
-    finish->MakeExplanation();
-    finish->setWordWrap(true);
-    finish->setGeometry(8, kSeparatorY + 192, 224, 30);
+    Form::Explanation(this, QStringLiteral("When finished tap Finish to proceed. "), 8, kSeparatorY + 192,
+                      224, 30, 1199);
     AddButtons(QStringLiteral("Finish"), false);
 
     const bool dayMonth = (*m_flags & CProfileTable::kDayMonthYear) != 0;

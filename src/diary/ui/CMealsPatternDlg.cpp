@@ -3,6 +3,7 @@
 #include "app/ui/HelpKey.h"
 #include "controls/CTransparentStatic.h"
 #include "controls/DialogData.h"
+#include "controls/Form.h"
 #include "controls/ProgramFont.h"
 #include "diary/MealsPattern.h"
 #include "platform/IMessageBox.h"
@@ -32,10 +33,7 @@ CMealsPatternDlg::CMealsPatternDlg(ProfileRecord& profile, IMessageBox& messages
     setProperty("id", kTemplate);
     setFixedSize(236, 237); // 157 x 146 dialog units
     setFont(ProgramFont(13));
-    auto* title = new CTransparentStatic(QStringLiteral("Meals pattern"), this);
-    title->setProperty("id", 1146);
-    title->MakeTitle();
-    title->setGeometry(6, 4, 224, 16);
+    Form::Title(this, QStringLiteral("Meals pattern"), 6, 4, 224, 1146);
     QStringList hours;
     for (int h = 0; h < 24; ++h)
         hours << QString::asprintf("%2d:00", h);

@@ -23,27 +23,20 @@ CProfilePage::CProfilePage(CFoodDBDoc& doc, IMessageBox& messages, const QString
 {
     setFixedSize(kWidth, kHeight);
     setFont(ProgramFont(11));
-    auto* line = new CTransparentStatic(title, this);
-    line->setProperty("id", 1146);
-    line->MakeTitle();
-    line->setGeometry(6, 4, kWidth - 12, 16);
+    Form::Title(this, title, 6, 4, kWidth - 12, 1146);
 }
 
 CTransparentStatic* CProfilePage::Text(int id, const QString& text, int y, int height)
 {
-    auto* t = new CTransparentStatic(text, this);
-    t->setProperty("id", id);
+    CTransparentStatic* t = Form::Explanation(this, text, 6, y, kWidth - 12, height, id);
     t->SetFont(13);
-    t->MakeExplanation();
-    t->setWordWrap(true);
     t->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    t->setGeometry(6, y, kWidth - 12, height);
     return t;
 }
 
 CTransparentStatic* CProfilePage::Label(const QString& text, int x, int y, int width)
 {
-    return Form::Caption(this, text, x, y + 2, width);
+    return Form::Caption(this, text, x, y + Form::kCaptionBesideField, width);
 }
 
 QLineEdit* CProfilePage::Field(int id, int x, int y, int width)
