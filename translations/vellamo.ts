@@ -2,6 +2,521 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>CAboutBox</name>
+    <message>
+        <source>About Vellamo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nutrition and diet diary for everyone in the house.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nutrient data: USDA National Nutrient Database for Standard Reference.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CBackupDlg</name>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup all data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This operation will perform a complete backup. All data will be backed up to files, placed in the folder: &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup might take several minutes please be patient. To restore all data select &quot;Restore all data&quot;  from the tools menu. To restore only the Nutrient Database select &quot;Restore Nutrient Database&quot; from the tools menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tap OK to perform backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore all data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This operation will perform a complete restore of data. All data will be deleted and replaced with data from the last performed backup. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore might take several minutes please be patient.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tap OK to restore all data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Nutrient Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This operation will perform a complete restore of the Nutrient Database. All data in the Nutrient Database will be deleted and replaced with data from the last performed backup. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tap OK to restore the Nutrient Database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CBmiChartDlg</name>
+    <message>
+        <source>Body Mass Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CBmiTableDlg</name>
+    <message>
+        <source>Severe obesity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderate obesity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ideal weight:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderate underweight:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Severe underweight:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Body Mass Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CCopyEntriesDlg</name>
+    <message>
+        <source>Copy to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy %1 to the day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDietGoalsDlg</name>
+    <message>
+        <source>Diet goals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prot:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Satu:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mono:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Poly:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carb:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alco:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sodium:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cholest:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fiber:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CExerciseDatabaseDlg</name>
+    <message>
+        <source>Exercise database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time spent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exersise</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CExercisePropertiesDlg</name>
+    <message>
+        <source>Exercise properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time spent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFoodDBView</name>
+    <message>
+        <source>Copy to...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the whole day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the entry chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 entries chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFoodDBViewDetails</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFoodDetailsDlg</name>
+    <message>
+        <source>Food properties (details)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prot:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Satu:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mono:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Poly:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carb:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alco:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ref.wgt:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calories:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sodium:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cholest:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fiber:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFoodLabelDlg</name>
+    <message>
+        <source>Food label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tap screen to return!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFoodPropertiesDlg</name>
+    <message>
+        <source>Energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monounsaturates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polyunsaturates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carbohydrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alcohol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sodium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cholesterol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fiber</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prot:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carb:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alco:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ref.wgt:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calories:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serving size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Food</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Food</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serving sizes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t add item to it self!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A food can have at most %1 components.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food Serving Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFoodTreeCtrl</name>
+    <message>
+        <source>Root</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFullScreenDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CGraphForm</name>
+    <message>
+        <source>Vellamo graph.png</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CInternationalSettingsDlg</name>
+    <message>
+        <source>International Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>International settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select date format and measures.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measures:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When finished tap Finish to proceed. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>Diary</source>
@@ -169,6 +684,778 @@
     </message>
     <message>
         <source>Import Nutrient Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New meal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New exercise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch Ravelin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Body Mass Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diet goals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meals pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*.*) (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CMealPropertiesDlg</name>
+    <message>
+        <source>Serving size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of servings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CMealsPatternDlg</name>
+    <message>
+        <source>Breakfast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meals pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sum of percentage values must be 100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CNutrientDBDlg</name>
+    <message>
+        <source>Nutrient database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find a food</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food describtion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New food</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What can I eat today?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Food</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete food/folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food/folder properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search has reached the end of the Nutrient Database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CNutritionApp</name>
+    <message>
+        <source> Vellamo stops so that nothing you enter is lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>COptionPropertySheet</name>
+    <message>
+        <source>Calorie intake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calories required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calorie expenditure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calorie budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calorie intake/Required calories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protein/Protein energy percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fat/Fat energy percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturates/Saturates energy percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monounsaturates/Monounsaturates energy percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polyunsaturates/Polyunsaturates energy percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carbohydrate/Carbohydrate energy percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alcohol/Alcohol energy percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sodium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cholesterol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fiber</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy intake &gt; recommended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protein &gt; g</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protein &gt; %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protein &lt; %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fat &gt; g</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fat &gt; %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturates &gt; %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monounsat &lt; %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polyunsat &lt; %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cabohydrate &gt; g</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cabohydrate &gt; %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cabohydrate &lt; %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alcohol &gt; g</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alcohol &gt; %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sodium &gt; mg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cholesterol &gt; mg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measures:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show meals property on create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter and warning modes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planning mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Real time mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method calculating required calories:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Harris-Benedict formula</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Based on actual food intake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specified by user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Required calories:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use exercises from Ravelin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diary view:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Defined Parameters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnings enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filters enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CProfilePage</name>
+    <message>
+        <source>&lt;- Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next -&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CProfilesDlg</name>
+    <message>
+        <source>Profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select profile:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPropPgProfile1</name>
+    <message>
+        <source>Personal settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter your name, height, age and gender. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Age:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When finished tap Next to proceed. </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPropPgProfile2</name>
+    <message>
+        <source>Diet plan - Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter the start date of your diet and your start weight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start weight:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPropPgProfile3</name>
+    <message>
+        <source>Diet plan - Target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target weight:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Body Mass Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target date cannot be before the start date of the diet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPropPgProfile4</name>
+    <message>
+        <source>Advanced settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diet Goals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meals Pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When finished tap Next to proceed. </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPropPgProfile5</name>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please review the details of your diet plan below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tap Finish to complete the setup of your Profile. </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CRecentFoodsDlg</name>
+    <message>
+        <source>Last Recently Used Foods</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent Meals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serving Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSearchDlg</name>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search food where food name contains:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CServingSizePropertiesDlg</name>
+    <message>
+        <source>Serving size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CServingSizesDlg</name>
+    <message>
+        <source>Serving sizes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set default serving size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete serving size: &apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CViewProfile</name>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Age:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diet plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly weight loss:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CViewSplashScreen</name>
+    <message>
+        <source>Please press F1 for help to get started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CViewWeightTracker</name>
+    <message>
+        <source>Current weight:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target weight:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated end date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend end date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellamo weight tracker.png</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CWarningsDlg</name>
+    <message>
+        <source>Warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The following requirements are violated!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartPicture</name>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogData</name>
+    <message>
+        <source>Are you sure you want to cancel dialog. Changes will be lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PeriodPickers</name>
+    <message>
+        <source>From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimeOfDayFields</name>
+    <message>
+        <source>Time on day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

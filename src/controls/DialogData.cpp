@@ -4,6 +4,7 @@
 #include "platform/IMessageBox.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace DialogData {
@@ -54,7 +55,8 @@ void SelectOrAppend(QComboBox* list, const QString& text)
 
 bool ConfirmCancel(IMessageBox& messages)
 {
-    return messages.Ask(QStringLiteral("Are you sure you want to cancel dialog. Changes will be lost."),
+    return messages.Ask(QCoreApplication::translate(
+                            "DialogData", "Are you sure you want to cancel dialog. Changes will be lost."),
                         IMessageBox::Icon::Warning);
 }
 

@@ -215,27 +215,26 @@ void CFoodDBViewDetails::SaveAsPdf()
         return;
     const ReportCalculator::Period period = Period();
     const QString folder = m_services.env.Folders().DocumentsDir();
-    const QString path =
-        FileDialogs::AskSave(window(), QStringLiteral("Save as PDF"),
-                             QDir(folder).filePath(PrintableReport::DefaultFileName(doc, period)),
-                             QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"));
+    const QString path = FileDialogs::AskSave(
+        window(), tr("Save as PDF"), QDir(folder).filePath(PrintableReport::DefaultFileName(doc, period)),
+        tr("PDF documents (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     QString error;
     if (!PdfPages::Write(
             path, PrintableReport::DefaultFileName(doc, period).chopped(4),
             [&](IPages& pages) { PrintableReport(doc).Draw(period, pages); }, &error))
-        m_services.messages.Tell(QStringLiteral("The report could not be saved as %1: %2")
-                                     .arg(QDir::toNativeSeparators(path), error),
-                                 IMessageBox::Icon::Stop);
+        m_services.messages.Tell(
+            tr("The report could not be saved as %1: %2").arg(QDir::toNativeSeparators(path), error),
+            IMessageBox::Icon::Stop);
 }
 
 void CFoodDBViewDetails::ExportReport()
 {
     const ReportCalculator::Period period = Period();
-    const QString path = FileDialogs::AskSave(window(), QStringLiteral("Export report"),
-                                              m_services.env.Folders().DocumentsDir(),
-                                              QStringLiteral("*.csv"), QStringLiteral("csv"));
+    const QString path =
+        FileDialogs::AskSave(window(), tr("Export report"), m_services.env.Folders().DocumentsDir(),
+                             tr("*.csv"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     ReportExport::ExportReport(m_services.doc, period.from, period.to, path, &m_services.messages);

@@ -140,6 +140,6 @@ bool CGraphForm::OnCommand(int id)
 {
     if (id != kSavePicture)
         return false;
-    ChartPicture::SaveAsked(this, m_services, *m_chart, QStringLiteral("Vellamo graph.png"));
+    ChartPicture::SaveAsked(this, m_services, *m_chart, tr("Vellamo graph.png"));
     return true;
 }

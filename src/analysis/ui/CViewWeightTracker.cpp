@@ -30,17 +30,17 @@ CViewWeightTracker::CViewWeightTracker(AppServices& services, QWidget* parent)
     // Four rows of 19 pixels fill the form under the chart.
     const int y0 = kChartHeight + CChartCtrl::kScrollBarHeight + 1;
     const int row = 19;
-    Form::Caption(this, QStringLiteral("Current weight:"), 4, y0, 110);
+    Form::Caption(this, tr("Current weight:"), 4, y0, 110);
     m_current = Form::ValueField(this, 1006, 112, y0, 98);
     m_currentUnit = Form::Caption(this, QString(), 214, y0, 26);
     m_currentUnit->setProperty("id", 1108);
-    Form::Caption(this, QStringLiteral("Target weight:"), 4, y0 + row, 110);
+    Form::Caption(this, tr("Target weight:"), 4, y0 + row, 110);
     m_target = Form::ValueField(this, 1008, 112, y0 + row, 98);
     m_targetUnit = Form::Caption(this, QString(), 214, y0 + row, 26);
     m_targetUnit->setProperty("id", 1111);
-    Form::Caption(this, QStringLiteral("Estimated end date:"), 4, y0 + 2 * row, 108);
+    Form::Caption(this, tr("Estimated end date:"), 4, y0 + 2 * row, 108);
     m_end = Form::ValueField(this, 1011, 112, y0 + 2 * row, 98);
-    Form::Caption(this, QStringLiteral("Trend end date:"), 4, y0 + 3 * row, 108);
+    Form::Caption(this, tr("Trend end date:"), 4, y0 + 3 * row, 108);
     m_trendEnd = Form::ValueField(this, kTrendEndId, 112, y0 + 3 * row, 98);
 }
 
@@ -97,6 +97,6 @@ bool CViewWeightTracker::OnCommand(int id)
 {
     if (id != kSavePicture)
         return false;
-    ChartPicture::SaveAsked(this, m_services, m_chart, QStringLiteral("Vellamo weight tracker.png"));
+    ChartPicture::SaveAsked(this, m_services, m_chart, tr("Vellamo weight tracker.png"));
     return true;
 }

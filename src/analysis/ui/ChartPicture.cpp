@@ -9,6 +9,7 @@
 #include "platform/ui/QtDrawSurface.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -55,16 +56,17 @@ bool Save(const CChartCtrl& chart, const QString& path, double scale, QString* e
 void SaveAsked(QWidget* view, AppServices& services, const CChartCtrl& chart, const QString& name)
 {
     const QString folder = services.env.Folders().DocumentsDir();
-    const QString path =
-        FileDialogs::AskSave(view->window(), QStringLiteral("Save picture"), QDir(folder).filePath(name),
-                             QStringLiteral("Pictures (*.png *.svg)"), QStringLiteral("png"));
+    const QString path = FileDialogs::AskSave(
+        view->window(), QStringLiteral("Save picture"), QDir(folder).filePath(name),
+        QCoreApplication::translate("ChartPicture", "Pictures (*.png *.svg)"), QStringLiteral("png"));
     if (path.isEmpty())
         return;
     QString error;
     if (!Save(chart, path, 2 * view->devicePixelRatioF(), &error))
-        services.messages.Tell(QStringLiteral("The picture could not be saved as %1: %2")
-                                   .arg(QDir::toNativeSeparators(path), error),
-                               IMessageBox::Icon::Stop);
+        services.messages.Tell(
+            QCoreApplication::translate("ChartPicture", "The picture could not be saved as %1: %2")
+                .arg(QDir::toNativeSeparators(path), error),
+            IMessageBox::Icon::Stop);
 }
 
 } // namespace ChartPicture

@@ -4,6 +4,7 @@
 #include "controls/ProgramFont.h"
 #include "platform/LocalDateTime.h"
 
+#include <QCoreApplication>
 #include <QDateEdit>
 
 namespace PeriodPickers {
@@ -36,10 +37,10 @@ QDateEdit* Picker(QWidget* parent, int x)
 
 void Create(QWidget* form, QDateEdit** from, QDateEdit** to)
 {
-    auto* fromLabel = new CTransparentStatic(QStringLiteral("From:"), form);
+    auto* fromLabel = new CTransparentStatic(QCoreApplication::translate("PeriodPickers", "From:"), form);
     fromLabel->SetFont(13);
     fromLabel->setGeometry(2, 3, 28, 16);
-    auto* toLabel = new CTransparentStatic(QStringLiteral("To:"), form);
+    auto* toLabel = new CTransparentStatic(QCoreApplication::translate("PeriodPickers", "To:"), form);
     toLabel->SetFont(13);
     toLabel->setGeometry(126, 3, 24, 16);
     *from = Picker(form, 30);

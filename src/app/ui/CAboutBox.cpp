@@ -18,7 +18,7 @@ constexpr int kPictureHeight = 110;
 CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent)
 {
     HelpKey::SetTopic(this, QStringLiteral("#About"));
-    setWindowTitle(QStringLiteral("About Vellamo"));
+    setWindowTitle(tr("About Vellamo"));
     setProperty("id", kTemplate);
     setFixedSize(240, 320);
     setAutoFillBackground(true);
@@ -29,15 +29,14 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent)
     auto* name = new CTransparentStatic(QStringLiteral("Vellamo"), this);
     name->SetFont(20, 700);
     name->setGeometry(10, kPictureHeight + 10, 220, 26);
-    auto* version = new CTransparentStatic(QStringLiteral("Version ") + QLatin1String(Version::kShort), this);
+    auto* version = new CTransparentStatic(tr("Version ") + QLatin1String(Version::kShort), this);
     version->setGeometry(10, kPictureHeight + 38, 220, 16);
-    Form::Explanation(this, QStringLiteral("A nutrition and diet diary for everyone in the house."), 10,
+    Form::Explanation(this, tr("A nutrition and diet diary for everyone in the house."), 10,
                       kPictureHeight + 62, 220, 30);
-    Form::Explanation(
-        this, QStringLiteral("Nutrient data: USDA National Nutrient Database for Standard Reference."), 10,
-        kPictureHeight + 96, 220, 30);
+    Form::Explanation(this, tr("Nutrient data: USDA National Nutrient Database for Standard Reference."), 10,
+                      kPictureHeight + 96, 220, 30);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setProperty("id", 1);
     ok->setDefault(true);
     ok->setGeometry(170, 290, 64, 24);

@@ -17,35 +17,44 @@ struct Texts
 
 const Texts kTexts[] = {
     {254,
-     "Backup",
-     "Backup all data",
+     QT_TRANSLATE_NOOP("CBackupDlg", "Backup"),
+     QT_TRANSLATE_NOOP("CBackupDlg", "Backup all data"),
      // The folder is the real one: on this desktop there is no "\my documents" and no active sync.
-     {"This operation will perform a complete backup. All data will be backed up to files, placed in "
-      "the folder: \"%1\".",
-      "Backup might take several minutes please be patient. To restore all data select \"Restore all "
-      "data\"  from the tools menu. To restore only the Nutrient Database select \"Restore Nutrient "
-      "Database\" from the tools menu.",
-      "Tap OK to perform backup."}},
+     {QT_TRANSLATE_NOOP(
+          "CBackupDlg",
+          "This operation will perform a complete backup. All data will be backed up to files, placed in "
+          "the folder: \"%1\"."),
+      QT_TRANSLATE_NOOP(
+          "CBackupDlg",
+          "Backup might take several minutes please be patient. To restore all data select \"Restore all "
+          "data\"  from the tools menu. To restore only the Nutrient Database select \"Restore Nutrient "
+          "Database\" from the tools menu."),
+      QT_TRANSLATE_NOOP("CBackupDlg", "Tap OK to perform backup.")}},
     {255,
-     "Restore",
-     "Restore all data",
-     {"This operation will perform a complete restore of data. All data will be deleted and replaced "
-      "with data from the last performed backup. ",
-      "Restore might take several minutes please be patient.", "Tap OK to restore all data."}},
+     QT_TRANSLATE_NOOP("CBackupDlg", "Restore"),
+     QT_TRANSLATE_NOOP("CBackupDlg", "Restore all data"),
+     {QT_TRANSLATE_NOOP(
+          "CBackupDlg",
+          "This operation will perform a complete restore of data. All data will be deleted and replaced "
+          "with data from the last performed backup. "),
+      QT_TRANSLATE_NOOP("CBackupDlg", "Restore might take several minutes please be patient."),
+      QT_TRANSLATE_NOOP("CBackupDlg", "Tap OK to restore all data.")}},
     {263,
-     "Restore",
-     "Restore Nutrient Database",
-     {"This operation will perform a complete restore of the Nutrient Database. All data in the "
-      "Nutrient Database will be deleted and replaced with data from the last performed backup. ",
-      "Restore might take several minutes please be patient.", "Tap OK to restore the Nutrient Database."}},
+     QT_TRANSLATE_NOOP("CBackupDlg", "Restore"),
+     QT_TRANSLATE_NOOP("CBackupDlg", "Restore Nutrient Database"),
+     {QT_TRANSLATE_NOOP(
+          "CBackupDlg",
+          "This operation will perform a complete restore of the Nutrient Database. All data in the "
+          "Nutrient Database will be deleted and replaced with data from the last performed backup. "),
+      QT_TRANSLATE_NOOP("CBackupDlg", "Restore might take several minutes please be patient."),
+      QT_TRANSLATE_NOOP("CBackupDlg", "Tap OK to restore the Nutrient Database.")}},
 };
 
 } // namespace
 
 CBackupDlg::CBackupDlg(Kind kind, const QString& folder, QWidget* parent)
-    : CFullScreenDialog(QString::fromLatin1(kTexts[static_cast<int>(kind)].caption),
-                        QString::fromLatin1(kTexts[static_cast<int>(kind)].title), QString(),
-                        kTexts[static_cast<int>(kind)].templateId, parent)
+    : CFullScreenDialog(tr(kTexts[static_cast<int>(kind)].caption), tr(kTexts[static_cast<int>(kind)].title),
+                        QString(), kTexts[static_cast<int>(kind)].templateId, parent)
 {
     const Texts& t = kTexts[static_cast<int>(kind)];
     auto* body = new QWidget(this);
@@ -54,7 +63,7 @@ CBackupDlg::CBackupDlg(Kind kind, const QString& folder, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
     for (const char* line : t.lines) {
-        QString words = QString::fromLatin1(line);
+        QString words = tr(line);
         if (words.contains(QLatin1String("%1")))
             words = words.arg(QDir::toNativeSeparators(folder));
         auto* text = new CTransparentStatic(words, body);

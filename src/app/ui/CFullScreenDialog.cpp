@@ -31,7 +31,7 @@ void CFullScreenDialog::AddButtons(const QString& okText, bool withCancel)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     if (withCancel) {
-        auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+        auto* cancel = new QPushButton(tr("Cancel"), this);
         cancel->setProperty("id", 2);
         connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
         cancel->setGeometry(kWidth - 70, height() - 30, 64, 24);

@@ -247,24 +247,24 @@ void CMainFrame::CreateCommands()
 
     // Command buttons of the views and the date bar: the view in front carries them out.
     const std::pair<int, const char*> buttons[] = {
-        {CommandId::kNew, "New meal"},
-        {CommandId::kNewExercise, "New exercise"},
-        {CommandId::kLaunchCompanion, "Launch Ravelin"},
-        {CommandId::kDelete, "Delete"},
-        {CommandId::kProperties, "Properties"},
-        {CommandId::kToday, "Today"},
-        {CommandId::kLastWeek, "Last week"},
-        {CommandId::kLastMonth, "Last month"},
-        {CommandId::kExportReport, "Export report"},
-        {CommandId::kApply, "Apply"},
-        {CommandId::kBodyMassIndex, "Body Mass Index"},
-        {CommandId::kDietGoals, "Diet goals"},
-        {CommandId::kMealsPattern, "Meals pattern"},
-        {CommandId::kPreviousDay, "Previous day"},
-        {CommandId::kNextDay, "Next day"},
+        {CommandId::kNew, QT_TRANSLATE_NOOP("CMainFrame", "New meal")},
+        {CommandId::kNewExercise, QT_TRANSLATE_NOOP("CMainFrame", "New exercise")},
+        {CommandId::kLaunchCompanion, QT_TRANSLATE_NOOP("CMainFrame", "Launch Ravelin")},
+        {CommandId::kDelete, QT_TRANSLATE_NOOP("CMainFrame", "Delete")},
+        {CommandId::kProperties, QT_TRANSLATE_NOOP("CMainFrame", "Properties")},
+        {CommandId::kToday, QT_TRANSLATE_NOOP("CMainFrame", "Today")},
+        {CommandId::kLastWeek, QT_TRANSLATE_NOOP("CMainFrame", "Last week")},
+        {CommandId::kLastMonth, QT_TRANSLATE_NOOP("CMainFrame", "Last month")},
+        {CommandId::kExportReport, QT_TRANSLATE_NOOP("CMainFrame", "Export report")},
+        {CommandId::kApply, QT_TRANSLATE_NOOP("CMainFrame", "Apply")},
+        {CommandId::kBodyMassIndex, QT_TRANSLATE_NOOP("CMainFrame", "Body Mass Index")},
+        {CommandId::kDietGoals, QT_TRANSLATE_NOOP("CMainFrame", "Diet goals")},
+        {CommandId::kMealsPattern, QT_TRANSLATE_NOOP("CMainFrame", "Meals pattern")},
+        {CommandId::kPreviousDay, QT_TRANSLATE_NOOP("CMainFrame", "Previous day")},
+        {CommandId::kNextDay, QT_TRANSLATE_NOOP("CMainFrame", "Next day")},
     };
     for (const auto& [id, text] : buttons)
-        AddViewCommand(id, QString::fromLatin1(text), nullptr)->setIcon(CommandIcons::ForCommand(id));
+        AddViewCommand(id, tr(text), nullptr)->setIcon(CommandIcons::ForCommand(id));
     // The diary's keys; Delete and Enter belong to its list, where they act on the selected entry.
     const std::pair<int, QKeySequence> keys[] = {
         {CommandId::kNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
@@ -588,7 +588,7 @@ void CMainFrame::ImportNutrientDatabase()
 {
     const QString file =
         FileDialogs::AskOpen(this, tr("Import Nutrient Database"), m_services.env.Folders().DocumentsDir(),
-                             QStringLiteral("All Files (*.*) (*.csv)"), QStringLiteral("csv"));
+                             tr("All Files (*.*) (*.csv)"), QStringLiteral("csv"));
     if (file.isEmpty())
         return;
     if (!m_services.messages.Ask(QStringLiteral("New entries will be appended to Nutrient Database. Existing "

@@ -39,7 +39,7 @@ bool CNutritionApp::StartUp()
     // A data file that cannot take a change would lose everything typed into it: said at once.
     QString message;
     if (!m_env.Store().CanWrite(&message)) {
-        m_messages.Tell(message + QStringLiteral(" Vellamo stops so that nothing you enter is lost."),
+        m_messages.Tell(message + tr(" Vellamo stops so that nothing you enter is lost."),
                         IMessageBox::Icon::Stop);
         m_refused = true;
         return false;

@@ -9,7 +9,7 @@
 CViewSplashScreen::CViewSplashScreen(AppServices& services, QWidget* parent)
     : CFormView(services, kTemplate, parent)
 {
-    auto* guide = new CTransparentStatic(QStringLiteral("Please press F1 for help to get started."),
+    auto* guide = new CTransparentStatic(tr("Please press F1 for help to get started."),
                                          this); // no Start menu here
     guide->setWordWrap(true);
     guide->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -5,10 +5,10 @@
 #include "platform/LocalDateTime.h"
 
 CCopyEntriesDlg::CCopyEntriesDlg(const QString& what, FileTime initial, bool dayMonthYear, QWidget* parent)
-    : CFullScreenDialog(QStringLiteral("Copy to"), QStringLiteral("Copy to"),
-                        QStringLiteral("#views_nutrition_diary"), kTemplate, parent)
+    : CFullScreenDialog(tr("Copy to"), tr("Copy to"), QStringLiteral("#views_nutrition_diary"), kTemplate,
+                        parent)
 {
-    auto* text = new CTransparentStatic(QStringLiteral("Copy %1 to the day:").arg(what), this);
+    auto* text = new CTransparentStatic(tr("Copy %1 to the day:").arg(what), this);
     text->setWordWrap(true);
     text->setGeometry(8, 36, kWidth - 16, 34);
     m_date = new CDateEdit(this);

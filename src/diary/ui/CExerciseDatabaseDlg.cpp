@@ -10,17 +10,17 @@
 #include <QTreeWidget>
 
 CExerciseDatabaseDlg::CExerciseDatabaseDlg(QWidget* parent)
-    : CFullScreenDialog(QStringLiteral("Exercise database"), QStringLiteral("Exercise database"),
+    : CFullScreenDialog(tr("Exercise database"), tr("Exercise database"),
                         QStringLiteral("#exercise_database"), kTemplate, parent)
 {
-    Form::Caption(this, QStringLiteral("Time spent:"), 6, 30, 72);
+    Form::Caption(this, tr("Time spent:"), 6, 30, 72);
     m_time = new QComboBox(this);
     m_time->setProperty("id", 1140);
     m_time->setEditable(true);
     m_time->addItems(TimeSpentChoices());
     m_time->setCurrentIndex(0);
     m_time->setGeometry(80, 28, 60, 22);
-    Form::Caption(this, QStringLiteral("Minutes"), 146, 30, 70);
+    Form::Caption(this, tr("Minutes"), 146, 30, 70);
 
     m_activities = new QTreeWidget(this);
     m_activities->setProperty("id", 1034);
@@ -28,7 +28,7 @@ CExerciseDatabaseDlg::CExerciseDatabaseDlg(QWidget* parent)
     m_activities->setRootIsDecorated(false);
     m_activities->setSelectionMode(QAbstractItemView::SingleSelection);
     m_activities->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_activities->setHeaderLabels({QStringLiteral("Exersise")});
+    m_activities->setHeaderLabels({tr("Exersise")});
     m_activities->setColumnWidth(0, m_activities->contentsRect().width() - 24);
     for (quint32 i = 0; i < static_cast<quint32>(kActivityCount); ++i) {
         auto* row = new QTreeWidgetItem(m_activities, {ActivityName(i)});

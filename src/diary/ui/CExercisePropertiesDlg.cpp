@@ -10,7 +10,7 @@
 
 CExercisePropertiesDlg::CExercisePropertiesDlg(const QString& activityName, quint32 minutes, int hour,
                                                int minute, QWidget* parent)
-    : CFullScreenDialog(QStringLiteral("Exercise properties"), QStringLiteral("Exercise properties"),
+    : CFullScreenDialog(tr("Exercise properties"), tr("Exercise properties"),
                         QStringLiteral("#exercise_database"), kTemplate, parent),
       m_minutes(minutes), m_hour(hour), m_minute(minute)
 {
@@ -18,7 +18,7 @@ CExercisePropertiesDlg::CExercisePropertiesDlg(const QString& activityName, quin
     name->setProperty("id", 1142);
     name->setReadOnly(true);
     name->setGeometry(6, 30, kWidth - 12, 22);
-    Form::Caption(this, QStringLiteral("Time spent:"), 6, 64, 90);
+    Form::Caption(this, tr("Time spent:"), 6, 64, 90);
     m_time = new QComboBox(this);
     m_time->setProperty("id", 1140);
     m_time->setEditable(true);
@@ -28,7 +28,7 @@ CExercisePropertiesDlg::CExercisePropertiesDlg(const QString& activityName, quin
     m_time->setCurrentIndex(m_time->findText(text, Qt::MatchExactly));
     m_time->setEditText(text);
     m_time->setGeometry(100, 62, 56, 22);
-    Form::Caption(this, QStringLiteral("Minutes"), 164, 64, 70);
+    Form::Caption(this, tr("Minutes"), 164, 64, 70);
     m_timeOfDay = std::make_unique<TimeOfDayFields>(this, 96, hour, minute);
     AddButtons();
     m_time->setFocus();

@@ -106,7 +106,7 @@ CFoodDBView::CFoodDBView(AppServices& services, QWidget* parent) : CFormView(ser
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu(this);
-        menu.addAction(QStringLiteral("Copy to..."), this, &CFoodDBView::CopyTo);
+        menu.addAction(tr("Copy to..."), this, &CFoodDBView::CopyTo);
         menu.exec(m_list->viewport()->mapToGlobal(at));
     });
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CFormView::commandsChanged);
@@ -386,9 +386,9 @@ void CFoodDBView::CopyTo()
     if (!doc.HasOpenProfile())
         return;
     const std::vector<quint32> ids = SelectedEntries();
-    const QString what = ids.empty()       ? QStringLiteral("the whole day")
-                         : ids.size() == 1 ? QStringLiteral("the entry chosen")
-                                           : QStringLiteral("the %1 entries chosen").arg(ids.size());
+    const QString what = ids.empty()       ? tr("the whole day")
+                         : ids.size() == 1 ? tr("the entry chosen")
+                                           : tr("the %1 entries chosen").arg(ids.size());
     // Today when another day is in view, else tomorrow.
     const FileTime today = doc.TheClock().Today();
     const FileTime initial = doc.CurrentDate() == today.Date() ? today.AddDays(1) : today;
@@ -451,8 +451,8 @@ void CFoodDBView::DeleteSelected()
     if (!row)
         return;
     const quint32 entryId = row->data(0, Qt::UserRole).toUInt();
-    if (!m_services.messages.AskBeforeDeleting(
-            QStringLiteral("Are you sure you want to delete ") + row->text(1), IMessageBox::Icon::Warning))
+    if (!m_services.messages.AskBeforeDeleting(tr("Are you sure you want to delete ") + row->text(1),
+                                               IMessageBox::Icon::Warning))
         return;
     SaveDay();
     m_services.doc.DeleteEntry(entryId);
@@ -531,7 +531,7 @@ void CFoodDBView::paintEvent(QPaintEvent* event)
     }
     if (!m_services.doc.HasOpenProfile())
         return;
-    text(128, 8, QStringLiteral("Weight:"));
+    text(128, 8, tr("Weight:"));
     text(210, 8, IsMetric() ? QStringLiteral("kg") : QStringLiteral("lbs"));
     const ProfileRecord& profile = m_services.doc.Profile();
     for (int k = 1; k <= 4; ++k) {

@@ -8,25 +8,23 @@
 #include <QRadioButton>
 
 CInternationalSettingsDlg::CInternationalSettingsDlg(quint32* flags, QWidget* parent)
-    : CFullScreenDialog(QStringLiteral("International Settings"), QStringLiteral("International settings"),
-                        QString(), kTemplate, parent),
+    : CFullScreenDialog(tr("International Settings"), tr("International settings"), QString(), kTemplate,
+                        parent),
       m_flags(flags)
 {
-    Form::Explanation(this, QStringLiteral("Please select date format and measures."), 8, kSeparatorY + 8,
-                      224, 30, 1198);
+    Form::Explanation(this, tr("Please select date format and measures."), 8, kSeparatorY + 8, 224, 30, 1198);
 
-    Form::Label(this, QStringLiteral("Date format:"), 8, kSeparatorY + 46, 224, 16);
+    Form::Label(this, tr("Date format:"), 8, kSeparatorY + 46, 224, 16);
     m_dayMonth = Form::Radio(this, 1129, QStringLiteral("dd-mm-yyyy"), 20, kSeparatorY + 66, 100);
     m_monthDay = Form::Radio(this, 1130, QStringLiteral("mm-dd-yyyy"), 20, kSeparatorY + 88, 100);
-    Form::Label(this, QStringLiteral("Measures:"), 8, kSeparatorY + 118, 224, 16);
-    m_metric = Form::Radio(this, 1100, QStringLiteral("Metrics"), 20, kSeparatorY + 138, 100);
-    m_us = Form::Radio(this, 1101, QStringLiteral("US"), 20, kSeparatorY + 160, 100);
+    Form::Label(this, tr("Measures:"), 8, kSeparatorY + 118, 224, 16);
+    m_metric = Form::Radio(this, 1100, tr("Metrics"), 20, kSeparatorY + 138, 100);
+    m_us = Form::Radio(this, 1101, tr("US"), 20, kSeparatorY + 160, 100);
     Form::Exclusive(this, {m_dayMonth, m_monthDay});
     Form::Exclusive(this, {m_metric, m_us});
 
-    Form::Explanation(this, QStringLiteral("When finished tap Finish to proceed. "), 8, kSeparatorY + 192,
-                      224, 30, 1199);
-    AddButtons(QStringLiteral("Finish"), false);
+    Form::Explanation(this, tr("When finished tap Finish to proceed. "), 8, kSeparatorY + 192, 224, 30, 1199);
+    AddButtons(tr("Finish"), false);
 
     const bool dayMonth = (*m_flags & CProfileTable::kDayMonthYear) != 0;
     const bool metric = (*m_flags & CProfileTable::kMetric) != 0;

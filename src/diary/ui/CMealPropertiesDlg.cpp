@@ -28,7 +28,7 @@ CMealPropertiesDlg::CMealPropertiesDlg(const QString& caption, const IMealProper
     name->setReadOnly(true);
     name->setGeometry(6, 30, kWidth - 12, 22);
 
-    Form::Caption(this, QStringLiteral("Serving size:"), 6, 60 + Form::kCaptionBesideField, 86);
+    Form::Caption(this, tr("Serving size:"), 6, 60 + Form::kCaptionBesideField, 86);
     m_servingSize = new QComboBox(this);
     m_servingSize->setProperty("id", 1121);
     m_servingSize->setEditable(true);
@@ -40,13 +40,13 @@ CMealPropertiesDlg::CMealPropertiesDlg(const QString& caption, const IMealProper
     m_servingSize->setCurrentIndex(m_servingSize->findText(values.servingName, Qt::MatchExactly));
     m_servingSize->setEditText(values.servingName);
 
-    Form::Caption(this, QStringLiteral("Weight"), 6, 88 + Form::kCaptionBesideField, 86);
+    Form::Caption(this, tr("Weight"), 6, 88 + Form::kCaptionBesideField, 86);
     m_weight = new QLineEdit(this);
     m_weight->setProperty("id", 1006);
     m_weight->setGeometry(96, 88, 80, 22);
     Form::Caption(this, QStringLiteral("g"), 180, 88 + Form::kCaptionBesideField, 20);
 
-    Form::Caption(this, QStringLiteral("Number of servings:"), 6, 116 + Form::kCaptionBesideField, 126);
+    Form::Caption(this, tr("Number of servings:"), 6, 116 + Form::kCaptionBesideField, 126);
     m_servings = new QComboBox(this);
     m_servings->setProperty("id", 1119);
     for (const char* s : kServings)

@@ -16,7 +16,10 @@
 
 namespace {
 
-constexpr const char* kNames[] = {"Breakfast", "Snack", "Lunch", "Snack", "Dinner", "Snack"};
+constexpr const char* kNames[] = {
+    QT_TRANSLATE_NOOP("CMealsPatternDlg", "Breakfast"), QT_TRANSLATE_NOOP("CMealsPatternDlg", "Snack"),
+    QT_TRANSLATE_NOOP("CMealsPatternDlg", "Lunch"),     QT_TRANSLATE_NOOP("CMealsPatternDlg", "Snack"),
+    QT_TRANSLATE_NOOP("CMealsPatternDlg", "Dinner"),    QT_TRANSLATE_NOOP("CMealsPatternDlg", "Snack")};
 constexpr int kCheckIds[] = {1057, 1058, 1066, 1060, 1061, 1064};
 constexpr int kHourIds[] = {1093, 1056, 1059, 1062, 1063, 1065};
 constexpr int kShareIds[] = {1005, 1006, 1007, 1008, 1009, 1010};
@@ -29,17 +32,17 @@ CMealsPatternDlg::CMealsPatternDlg(ProfileRecord& profile, IMessageBox& messages
     : QDialog(parent), m_profile(profile), m_messages(messages)
 {
     HelpKey::SetTopic(this, QStringLiteral("#views_profile_settings"));
-    setWindowTitle(QStringLiteral("Meals pattern"));
+    setWindowTitle(tr("Meals pattern"));
     setProperty("id", kTemplate);
     setFixedSize(236, 237); // 157 x 146 dialog units
     setFont(ProgramFont(13));
-    Form::Title(this, QStringLiteral("Meals pattern"), 6, 4, 224, 1146);
+    Form::Title(this, tr("Meals pattern"), 6, 4, 224, 1146);
     QStringList hours;
     for (int h = 0; h < 24; ++h)
         hours << QString::asprintf("%2d:00", h);
     for (int i = 0; i < kMeals; ++i) {
         const int y = kTop + i * kRowHeight;
-        m_on[i] = new QCheckBox(QString::fromLatin1(kNames[i]), this);
+        m_on[i] = new QCheckBox(tr(kNames[i]), this);
         m_on[i]->setProperty("id", kCheckIds[i]);
         m_on[i]->setGeometry(6, y, 90, 22);
         m_on[i]->setChecked(profile.mealOn[i] != 0);
@@ -56,12 +59,12 @@ CMealsPatternDlg::CMealsPatternDlg(ProfileRecord& profile, IMessageBox& messages
         percent->SetFont(13);
         percent->setGeometry(215, y + 2, 16, 18);
     }
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setProperty("id", 1);
     ok->setDefault(true);
     ok->setGeometry(236 - 140, 237 - 30, 64, 24);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setProperty("id", 2);
     cancel->setGeometry(236 - 70, 237 - 30, 64, 24);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -79,7 +82,7 @@ void CMealsPatternDlg::accept()
         shares[i] = static_cast<qint16>(share);
     }
     if (!MealsPattern::IsValid(on, shares)) {
-        m_messages.Tell(QStringLiteral("Sum of percentage values must be 100%"), IMessageBox::Icon::Stop);
+        m_messages.Tell(tr("Sum of percentage values must be 100%"), IMessageBox::Icon::Stop);
         return;
     }
     for (int i = 0; i < kMeals; ++i) {

@@ -34,21 +34,21 @@ int DluY(int y)
 // The summary-line choices in list order, with the value stored for each.
 const std::pair<const char*, int> kLineItems[] = {
     {"", 0},
-    {"Calorie intake", 1},
-    {"Calories required", 2},
-    {"Calorie expenditure", 3},
-    {"Calorie budget", 15},
-    {"Calorie intake/Required calories", 4},
-    {"Protein/Protein energy percentage", 5},
-    {"Fat/Fat energy percentage", 6},
-    {"Saturates/Saturates energy percentage", 7},
-    {"Monounsaturates/Monounsaturates energy percentage", 8},
-    {"Polyunsaturates/Polyunsaturates energy percentage", 9},
-    {"Carbohydrate/Carbohydrate energy percentage", 10},
-    {"Alcohol/Alcohol energy percentage", 11},
-    {"Sodium", 12},
-    {"Cholesterol", 13},
-    {"Fiber", 14},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Calorie intake"), 1},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Calories required"), 2},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Calorie expenditure"), 3},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Calorie budget"), 15},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Calorie intake/Required calories"), 4},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Protein/Protein energy percentage"), 5},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Fat/Fat energy percentage"), 6},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Saturates/Saturates energy percentage"), 7},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Monounsaturates/Monounsaturates energy percentage"), 8},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Polyunsaturates/Polyunsaturates energy percentage"), 9},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Carbohydrate/Carbohydrate energy percentage"), 10},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Alcohol/Alcohol energy percentage"), 11},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Sodium"), 12},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Cholesterol"), 13},
+    {QT_TRANSLATE_NOOP("COptionPropertySheet", "Fiber"), 14},
 };
 
 struct Check
@@ -60,22 +60,22 @@ struct Check
 };
 // In bit order 1..16.
 const Check kChecks[COptionPropertySheet::kRequirementChecks] = {
-    {1072, "Energy intake > recommended", 10, 20},
-    {1089, "Protein > g", 10, 35},
-    {1132, "Protein > %", 10, 45},
-    {1087, "Protein < %", 10, 55},
-    {1080, "Fat > g", 10, 65},
-    {1088, "Fat > %", 10, 75},
-    {1134, "Saturates > %", 10, 85},
-    {1135, "Monounsat < %", 10, 95},
-    {1136, "Polyunsat < %", 10, 105},
-    {1090, "Cabohydrate > g", 10, 115},
-    {1137, "Cabohydrate > %", 10, 125},
-    {1138, "Cabohydrate < %", 10, 135},
-    {1091, "Alcohol > g", 80, 35},
-    {1139, "Alcohol > %", 80, 45},
-    {1083, "Sodium > mg", 80, 55},
-    {1084, "Cholesterol > mg", 80, 65},
+    {1072, QT_TRANSLATE_NOOP("COptionPropertySheet", "Energy intake > recommended"), 10, 20},
+    {1089, QT_TRANSLATE_NOOP("COptionPropertySheet", "Protein > g"), 10, 35},
+    {1132, QT_TRANSLATE_NOOP("COptionPropertySheet", "Protein > %"), 10, 45},
+    {1087, QT_TRANSLATE_NOOP("COptionPropertySheet", "Protein < %"), 10, 55},
+    {1080, QT_TRANSLATE_NOOP("COptionPropertySheet", "Fat > g"), 10, 65},
+    {1088, QT_TRANSLATE_NOOP("COptionPropertySheet", "Fat > %"), 10, 75},
+    {1134, QT_TRANSLATE_NOOP("COptionPropertySheet", "Saturates > %"), 10, 85},
+    {1135, QT_TRANSLATE_NOOP("COptionPropertySheet", "Monounsat < %"), 10, 95},
+    {1136, QT_TRANSLATE_NOOP("COptionPropertySheet", "Polyunsat < %"), 10, 105},
+    {1090, QT_TRANSLATE_NOOP("COptionPropertySheet", "Cabohydrate > g"), 10, 115},
+    {1137, QT_TRANSLATE_NOOP("COptionPropertySheet", "Cabohydrate > %"), 10, 125},
+    {1138, QT_TRANSLATE_NOOP("COptionPropertySheet", "Cabohydrate < %"), 10, 135},
+    {1091, QT_TRANSLATE_NOOP("COptionPropertySheet", "Alcohol > g"), 80, 35},
+    {1139, QT_TRANSLATE_NOOP("COptionPropertySheet", "Alcohol > %"), 80, 45},
+    {1083, QT_TRANSLATE_NOOP("COptionPropertySheet", "Sodium > mg"), 80, 55},
+    {1084, QT_TRANSLATE_NOOP("COptionPropertySheet", "Cholesterol > mg"), 80, 65},
 };
 
 } // namespace
@@ -100,7 +100,7 @@ COptionPropertySheet::COptionPropertySheet(ProfileRecord& profile, IMessageBox& 
     : QDialog(parent), m_profile(profile), m_messages(messages)
 {
     HelpKey::SetTopic(this, QStringLiteral("#options_settings"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFixedSize(240, 320);
     setFont(ProgramFont(11));
     m_pages = new QTabWidget(this);
@@ -110,11 +110,11 @@ COptionPropertySheet::COptionPropertySheet(ProfileRecord& profile, IMessageBox& 
     m_pages->tabBar()->setStyle(tight);
     m_pages->setUsesScrollButtons(false);
     m_pages->tabBar()->setElideMode(Qt::ElideNone);
-    m_pages->addTab(GeneralPage(), QStringLiteral("General"));
-    m_pages->addTab(AdvancedPage(), QStringLiteral("Advanced"));
-    m_pages->addTab(DisplayPage(), QStringLiteral("Display"));
-    m_pages->addTab(RequirementsPage(true), QStringLiteral("Warnings"));
-    m_pages->addTab(RequirementsPage(false), QStringLiteral("Filters"));
+    m_pages->addTab(GeneralPage(), tr("General"));
+    m_pages->addTab(AdvancedPage(), tr("Advanced"));
+    m_pages->addTab(DisplayPage(), tr("Display"));
+    m_pages->addTab(RequirementsPage(true), tr("Warnings"));
+    m_pages->addTab(RequirementsPage(false), tr("Filters"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setProperty("id", 1);
     buttons->button(QDialogButtonBox::Cancel)->setProperty("id", 2);
@@ -130,15 +130,15 @@ QWidget* COptionPropertySheet::GeneralPage()
 {
     auto* page = new QWidget;
     page->setProperty("id", 209);
-    Form::Caption(page, QStringLiteral("Measures:"), 6, 6, 220);
-    m_metric = Form::Radio(page, 1100, QStringLiteral("Metrics"), 16, 26, 200);
-    QRadioButton* us = Form::Radio(page, 1101, QStringLiteral("US"), 16, 46, 200);
-    Form::Caption(page, QStringLiteral("Date format:"), 6, 74, 220);
+    Form::Caption(page, tr("Measures:"), 6, 6, 220);
+    m_metric = Form::Radio(page, 1100, tr("Metrics"), 16, 26, 200);
+    QRadioButton* us = Form::Radio(page, 1101, tr("US"), 16, 46, 200);
+    Form::Caption(page, tr("Date format:"), 6, 74, 220);
     m_dayMonth = Form::Radio(page, 1129, QStringLiteral("dd-mm-yyyy"), 16, 94, 200);
     QRadioButton* monthDay = Form::Radio(page, 1130, QStringLiteral("mm-dd-yyyy"), 16, 114, 200);
     Form::Exclusive(page, {m_metric, us});
     Form::Exclusive(page, {m_dayMonth, monthDay});
-    m_showMealProperties = new QCheckBox(QStringLiteral("Show meals property on create"), page);
+    m_showMealProperties = new QCheckBox(tr("Show meals property on create"), page);
     m_showMealProperties->setProperty("id", 1057);
     m_showMealProperties->setGeometry(6, 146, 220, 20);
     m_metric->setChecked(m_profile.Has(CProfileTable::kMetric));
@@ -153,23 +153,23 @@ QWidget* COptionPropertySheet::AdvancedPage()
 {
     auto* page = new QWidget;
     page->setProperty("id", 278);
-    Form::Caption(page, QStringLiteral("Filter and warning modes:"), 6, 4, 220);
-    m_planning = Form::Radio(page, 1045, QStringLiteral("Planning mode"), 16, 22, 200);
-    QRadioButton* realTime = Form::Radio(page, 1046, QStringLiteral("Real time mode"), 16, 40, 200);
+    Form::Caption(page, tr("Filter and warning modes:"), 6, 4, 220);
+    m_planning = Form::Radio(page, 1045, tr("Planning mode"), 16, 22, 200);
+    QRadioButton* realTime = Form::Radio(page, 1046, tr("Real time mode"), 16, 40, 200);
     Form::Exclusive(page, {m_planning, realTime});
-    Form::Caption(page, QStringLiteral("Method calculating required calories:"), 6, 66, 220);
-    m_harrisBenedict = Form::Radio(page, 1182, QStringLiteral("Harris-Benedict formula"), 16, 84, 200);
-    m_actualIntake = Form::Radio(page, 1183, QStringLiteral("Based on actual food intake"), 16, 102, 200);
-    m_userCalories = Form::Radio(page, 1208, QStringLiteral("Specified by user"), 16, 120, 200);
+    Form::Caption(page, tr("Method calculating required calories:"), 6, 66, 220);
+    m_harrisBenedict = Form::Radio(page, 1182, tr("Harris-Benedict formula"), 16, 84, 200);
+    m_actualIntake = Form::Radio(page, 1183, tr("Based on actual food intake"), 16, 102, 200);
+    m_userCalories = Form::Radio(page, 1208, tr("Specified by user"), 16, 120, 200);
     Form::Exclusive(page, {m_harrisBenedict, m_actualIntake, m_userCalories});
-    auto* label = Form::Caption(page, QStringLiteral("Required calories:"), 30, 142, 110);
+    auto* label = Form::Caption(page, tr("Required calories:"), 30, 142, 110);
     label->setProperty("id", 1209);
     m_calories = new QLineEdit(page);
     m_calories->setProperty("id", 1005);
     m_calories->setGeometry(140, 142, 50, 20);
     Form::Caption(page, QStringLiteral("kcal"), 194, 142, 30);
     Form::Caption(page, QStringLiteral("Ravelin"), 6, 172, 220);
-    m_companion = new QCheckBox(QStringLiteral("Use exercises from Ravelin"), page);
+    m_companion = new QCheckBox(tr("Use exercises from Ravelin"), page);
     m_companion->setProperty("id", 1058);
     m_companion->setGeometry(16, 190, 210, 20);
 
@@ -202,18 +202,18 @@ QWidget* COptionPropertySheet::DisplayPage()
 {
     auto* page = new QWidget;
     page->setProperty("id", 251);
-    Form::Caption(page, QStringLiteral("Diary view:"), 6, 2, 220);
+    Form::Caption(page, tr("Diary view:"), 6, 2, 220);
     const int lineIds[] = {1184, 1055, 1056, 1057, 1058};
     for (int i = 0; i < ProfileRecord::kSummaryLines; ++i) {
         m_lines[i] = new QComboBox(page);
         m_lines[i]->setProperty("id", lineIds[i]);
         m_lines[i]->setGeometry(6, 20 + 22 * i, 220, 20);
         for (const auto& [text, value] : kLineItems)
-            m_lines[i]->addItem(QString::fromLatin1(text), value);
+            m_lines[i]->addItem(tr(text), value);
         m_lines[i]->setCurrentIndex(qMax(0, m_lines[i]->findData(m_profile.summaryLines[i])));
     }
-    Form::Caption(page, QStringLiteral("User Defined Parameters:"), 6, 134, 150);
-    Form::Caption(page, QStringLiteral("Unit:"), 160, 134, 60);
+    Form::Caption(page, tr("User Defined Parameters:"), 6, 134, 150);
+    Form::Caption(page, tr("Unit:"), 160, 134, 60);
     const int nameIds[] = {1172, 1052, 1053, 1054};
     const int unitIds[] = {1118, 1119, 1120, 1121};
     const QStringList names = {QString(),
@@ -258,14 +258,13 @@ QWidget* COptionPropertySheet::RequirementsPage(bool warnings)
     page->setProperty("id", warnings ? 187 : 185);
     const quint32 mask = warnings ? m_profile.warningsMask : m_profile.filtersMask;
     auto& boxes = m_checks[warnings ? 0 : 1];
-    boxes[0] = new QCheckBox(
-        warnings ? QStringLiteral("Warnings enabled") : QStringLiteral("Filters enabled"), page);
+    boxes[0] = new QCheckBox(warnings ? tr("Warnings enabled") : tr("Filters enabled"), page);
     boxes[0]->setProperty("id", warnings ? 1085 : 1057);
     boxes[0]->setGeometry(DluX(5), DluY(5), 200, 18);
     boxes[0]->setChecked(mask & 1u);
     for (int bit = 1; bit <= kRequirementChecks; ++bit) {
         const Check& c = kChecks[bit - 1];
-        auto* box = new QCheckBox(QString::fromLatin1(c.label), page);
+        auto* box = new QCheckBox(tr(c.label), page);
         box->setProperty("id", c.id);
         box->setFont(ProgramFont(10));
         // A check alone on its row may use the whole row.

@@ -8,8 +8,7 @@
 #include <QTreeWidget>
 
 CRecentFoodsDlg::CRecentFoodsDlg(RecordStore& store, QWidget* parent)
-    : CFullScreenDialog(QStringLiteral("Last Recently Used Foods"), QStringLiteral("Recent Meals"), QString(),
-                        kTemplate, parent)
+    : CFullScreenDialog(tr("Last Recently Used Foods"), tr("Recent Meals"), QString(), kTemplate, parent)
 {
     m_list = new QTreeWidget(this);
     m_list->setProperty("id", 1021);
@@ -18,7 +17,7 @@ CRecentFoodsDlg::CRecentFoodsDlg(RecordStore& store, QWidget* parent)
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setIconSize(QSize(16, 13));
-    m_list->setHeaderLabels({QStringLiteral("Food"), QStringLiteral("Serving Size")});
+    m_list->setHeaderLabels({tr("Food"), tr("Serving Size")});
     const int w = m_list->contentsRect().width(); // the client width, before any layout
     // 12 : 8, within the list's width.
     m_list->setColumnWidth(0, w * 12 / 20);

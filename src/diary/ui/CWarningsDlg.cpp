@@ -15,11 +15,11 @@ constexpr int kIconSize = 24;
 
 CWarningsDlg::CWarningsDlg(quint32 violated, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Warnings"));
+    setWindowTitle(tr("Warnings"));
     setProperty("id", kTemplate);
     setFixedSize(234, 184); // 156 x 113 dialog units
     setFont(ProgramFont(11));
-    auto* text = new CTransparentStatic(QStringLiteral("The following requirements are violated!"), this);
+    auto* text = new CTransparentStatic(tr("The following requirements are violated!"), this);
     text->setWordWrap(true);
     text->setGeometry(8 + kIconSize + 8, 6, 234 - kIconSize - 24, 30);
     m_list = new QListWidget(this);
@@ -32,7 +32,7 @@ CWarningsDlg::CWarningsDlg(quint32 violated, QWidget* parent) : QDialog(parent)
     for (int bit = 1; bit <= 16; ++bit)
         if (violated & (1u << bit))
             m_list->addItem(Requirements::Message(bit));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setProperty("id", 1);
     ok->setDefault(true);
     ok->setGeometry(234 - 72, 154, 64, 24);

@@ -6,6 +6,7 @@
 #include "diary/ActivityTable.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 namespace {
 
@@ -23,9 +24,12 @@ QComboBox* List(QWidget* parent, int id, const QStringList& items, int value, in
 
 TimeOfDayFields::TimeOfDayFields(QWidget* parent, int y, int hour, int minute)
 {
-    m_widgets[0] = Form::Caption(parent, QStringLiteral("Time on day:"), 6, y + 20, 90, 1124);
-    m_widgets[1] = Form::Caption(parent, QStringLiteral("Hour"), 100, y, 56, 1125);
-    m_widgets[2] = Form::Caption(parent, QStringLiteral("Minutes"), 164, y, 64, 1126);
+    m_widgets[0] = Form::Caption(parent, QCoreApplication::translate("TimeOfDayFields", "Time on day:"), 6,
+                                 y + 20, 90, 1124);
+    m_widgets[1] =
+        Form::Caption(parent, QCoreApplication::translate("TimeOfDayFields", "Hour"), 100, y, 56, 1125);
+    m_widgets[2] =
+        Form::Caption(parent, QCoreApplication::translate("TimeOfDayFields", "Minutes"), 164, y, 64, 1126);
     m_widgets[3] = m_hour = List(parent, 1118, HourChoices(), hour, 100, y + 18);
     m_widgets[4] = m_minute = List(parent, 1123, MinuteChoices(), minute, 164, y + 18);
 }

@@ -15,8 +15,7 @@
 using FoodFields::Row;
 
 CFoodDetailsDlg::CFoodDetailsDlg(const FoodData& food, bool readOnly, IMessageBox& messages, QWidget* parent)
-    : CFullScreenDialog(QStringLiteral("Food properties (details)"),
-                        QStringLiteral("Food properties (details)"),
+    : CFullScreenDialog(tr("Food properties (details)"), tr("Food properties (details)"),
                         QStringLiteral("#nutrition_database_details"), kTemplate, parent),
       m_messages(messages), m_result(food), m_work(food)
 {
@@ -31,18 +30,21 @@ CFoodDetailsDlg::CFoodDetailsDlg(const FoodData& food, bool readOnly, IMessageBo
         EnergyShare share;
     };
     const Line lines[] = {
-        {"Prot:", 1022, Nutrient::Protein, 1041, EnergyShare::Protein},
-        {"Fat:", 1023, Nutrient::Fat, 1042, EnergyShare::Fat},
-        {"Satu:", 1028, Nutrient::Saturates, 1044, EnergyShare::Saturates},
-        {"Mono:", 1029, Nutrient::Monounsaturates, 1045, EnergyShare::Monounsaturates},
-        {"Poly:", 1030, Nutrient::Polyunsaturates, 1046, EnergyShare::Polyunsaturates},
-        {"Carb:", 1024, Nutrient::Carbohydrate, 1043, EnergyShare::Carbohydrate},
-        {"Alco:", 1026, Nutrient::Alcohol, 1038, EnergyShare::Alcohol},
+        {QT_TRANSLATE_NOOP("CFoodDetailsDlg", "Prot:"), 1022, Nutrient::Protein, 1041, EnergyShare::Protein},
+        {QT_TRANSLATE_NOOP("CFoodDetailsDlg", "Fat:"), 1023, Nutrient::Fat, 1042, EnergyShare::Fat},
+        {QT_TRANSLATE_NOOP("CFoodDetailsDlg", "Satu:"), 1028, Nutrient::Saturates, 1044,
+         EnergyShare::Saturates},
+        {QT_TRANSLATE_NOOP("CFoodDetailsDlg", "Mono:"), 1029, Nutrient::Monounsaturates, 1045,
+         EnergyShare::Monounsaturates},
+        {QT_TRANSLATE_NOOP("CFoodDetailsDlg", "Poly:"), 1030, Nutrient::Polyunsaturates, 1046,
+         EnergyShare::Polyunsaturates},
+        {QT_TRANSLATE_NOOP("CFoodDetailsDlg", "Carb:"), 1024, Nutrient::Carbohydrate, 1043,
+         EnergyShare::Carbohydrate},
+        {QT_TRANSLATE_NOOP("CFoodDetailsDlg", "Alco:"), 1026, Nutrient::Alcohol, 1038, EnergyShare::Alcohol},
     };
     int y = 28;
     for (const Line& l : lines) {
-        m_amounts.push_back(
-            Row(this, QString::fromLatin1(l.caption), l.id, l.nutrient, g, 4, y, l.shareId, l.share));
+        m_amounts.push_back(Row(this, tr(l.caption), l.id, l.nutrient, g, 4, y, l.shareId, l.share));
         y += 22;
     }
     // Sugar is kept but not shown.
@@ -53,25 +55,25 @@ CFoodDetailsDlg::CFoodDetailsDlg(const FoodData& food, bool readOnly, IMessageBo
     sugar.share->SetLocked(true);
     m_amounts.push_back(sugar);
 
-    FoodFields::Caption(this, QStringLiteral("Ref.wgt:"), 4, y, 48);
+    FoodFields::Caption(this, tr("Ref.wgt:"), 4, y, 48);
     m_reference = Form::Field(this, 1027, 52, y, 50);
     FoodFields::Caption(this, g, 104, y, 14);
     m_amounts.push_back({Form::Field(this, 1006, 172, y, 42), Nutrient::Energy});
-    FoodFields::Caption(this, QStringLiteral("Calories:"), 122, y, 50);
+    FoodFields::Caption(this, tr("Calories:"), 122, y, 50);
     FoodFields::Caption(this, QStringLiteral("kcal"), 216, y, 24);
     y += 22;
-    m_amounts.push_back(Row(this, QStringLiteral("Sodium:"), 1034, Nutrient::Sodium, mg, 4, y));
-    FoodFields::Caption(this, QStringLiteral("Cholest:"), 122, y, 50);
+    m_amounts.push_back(Row(this, tr("Sodium:"), 1034, Nutrient::Sodium, mg, 4, y));
+    FoodFields::Caption(this, tr("Cholest:"), 122, y, 50);
     m_amounts.push_back({Form::Field(this, 1025, 172, y, 42), Nutrient::Cholesterol});
     FoodFields::Caption(this, mg, 216, y, 24);
     y += 22;
-    m_amounts.push_back(Row(this, QStringLiteral("Fiber:"), 1033, Nutrient::Fiber, g, 4, y));
+    m_amounts.push_back(Row(this, tr("Fiber:"), 1033, Nutrient::Fiber, g, 4, y));
 
     auto* bar = new QToolBar(this);
     bar->setIconSize(QSize(16, 16));
     bar->setGeometry(0, kHeight - 56, kWidth, 24);
-    QAction* apply = bar->addAction(FoodIcons::ForCommand(CommandId::kApplyFood), QStringLiteral("Apply"));
-    apply->setToolTip(QStringLiteral("Apply"));
+    QAction* apply = bar->addAction(FoodIcons::ForCommand(CommandId::kApplyFood), tr("Apply"));
+    apply->setToolTip(tr("Apply"));
     connect(apply, &QAction::triggered, this, &CFoodDetailsDlg::Apply);
     AddButtons();
 

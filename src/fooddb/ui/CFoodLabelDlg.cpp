@@ -8,18 +8,18 @@
 CFoodLabelDlg::CFoodLabelDlg(RecordStore& store, quint32 foodId, QWidget* parent)
     : QDialog(parent), m_label(FoodLabel::Of(store, foodId))
 {
-    setWindowTitle(QStringLiteral("Food label"));
+    setWindowTitle(tr("Food label"));
     setProperty("id", kTemplate);
     setFixedSize(240, 320);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
-    auto* title = new CTransparentStatic(QStringLiteral("Food label"), this);
+    auto* title = new CTransparentStatic(tr("Food label"), this);
     title->setProperty("id", 1146);
     title->SetFont(13, 700);
     title->setGeometry(6, 4, 200, 18);
-    auto* back = new CTransparentStatic(QStringLiteral("Tap screen to return!"), this);
+    auto* back = new CTransparentStatic(tr("Tap screen to return!"), this);
     back->setProperty("id", 1171);
     back->SetFont(13, 700);
     back->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -22,17 +22,25 @@ using FoodFields::Row;
 
 namespace {
 
-const char* const kValueColumns[] = {
-    "Energy",  "Prot",   "Fat",         "Saturates", "Monounsaturates", "Polyunsaturates", "Carbohydrate",
-    "Alcohol", "Sodium", "Cholesterol", "Fiber"};
+const char* const kValueColumns[] = {QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Energy"),
+                                     QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Prot"),
+                                     QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Fat"),
+                                     QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Saturates"),
+                                     QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Monounsaturates"),
+                                     QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Polyunsaturates"),
+                                     QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Carbohydrate"),
+                                     QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Alcohol"),
+                                     QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Sodium"),
+                                     QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Cholesterol"),
+                                     QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Fiber")};
 
 } // namespace
 
 CFoodPropertiesDlg::CFoodPropertiesDlg(CFoodDBDoc& doc, const DataFolders& folders, IMessageBox& messages,
                                        IWaitCursor& waitCursor, std::optional<quint32> foodId,
                                        quint32 folderId, QWidget* parent)
-    : CFullScreenDialog(QStringLiteral("Food properties"), QStringLiteral("Food properties"),
-                        QStringLiteral("#nutrition_properties"), kTemplate, parent),
+    : CFullScreenDialog(tr("Food properties"), tr("Food properties"), QStringLiteral("#nutrition_properties"),
+                        kTemplate, parent),
       m_doc(doc), m_folders(folders), m_messages(messages), m_waitCursor(waitCursor),
       m_form(doc.Diary().Store())
 {
@@ -43,20 +51,19 @@ CFoodPropertiesDlg::CFoodPropertiesDlg(CFoodDBDoc& doc, const DataFolders& folde
         m_form.NewFood(folderId);
 
     const QString g = QStringLiteral("g");
-    FoodFields::Caption(this, QStringLiteral("Name:"), 4, 28, 40);
+    FoodFields::Caption(this, tr("Name:"), 4, 28, 40);
     m_name = Form::Field(this, 1005, 46, 28, kWidth - 52);
     m_amounts.push_back(
-        Row(this, QStringLiteral("Prot:"), 1022, Nutrient::Protein, g, 4, 52, 1041, EnergyShare::Protein));
+        Row(this, tr("Prot:"), 1022, Nutrient::Protein, g, 4, 52, 1041, EnergyShare::Protein));
+    m_amounts.push_back(Row(this, tr("Fat:"), 1023, Nutrient::Fat, g, 4, 74, 1042, EnergyShare::Fat));
     m_amounts.push_back(
-        Row(this, QStringLiteral("Fat:"), 1023, Nutrient::Fat, g, 4, 74, 1042, EnergyShare::Fat));
-    m_amounts.push_back(Row(this, QStringLiteral("Carb:"), 1024, Nutrient::Carbohydrate, g, 4, 96, 1043,
-                            EnergyShare::Carbohydrate));
+        Row(this, tr("Carb:"), 1024, Nutrient::Carbohydrate, g, 4, 96, 1043, EnergyShare::Carbohydrate));
     m_amounts.push_back(
-        Row(this, QStringLiteral("Alco:"), 1026, Nutrient::Alcohol, g, 4, 118, 1038, EnergyShare::Alcohol));
-    FoodFields::Caption(this, QStringLiteral("Ref.wgt:"), 4, 140, 48);
+        Row(this, tr("Alco:"), 1026, Nutrient::Alcohol, g, 4, 118, 1038, EnergyShare::Alcohol));
+    FoodFields::Caption(this, tr("Ref.wgt:"), 4, 140, 48);
     m_reference = Form::Field(this, 1027, 52, 140, 50);
     FoodFields::Caption(this, g, 104, 140, 14);
-    FoodFields::Caption(this, QStringLiteral("Calories:"), 122, 140, 50);
+    FoodFields::Caption(this, tr("Calories:"), 122, 140, 50);
     m_amounts.push_back({Form::Field(this, 1006, 172, 140, 42), Nutrient::Energy});
     FoodFields::Caption(this, QStringLiteral("kcal"), 216, 140, 24);
     // Cholesterol is kept but not shown.
@@ -70,10 +77,9 @@ CFoodPropertiesDlg::CFoodPropertiesDlg(CFoodDBDoc& doc, const DataFolders& folde
     m_list->setRootIsDecorated(false);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    QStringList headings{QString(), QStringLiteral("Name"), QStringLiteral("Serving size"),
-                         QStringLiteral("Weight")};
+    QStringList headings{QString(), tr("Name"), tr("Serving size"), tr("Weight")};
     for (const char* c : kValueColumns)
-        headings << QString::fromLatin1(c);
+        headings << tr(c);
     m_list->setHeaderLabels(headings);
     const int w = m_list->contentsRect().width();
     m_list->setColumnWidth(0, w / 8);
@@ -89,15 +95,16 @@ CFoodPropertiesDlg::CFoodPropertiesDlg(CFoodDBDoc& doc, const DataFolders& folde
     auto* bar = new QToolBar(this);
     bar->setIconSize(QSize(16, 16));
     bar->setGeometry(0, 266, kWidth, 24);
-    const std::pair<int, const char*> commands[] = {{CommandId::kNew, "New Food"},
-                                                    {CommandId::kDelete, "Delete Food"},
-                                                    {CommandId::kProperties, "Food Properties"},
-                                                    {CommandId::kApplyFood, "Apply"},
-                                                    {CommandId::kServingSizes, "Serving sizes"},
-                                                    {CommandId::kDetails, "Details"}};
+    const std::pair<int, const char*> commands[] = {
+        {CommandId::kNew, QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "New Food")},
+        {CommandId::kDelete, QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Delete Food")},
+        {CommandId::kProperties, QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Food Properties")},
+        {CommandId::kApplyFood, QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Apply")},
+        {CommandId::kServingSizes, QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Serving sizes")},
+        {CommandId::kDetails, QT_TRANSLATE_NOOP("CFoodPropertiesDlg", "Details")}};
     for (const auto& [id, text] : commands) {
-        QAction* a = bar->addAction(FoodIcons::ForCommand(id), QString::fromLatin1(text));
-        a->setToolTip(QString::fromLatin1(text));
+        QAction* a = bar->addAction(FoodIcons::ForCommand(id), tr(text));
+        a->setToolTip(tr(text));
         m_commands.insert(id, a);
     }
     connect(m_commands[CommandId::kNew], &QAction::triggered, this, &CFoodPropertiesDlg::AddComponent);
@@ -165,12 +172,11 @@ void CFoodPropertiesDlg::AddComponent()
         return;
     switch (m_form.AddComponent(browser.Chosen().foodId)) {
     case FoodForm::AddResult::Itself:
-        m_messages.Tell(QStringLiteral("Can't add item to it self!"), IMessageBox::Icon::Stop);
+        m_messages.Tell(tr("Can't add item to it self!"), IMessageBox::Icon::Stop);
         return;
     case FoodForm::AddResult::Full:
-        m_messages.Tell(
-            QStringLiteral("A food can have at most %1 components.").arg(FoodData::kMaxComponents),
-            IMessageBox::Icon::Stop);
+        m_messages.Tell(tr("A food can have at most %1 components.").arg(FoodData::kMaxComponents),
+                        IMessageBox::Icon::Stop);
         return;
     case FoodForm::AddResult::ReadOnly:
         return;
@@ -212,8 +218,8 @@ bool CFoodPropertiesDlg::EditServing(size_t index, const QString& name)
 {
     const FoodComponent c = m_form.Food().components.at(index);
     const IMealPropertiesDialog::Values values{c.foodId, name, c.weight, c.servings, c.servingName, 0, 0};
-    CMealPropertiesDlg dialog(QStringLiteral("Food Serving Size"), values, false, m_doc.Diary().Store(),
-                              m_messages, this);
+    CMealPropertiesDlg dialog(tr("Food Serving Size"), values, false, m_doc.Diary().Store(), m_messages,
+                              this);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     m_form.SetComponentServing(index, dialog.Result().grams, dialog.Result().servings,

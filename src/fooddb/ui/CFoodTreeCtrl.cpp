@@ -68,7 +68,7 @@ void CFoodTreeCtrl::Build()
     clear();
     m_editing = nullptr;
     m_cut.reset();
-    addTopLevelItem(NewItem(FoodTree::kRoot, QStringLiteral("Root")));
+    addTopLevelItem(NewItem(FoodTree::kRoot, tr("Root")));
     ToggleFolder(Root());
 }
 

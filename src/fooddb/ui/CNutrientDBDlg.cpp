@@ -32,7 +32,7 @@ constexpr int kBarTop = kListTop + kListHeight + 1;
 
 CNutrientDBDlg::CNutrientDBDlg(CFoodDBDoc& doc, const DataFolders& folders, IMessageBox& messages,
                                IWaitCursor& waitCursor, const RunParameters& run, QWidget* parent)
-    : CFullScreenDialog(QStringLiteral("Nutrient database"), QStringLiteral("Nutrient database"),
+    : CFullScreenDialog(tr("Nutrient database"), tr("Nutrient database"),
                         run.componentMode ? QStringLiteral("#nutrition_database")
                                           : QStringLiteral("#edit_nutrition_database"),
                         kTemplate, parent),
@@ -46,14 +46,14 @@ CNutrientDBDlg::CNutrientDBDlg(CFoodDBDoc& doc, const DataFolders& folders, IMes
     m_find = new QLineEdit(this);
     m_find->setProperty("id", 1090);
     m_find->setGeometry(4, 2, kWidth - 64, 20);
-    m_find->setPlaceholderText(QStringLiteral("Find a food"));
+    m_find->setPlaceholderText(tr("Find a food"));
     m_find->hide();
     m_find->installEventFilter(this);
     connect(m_find, &QLineEdit::textEdited, this, [this] { ShowMatches(); });
-    m_searchButton = new QPushButton(QStringLiteral("Search"), this);
+    m_searchButton = new QPushButton(tr("Search"), this);
     m_searchButton->setProperty("id", 1011);
     m_searchButton->setAutoDefault(false);
-    m_nextButton = new QPushButton(QStringLiteral("Next"), this);
+    m_nextButton = new QPushButton(tr("Next"), this);
     m_nextButton->setProperty("id", 1013);
     m_nextButton->setAutoDefault(false);
     connect(m_searchButton, &QPushButton::clicked, this, &CNutrientDBDlg::Search);
@@ -66,7 +66,7 @@ CNutrientDBDlg::CNutrientDBDlg(CFoodDBDoc& doc, const DataFolders& folders, IMes
     m_list->setProperty("id", 1021);
     m_list->setGeometry(0, kListTop, kWidth, kListHeight);
     m_list->setHeaderHidden(true);
-    m_list->setHeaderLabels({QStringLiteral("Food describtion")});
+    m_list->setHeaderLabels({tr("Food describtion")});
     m_list->setColumnWidth(0, 640);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
@@ -133,20 +133,20 @@ void CNutrientDBDlg::CreateCommandBar()
         return a;
     };
     if (m_run.componentMode) {
-        add(CommandId::kNewFood, QStringLiteral("New food"));
-        QAction* filter = add(CommandId::kWhatCanIEat, QStringLiteral("What can I eat today?"));
+        add(CommandId::kNewFood, tr("New food"));
+        QAction* filter = add(CommandId::kWhatCanIEat, tr("What can I eat today?"));
         filter->setCheckable(true);
         filter->setChecked(m_filter);
         return;
     }
-    add(CommandId::kNew, QStringLiteral("New Food"));
-    add(CommandId::kNewFolder, QStringLiteral("New Folder"));
-    add(CommandId::kDelete, QStringLiteral("Delete food/folder"));
-    add(CommandId::kProperties, QStringLiteral("Food/folder properties"));
+    add(CommandId::kNew, tr("New Food"));
+    add(CommandId::kNewFolder, tr("New Folder"));
+    add(CommandId::kDelete, tr("Delete food/folder"));
+    add(CommandId::kProperties, tr("Food/folder properties"));
     m_commandBar->addSeparator();
-    add(CommandId::kCut, QStringLiteral("Cut"));
-    add(CommandId::kCopy, QStringLiteral("Copy"));
-    add(CommandId::kPaste, QStringLiteral("Paste"));
+    add(CommandId::kCut, tr("Cut"));
+    add(CommandId::kCopy, tr("Copy"));
+    add(CommandId::kPaste, tr("Paste"));
 }
 
 void CNutrientDBDlg::PlaceSearchButtons(bool searching)
@@ -348,8 +348,7 @@ void CNutrientDBDlg::SearchStep()
     if (!match) {
         m_search.reset();
         PlaceSearchButtons(false);
-        m_messages.Tell(QStringLiteral("Search has reached the end of the Nutrient Database."),
-                        IMessageBox::Icon::None);
+        m_messages.Tell(tr("Search has reached the end of the Nutrient Database."), IMessageBox::Icon::None);
     }
 }
 
@@ -381,8 +380,7 @@ void CNutrientDBDlg::NewFolder()
     const std::optional<quint32> id = m_editor.NewFolder(selected);
     if (!id)
         return;
-    QTreeWidgetItem* item =
-        m_tree->AddFolderItem(selected.value_or(FoodTree::kRoot), *id, QStringLiteral("New folder"));
+    QTreeWidgetItem* item = m_tree->AddFolderItem(selected.value_or(FoodTree::kRoot), *id, tr("New folder"));
     if (!item)
         return;
     m_tree->setCurrentItem(item);

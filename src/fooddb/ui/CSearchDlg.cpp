@@ -7,17 +7,19 @@
 #include <QPushButton>
 
 CSearchDlg::CSearchDlg(QWidget* parent)
-    : CFullScreenDialog(QStringLiteral("Search"), QStringLiteral("Search"), QString(), kTemplate, parent)
+    : CFullScreenDialog(tr("Search"), tr("Search"), QString(), kTemplate, parent)
 {
-    const char* const captions[] = {"Search food where food name contains:", "and", "and"};
+    const char* const captions[] = {QT_TRANSLATE_NOOP("CSearchDlg", "Search food where food name contains:"),
+                                    QT_TRANSLATE_NOOP("CSearchDlg", "and"),
+                                    QT_TRANSLATE_NOOP("CSearchDlg", "and")};
     for (int i = 0; i < 3; ++i) {
         const int y = 32 + i * 52;
-        Form::Caption(this, QString::fromLatin1(captions[i]), 6, y, kWidth - 12);
+        Form::Caption(this, tr(captions[i]), 6, y, kWidth - 12);
         m_terms[static_cast<size_t>(i)] = new QLineEdit(this);
         m_terms[static_cast<size_t>(i)]->setProperty("id", 1005 + i);
         m_terms[static_cast<size_t>(i)]->setGeometry(6, y + 20, kWidth - 12, 22);
     }
-    AddButtons(QStringLiteral("Search"));
+    AddButtons(tr("Search"));
     m_terms[0]->setFocus();
 }
 

@@ -11,14 +11,14 @@
 
 CServingSizePropertiesDlg::CServingSizePropertiesDlg(const QString& description, double weight,
                                                      IMessageBox& messages, QWidget* parent)
-    : CFullScreenDialog(QStringLiteral("Serving size"), QStringLiteral("Serving size"),
-                        QStringLiteral("#serving_sizes"), kTemplate, parent),
+    : CFullScreenDialog(tr("Serving size"), tr("Serving size"), QStringLiteral("#serving_sizes"), kTemplate,
+                        parent),
       m_messages(messages), m_description(description), m_weight(weight)
 {
     m_descriptionField = new QLineEdit(description, this);
     m_descriptionField->setProperty("id", 1120);
     m_descriptionField->setGeometry(6, 32, kWidth - 12, 22);
-    Form::Caption(this, QStringLiteral("Weight:"), 6, 66, 56);
+    Form::Caption(this, tr("Weight:"), 6, 66, 56);
     m_weightField = new QLineEdit(FormatGeneral(weight), this);
     m_weightField->setProperty("id", 1006);
     m_weightField->setGeometry(64, 64, 80, 22);

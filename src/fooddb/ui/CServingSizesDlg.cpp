@@ -13,8 +13,8 @@
 
 CServingSizesDlg::CServingSizesDlg(RecordStore& store, quint32 foodId, quint32 defaultServingId,
                                    IMessageBox& messages, QWidget* parent)
-    : CFullScreenDialog(QStringLiteral("Serving sizes"), QStringLiteral("Serving sizes"),
-                        QStringLiteral("#serving_sizes"), kTemplate, parent),
+    : CFullScreenDialog(tr("Serving sizes"), tr("Serving sizes"), QStringLiteral("#serving_sizes"), kTemplate,
+                        parent),
       m_sizes(std::make_unique<CMeasuresTable>(store)), m_messages(messages), m_foodId(foodId),
       m_default(defaultServingId)
 {
@@ -23,7 +23,7 @@ CServingSizesDlg::CServingSizesDlg(RecordStore& store, quint32 foodId, quint32 d
     m_list->setGeometry(0, 24, kWidth, 120);
     m_list->setRootIsDecorated(false);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setHeaderLabels({QStringLiteral("Description"), QStringLiteral("Weight")});
+    m_list->setHeaderLabels({tr("Description"), tr("Weight")});
     const int w = m_list->contentsRect().width();
     m_list->setColumnWidth(0, 6 * w / 8);
     m_list->setColumnWidth(1, 2 * w / 8 - 6);
@@ -34,13 +34,13 @@ CServingSizesDlg::CServingSizesDlg(RecordStore& store, quint32 foodId, quint32 d
     bar->setIconSize(QSize(16, 16));
     bar->setGeometry(0, 146, kWidth, 24);
     const std::pair<int, const char*> commands[] = {
-        {CommandId::kNew, "New"},
-        {CommandId::kDelete, "Delete"},
-        {CommandId::kProperties, "Properties"},
-        {CommandId::kSetDefaultServing, "Set default serving size"}};
+        {CommandId::kNew, QT_TRANSLATE_NOOP("CServingSizesDlg", "New")},
+        {CommandId::kDelete, QT_TRANSLATE_NOOP("CServingSizesDlg", "Delete")},
+        {CommandId::kProperties, QT_TRANSLATE_NOOP("CServingSizesDlg", "Properties")},
+        {CommandId::kSetDefaultServing, QT_TRANSLATE_NOOP("CServingSizesDlg", "Set default serving size")}};
     for (const auto& [id, text] : commands) {
-        QAction* a = bar->addAction(FoodIcons::ForCommand(id), QString::fromLatin1(text));
-        a->setToolTip(QString::fromLatin1(text));
+        QAction* a = bar->addAction(FoodIcons::ForCommand(id), tr(text));
+        a->setToolTip(tr(text));
         m_commands.insert(id, a);
         connect(a, &QAction::triggered, this, [this, id = id] { OnCommand(id); });
     }
@@ -57,9 +57,8 @@ void CServingSizesDlg::Fill()
         if (!m_sizes->Load())
             continue;
         const ServingRecord& s = m_sizes->Buffer();
-        auto* row = new QTreeWidgetItem(
-            {s.description + (s.id == m_default ? QStringLiteral(" (default)") : QString()),
-             FormatFixed(s.weight, 6, 1)});
+        auto* row = new QTreeWidgetItem({s.description + (s.id == m_default ? tr(" (default)") : QString()),
+                                         FormatFixed(s.weight, 6, 1)});
         row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         row->setData(0, Qt::UserRole, s.id);
         m_list->addTopLevelItem(row);
@@ -95,7 +94,7 @@ void CServingSizesDlg::OnCommand(int id)
     case CommandId::kDelete:
         if (selected == 0 || !m_sizes->FindId(selected) || !m_sizes->Load())
             return;
-        if (!m_messages.AskBeforeDeleting(QStringLiteral("Are you sure you want to delete serving size: '") +
+        if (!m_messages.AskBeforeDeleting(tr("Are you sure you want to delete serving size: '") +
                                               m_sizes->Buffer().description + QStringLiteral("' ?"),
                                           IMessageBox::Icon::None))
             return;

@@ -7,7 +7,7 @@
 CBmiChartDlg::CBmiChartDlg(double heightCm, double currentWeightKg, QWidget* parent)
     : QDialog(parent), m_chart(heightCm, currentWeightKg)
 {
-    setWindowTitle(QStringLiteral("Body Mass Index"));
+    setWindowTitle(tr("Body Mass Index"));
     setProperty("id", kTemplate);
     setFixedSize(240, 270);
     setAutoFillBackground(true);

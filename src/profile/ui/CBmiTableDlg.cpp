@@ -17,25 +17,27 @@ struct Row
     int unitId;
 };
 constexpr Row kRows[] = {
-    {"Severe obesity:", ">", 30, 1009, 1110},     {"Moderate obesity:", ">", 25, 1006, 1111},
-    {"Ideal weight:", "", 22, 1005, 1112},        {"Moderate underweight:", "<", 20, 1007, 1113},
-    {"Severe underweight:", "<", 15, 1008, 1114},
+    {QT_TRANSLATE_NOOP("CBmiTableDlg", "Severe obesity:"), ">", 30, 1009, 1110},
+    {QT_TRANSLATE_NOOP("CBmiTableDlg", "Moderate obesity:"), ">", 25, 1006, 1111},
+    {QT_TRANSLATE_NOOP("CBmiTableDlg", "Ideal weight:"), "", 22, 1005, 1112},
+    {QT_TRANSLATE_NOOP("CBmiTableDlg", "Moderate underweight:"), "<", 20, 1007, 1113},
+    {QT_TRANSLATE_NOOP("CBmiTableDlg", "Severe underweight:"), "<", 15, 1008, 1114},
 };
 
 } // namespace
 
 CBmiTableDlg::CBmiTableDlg(double heightM, QWidget* parent)
-    : CFullScreenDialog(QStringLiteral("Body Mass Index"), QStringLiteral("Body Mass Index"),
+    : CFullScreenDialog(tr("Body Mass Index"), tr("Body Mass Index"),
                         QStringLiteral("#views_profile_settings"), kTemplate, parent)
 {
     TitleLine()->SetFont(13, 700);
     const QString unit = IsMetric() ? QStringLiteral("kg") : QStringLiteral("lbs");
     int y = kSeparatorY + 12;
     for (const Row& r : kRows) {
-        auto* label = new CTransparentStatic(QString::fromLatin1(r.label), this);
+        auto* label = new CTransparentStatic(tr(r.label), this);
         label->SetFont(13);
         label->setGeometry(6, y + 1, 128, 18);
-        auto* sign = new CTransparentStatic(QString::fromLatin1(r.sign), this);
+        auto* sign = new CTransparentStatic(tr(r.sign), this);
         sign->SetFont(13);
         sign->setGeometry(136, y + 1, 10, 18);
         auto* edit = new CColorEdit(this);
@@ -50,7 +52,7 @@ CBmiTableDlg::CBmiTableDlg(double heightM, QWidget* parent)
         unitLabel->setGeometry(204, y + 1, 32, 18);
         y += 28;
     }
-    AddButtons(QStringLiteral("OK"), false);
+    AddButtons(tr("OK"), false);
 }
 
 CColorEdit* CBmiTableDlg::Field(int id) const

@@ -31,8 +31,8 @@ QLineEdit* CDietGoalsDlg::AddEdit(int id, double* value, int x, int y)
 }
 
 CDietGoalsDlg::CDietGoalsDlg(ProfileRecord& profile, IMessageBox& messages, QWidget* parent)
-    : CFullScreenDialog(QStringLiteral("Diet goals"), QStringLiteral("Diet goals"),
-                        QStringLiteral("#views_profile_settings"), kTemplate, parent),
+    : CFullScreenDialog(tr("Diet goals"), tr("Diet goals"), QStringLiteral("#views_profile_settings"),
+                        kTemplate, parent),
       m_profile(profile), m_messages(messages)
 {
     struct Row
@@ -43,18 +43,18 @@ CDietGoalsDlg::CDietGoalsDlg(ProfileRecord& profile, IMessageBox& messages, QWid
         int percentId;
     };
     const Row rows[] = {
-        {"Prot:", EnergyShare::Protein, 1022, 1041},
-        {"Fat:", EnergyShare::Fat, 1023, 1042},
-        {"Satu:", EnergyShare::Saturates, 1027, 1044},
-        {"Mono:", EnergyShare::Monounsaturates, 1028, 1045},
-        {"Poly:", EnergyShare::Polyunsaturates, 1029, 1046},
-        {"Carb:", EnergyShare::Carbohydrate, 1024, 1043},
-        {"Alco:", EnergyShare::Alcohol, 1026, 1038},
+        {QT_TRANSLATE_NOOP("CDietGoalsDlg", "Prot:"), EnergyShare::Protein, 1022, 1041},
+        {QT_TRANSLATE_NOOP("CDietGoalsDlg", "Fat:"), EnergyShare::Fat, 1023, 1042},
+        {QT_TRANSLATE_NOOP("CDietGoalsDlg", "Satu:"), EnergyShare::Saturates, 1027, 1044},
+        {QT_TRANSLATE_NOOP("CDietGoalsDlg", "Mono:"), EnergyShare::Monounsaturates, 1028, 1045},
+        {QT_TRANSLATE_NOOP("CDietGoalsDlg", "Poly:"), EnergyShare::Polyunsaturates, 1029, 1046},
+        {QT_TRANSLATE_NOOP("CDietGoalsDlg", "Carb:"), EnergyShare::Carbohydrate, 1024, 1043},
+        {QT_TRANSLATE_NOOP("CDietGoalsDlg", "Alco:"), EnergyShare::Alcohol, 1026, 1038},
     };
     int y = kTop;
     for (const Row& r : rows) {
         const int i = static_cast<int>(r.share);
-        Form::Label(this, QString::fromLatin1(r.label), 6, y + kLabelDrop, 50, kLabelHeight);
+        Form::Label(this, tr(r.label), 6, y + kLabelDrop, 50, kLabelHeight);
         AddEdit(r.gramId, &profile.amountGoals[i], 60, y);
         Form::Label(this, QStringLiteral("g"), 115, y + kLabelDrop, 20, kLabelHeight);
         AddEdit(r.percentId, &profile.shareGoals[i], 140, y);
@@ -65,15 +65,15 @@ CDietGoalsDlg::CDietGoalsDlg(ProfileRecord& profile, IMessageBox& messages, QWid
     const int sugar = static_cast<int>(EnergyShare::Sugar);
     AddEdit(1030, &profile.amountGoals[sugar], 60, y)->hide();
     AddEdit(1039, &profile.shareGoals[sugar], 140, y)->hide();
-    Form::Label(this, QStringLiteral("Sodium:"), 6, y + kLabelDrop, 54, kLabelHeight);
+    Form::Label(this, tr("Sodium:"), 6, y + kLabelDrop, 54, kLabelHeight);
     AddEdit(1033, &profile.sodiumGoal, 60, y);
     Form::Label(this, QStringLiteral("mg"), 115, y + kLabelDrop, 24, kLabelHeight);
     y += kRow;
-    Form::Label(this, QStringLiteral("Cholest:"), 6, y + kLabelDrop, 54, kLabelHeight);
+    Form::Label(this, tr("Cholest:"), 6, y + kLabelDrop, 54, kLabelHeight);
     AddEdit(1025, &profile.cholesterolGoal, 60, y);
     Form::Label(this, QStringLiteral("mg"), 115, y + kLabelDrop, 24, kLabelHeight);
     y += kRow;
-    Form::Label(this, QStringLiteral("Fiber:"), 6, y + kLabelDrop, 54, kLabelHeight);
+    Form::Label(this, tr("Fiber:"), 6, y + kLabelDrop, 54, kLabelHeight);
     AddEdit(1032, &profile.fiberGoal, 60, y);
     Form::Label(this, QStringLiteral("g"), 115, y + kLabelDrop, 24, kLabelHeight);
     y += kRow + 4;

@@ -58,15 +58,15 @@ QPushButton* CProfilePage::Button(int id, const QString& text, int x, int y, int
 void CProfilePage::AddPageButtons(int buttons)
 {
     if (buttons & kPrevious)
-        connect(Button(1194, QStringLiteral("<- Previous"), 6, kHeight - 30, 76), &QPushButton::clicked, this,
+        connect(Button(1194, tr("<- Previous"), 6, kHeight - 30, 76), &QPushButton::clicked, this,
                 &CProfilePage::previousPage);
     if (buttons & kNext) {
-        QPushButton* next = Button(1013, QStringLiteral("Next ->"), kWidth - 82, kHeight - 30, 76);
+        QPushButton* next = Button(1013, tr("Next ->"), kWidth - 82, kHeight - 30, 76);
         next->setDefault(true);
         connect(next, &QPushButton::clicked, this, &CProfilePage::nextPage);
     }
     if (buttons & kFinish) {
-        QPushButton* finish = Button(1206, QStringLiteral("Finish"), kWidth - 82, kHeight - 30, 76);
+        QPushButton* finish = Button(1206, tr("Finish"), kWidth - 82, kHeight - 30, 76);
         finish->setDefault(true);
         connect(finish, &QPushButton::clicked, this, &CProfilePage::finish);
     }

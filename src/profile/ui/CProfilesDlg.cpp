@@ -8,10 +8,10 @@
 #include <algorithm>
 
 CProfilesDlg::CProfilesDlg(CFoodDBDoc& doc, QWidget* parent)
-    : CFullScreenDialog(QStringLiteral("Profiles"), QStringLiteral("Profiles"),
-                        QStringLiteral("#file_open_profile"), kTemplate, parent)
+    : CFullScreenDialog(tr("Profiles"), tr("Profiles"), QStringLiteral("#file_open_profile"), kTemplate,
+                        parent)
 {
-    auto* label = new CTransparentStatic(QStringLiteral("Select profile:"), this);
+    auto* label = new CTransparentStatic(tr("Select profile:"), this);
     label->setGeometry(6, kSeparatorY + 8, 228, 16);
     m_list = new QComboBox(this);
     m_list->setProperty("id", 1051);

@@ -11,22 +11,22 @@
 #include <QRadioButton>
 
 CPropPgProfile1::CPropPgProfile1(CFoodDBDoc& doc, IMessageBox& messages, QWidget* parent)
-    : CProfilePage(doc, messages, QStringLiteral("Personal settings"), parent)
+    : CProfilePage(doc, messages, tr("Personal settings"), parent)
 {
-    Text(1198, QStringLiteral("Please enter your name, height, age and gender. "), 30, 34);
-    Label(QStringLiteral("Name:"), 6, 72, 50);
+    Text(1198, tr("Please enter your name, height, age and gender. "), 30, 34);
+    Label(tr("Name:"), 6, 72, 50);
     m_name = Field(1005, 60, 72, 174);
     m_name->setMaxLength(ProfileRecord::kMaxNameLength);
-    Label(QStringLiteral("Height:"), 6, 100, 50);
+    Label(tr("Height:"), 6, 100, 50);
     m_height = Field(1195, 60, 100, 60);
     m_heightUnit = Label(QString(), 124, 100, 30);
     m_heightUnit->setProperty("id", 1107);
-    Label(QStringLiteral("Age:"), 6, 128, 50);
+    Label(tr("Age:"), 6, 128, 50);
     m_age = Field(1022, 60, 128, 40);
-    m_male = Form::Radio(this, 1045, QStringLiteral("Male"), 60, 158, 70);
-    m_female = Form::Radio(this, 1046, QStringLiteral("Female"), 136, 158, 80);
+    m_male = Form::Radio(this, 1045, tr("Male"), 60, 158, 70);
+    m_female = Form::Radio(this, 1046, tr("Female"), 136, 158, 80);
     Form::Exclusive(this, {m_male, m_female});
-    Text(1199, QStringLiteral("When finished tap Next to proceed. "), 200, 34);
+    Text(1199, tr("When finished tap Next to proceed. "), 200, 34);
     AddPageButtons(kNext);
 }
 

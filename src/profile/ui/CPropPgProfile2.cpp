@@ -8,12 +8,12 @@
 #include <QLineEdit>
 
 CPropPgProfile2::CPropPgProfile2(CFoodDBDoc& doc, IMessageBox& messages, QWidget* parent)
-    : CProfilePage(doc, messages, QStringLiteral("Diet plan - Start"), parent)
+    : CProfilePage(doc, messages, tr("Diet plan - Start"), parent)
 {
-    Text(1198, QStringLiteral("Please enter the start date of your diet and your start weight."), 30, 44);
-    Label(QStringLiteral("Start date:"), 6, 80, 74);
+    Text(1198, tr("Please enter the start date of your diet and your start weight."), 30, 44);
+    Label(tr("Start date:"), 6, 80, 74);
     m_date = DatePicker(1196);
-    Label(QStringLiteral("Start weight:"), 6, 110, 74);
+    Label(tr("Start weight:"), 6, 110, 74);
     m_weight = Field(1197, 82, 110, 60);
     m_unit = Label(QString(), 146, 110, 30);
     m_unit->setProperty("id", 1104);

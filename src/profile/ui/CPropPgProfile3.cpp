@@ -13,19 +13,19 @@
 #include <QPushButton>
 
 CPropPgProfile3::CPropPgProfile3(CFoodDBDoc& doc, IMessageBox& messages, QWidget* parent)
-    : CProfilePage(doc, messages, QStringLiteral("Diet plan - Target"), parent)
+    : CProfilePage(doc, messages, tr("Diet plan - Target"), parent)
 {
     Text(1198,
          QStringLiteral("Please enter the target date of your diet and your target weight. Tap the Body Mass "
                         "Index button to determin your ideal weight."),
          28, 50);
-    Label(QStringLiteral("Target date:"), 6, 80, 74);
+    Label(tr("Target date:"), 6, 80, 74);
     m_date = DatePicker(1148);
-    Label(QStringLiteral("Target weight:"), 6, 110, 74);
+    Label(tr("Target weight:"), 6, 110, 74);
     m_weight = Field(1006, 82, 110, 60);
     m_unit = Label(QString(), 146, 110, 30);
     m_unit->setProperty("id", 1105);
-    connect(Button(1010, QStringLiteral("Body Mass Index"), 82, 144, 110), &QPushButton::clicked, this,
+    connect(Button(1010, tr("Body Mass Index"), 82, 144, 110), &QPushButton::clicked, this,
             &CPropPgProfile3::ShowBmiChart);
     AddPageButtons(kPrevious | kNext);
 }
@@ -46,7 +46,7 @@ bool CPropPgProfile3::OnKillActive()
     ProfileRecord& p = m_doc.Profile();
     // A plan ends after it starts: an earlier date would turn the loss into a gain.
     if (PickedDate(m_date).Ticks() < p.startDate.Date().Ticks()) {
-        m_messages.Tell(QStringLiteral("The target date cannot be before the start date of the diet."),
+        m_messages.Tell(tr("The target date cannot be before the start date of the diet."),
                         IMessageBox::Icon::Stop);
         m_date->setFocus();
         return false;

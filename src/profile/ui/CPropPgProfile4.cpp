@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 CPropPgProfile4::CPropPgProfile4(CFoodDBDoc& doc, IMessageBox& messages, QWidget* parent)
-    : CProfilePage(doc, messages, QStringLiteral("Advanced settings"), parent)
+    : CProfilePage(doc, messages, tr("Advanced settings"), parent)
 {
     Text(1198,
          QStringLiteral(
@@ -15,7 +15,7 @@ CPropPgProfile4::CPropPgProfile4(CFoodDBDoc& doc, IMessageBox& messages, QWidget
              "you need to define diet goals for User Defined Parameters."),
          30, 64);
     // Both dialogs change the profile only on OK; the sheet writes it when it closes.
-    connect(Button(1010, QStringLiteral("Diet Goals"), 65, 98, 110), &QPushButton::clicked, this, [this] {
+    connect(Button(1010, tr("Diet Goals"), 65, 98, 110), &QPushButton::clicked, this, [this] {
         CDietGoalsDlg dialog(m_doc.Profile(), m_messages, window());
         dialog.exec();
     });
@@ -23,10 +23,10 @@ CPropPgProfile4::CPropPgProfile4(CFoodDBDoc& doc, IMessageBox& messages, QWidget
          QStringLiteral("Tap the Meals Pattern button to set up how your food intake is distributed on the "
                         "different meals on the day. "),
          134, 50);
-    connect(Button(1012, QStringLiteral("Meals Pattern"), 65, 188, 110), &QPushButton::clicked, this, [this] {
+    connect(Button(1012, tr("Meals Pattern"), 65, 188, 110), &QPushButton::clicked, this, [this] {
         CMealsPatternDlg dialog(m_doc.Profile(), m_messages, window());
         dialog.exec();
     });
-    Text(1200, QStringLiteral("When finished tap Next to proceed. "), 230, 34);
+    Text(1200, tr("When finished tap Next to proceed. "), 230, 34);
     AddPageButtons(kPrevious | kNext);
 }

@@ -25,26 +25,26 @@
 
 CViewProfile::CViewProfile(AppServices& services, QWidget* parent) : CFormView(services, kTemplate, parent)
 {
-    Form::Caption(this, QStringLiteral("Name:"), 4, 4 + Form::kCaptionBesideField, 44);
+    Form::Caption(this, tr("Name:"), 4, 4 + Form::kCaptionBesideField, 44);
     m_name = Form::Field(this, 1005, 50, 4, 184);
     m_name->setMaxLength(ProfileRecord::kMaxNameLength);
-    Form::Caption(this, QStringLiteral("Height:"), 4, 28 + Form::kCaptionBesideField, 44);
+    Form::Caption(this, tr("Height:"), 4, 28 + Form::kCaptionBesideField, 44);
     m_height = Form::Field(this, 1006, 50, 28, 50);
     m_heightUnit = Form::Caption(this, QString(), 102, 28 + Form::kCaptionBesideField, 22);
     m_heightUnit->setProperty("id", 1107);
-    Form::Caption(this, QStringLiteral("Age:"), 130, 28 + Form::kCaptionBesideField, 30);
+    Form::Caption(this, tr("Age:"), 130, 28 + Form::kCaptionBesideField, 30);
     m_age = Form::Field(this, 1022, 162, 28, 32);
     Form::Caption(this, QStringLiteral("years"), 198, 28 + Form::kCaptionBesideField, 38);
-    m_male = Form::Radio(this, 1045, QStringLiteral("Male"), 50, 52, 70);
-    m_female = Form::Radio(this, 1046, QStringLiteral("Female"), 124, 52, 80);
+    m_male = Form::Radio(this, 1045, tr("Male"), 50, 52, 70);
+    m_female = Form::Radio(this, 1046, tr("Female"), 124, 52, 80);
     Form::Exclusive(this, {m_male, m_female});
 
-    auto* heading = new CTransparentStatic(QStringLiteral("Diet plan"), this);
+    auto* heading = new CTransparentStatic(tr("Diet plan"), this);
     heading->setProperty("id", 1146);
     heading->SetFont(13, 700);
     heading->setGeometry(4, 84, 56, 18);
 
-    Form::Caption(this, QStringLiteral("Start:"), 4, 108 + Form::kCaptionBesideField, 36);
+    Form::Caption(this, tr("Start:"), 4, 108 + Form::kCaptionBesideField, 36);
     m_startDate = new CDateEdit(this);
     m_startDate->setCalendarPopup(true);
     m_startDate->setLocale(QLocale::c());
@@ -56,7 +56,7 @@ CViewProfile::CViewProfile(AppServices& services, QWidget* parent) : CFormView(s
     m_startNeed = Form::LockedField(this, 1009, 132, 130, 56);
     Form::Caption(this, QStringLiteral("kcal"), 192, 130 + Form::kCaptionBesideField, 30);
 
-    Form::Caption(this, QStringLiteral("Target:"), 4, 156 + Form::kCaptionBesideField, 36);
+    Form::Caption(this, tr("Target:"), 4, 156 + Form::kCaptionBesideField, 36);
     m_endDate = Form::LockedField(this, 1014, 40, 156, 88);
     m_targetWeight = Form::Field(this, 1008, 132, 156, 56);
     m_weightUnits[1] = Form::Caption(this, QString(), 192, 156 + Form::kCaptionBesideField, 30);
@@ -64,7 +64,7 @@ CViewProfile::CViewProfile(AppServices& services, QWidget* parent) : CFormView(s
     m_targetNeed = Form::LockedField(this, 1023, 132, 178, 56);
     Form::Caption(this, QStringLiteral("kcal"), 192, 178 + Form::kCaptionBesideField, 30);
 
-    Form::Caption(this, QStringLiteral("Weekly weight loss:"), 4, 204 + Form::kCaptionBesideField, 126);
+    Form::Caption(this, tr("Weekly weight loss:"), 4, 204 + Form::kCaptionBesideField, 126);
     m_weeklyLoss = Form::Field(this, 1015, 132, 204, 56);
     m_weightUnits[2] = Form::Caption(this, QString(), 192, 204 + Form::kCaptionBesideField, 30);
     m_weightUnits[2]->setProperty("id", 1106);
