@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>BackupFile</name>
+    <message>
+        <source>The backup file %1 is damaged at line %2: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown type tag &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line ends inside a property</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad property id &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad value &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 properties in one record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line has another number of fields than the first line (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Backup is finished!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore is finished!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BmiChart</name>
+    <message>
+        <source>Ideal Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CAboutBox</name>
     <message>
         <source>About Vellamo</source>
@@ -129,6 +182,25 @@
     </message>
 </context>
 <context>
+    <name>CCsvFile</name>
+    <message>
+        <source>Error opening the file %1 for reading.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error opening the file %1 for reading: it is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: a field is longer than %3 KiB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error opening CSV file for writing. Export function terminated!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CDietGoalsDlg</name>
     <message>
         <source>Diet goals</source>
@@ -206,6 +278,29 @@
     </message>
     <message>
         <source>Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFoodDBDoc</name>
+    <message>
+        <source>The entries are on that day already: please choose another day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no entry with the id %1 on that day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing to copy on that day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entries could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meal properties</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1427,9 +1522,242 @@
     </message>
 </context>
 <context>
+    <name>DatabaseConversion</name>
+    <message>
+        <source>Vellamo databases will be converted to version 2.0 format. Please wait!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nutrient Database will be converted from version 3.0 or earlier to version 3.1. Only two levels of folders are allowed in version 3.1. Folders at deeper levels will be moved to Root folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An error in the Nutrient Database has been detected. The program will attempt to correct the problem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogData</name>
     <message>
         <source>Are you sure you want to cancel dialog. Changes will be lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiaryScreen</name>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meal/Exercise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount/Time spent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monounsaturates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polyunsaturates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carbohydrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alcohol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sodium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cholesterol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fiber</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fat</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FoodEditor</name>
+    <message>
+        <source>Folders can only be created in Root or first level folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Root folder can&apos;t be deleted!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder can&apos;t be deleted because it has subfolders!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder can&apos;t be deleted because it contains foods!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete folder?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete food(s)?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t move folder. Folders with sub-folders can not be moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t move folder to it self</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t move Parent-folder to Sub-folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders can only be moved into Root or first level folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FoodLabel</name>
+    <message>
+        <source>Calories:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> kcal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sodium:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cholesterol:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fiber:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serving:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GraphBuilder</name>
+    <message>
+        <source>&lt;None&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight (kg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight (lbs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight trend (kg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight trend (lbs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NutrientImport</name>
+    <message>
+        <source>There is no database installed. Default database will be imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The import stopped there; the foods before that line are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NutrientSources</name>
+    <message>
+        <source>Sources of </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other foods</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1445,6 +1773,258 @@
     </message>
 </context>
 <context>
+    <name>PlanSummary</name>
+    <message>
+        <source>Weekly weight gain:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly weight loss:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To accomplish your diet goal, you will need to eat </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> more calories per day than your body burns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> fewer calories per day than your body burns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintableReport</name>
+    <message>
+        <source>Profile: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No weight was entered up to the end of the period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meal/Exercise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kcal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total of the day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expenditure</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordStore</name>
+    <message>
+        <source>the disk is full. Free some disk space, then try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file or its folder cannot be written. Make both writable for your user, then try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is damaged. Run &quot;vellamo-cli check&quot;, and restore your last backup if it finds damage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another program kept it locked. Close the other program, then try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there was not enough memory. Close other programs, then try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file or its log cannot be opened. Check that its folder exists and is writable, then try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk reported an error. Check the disk, then try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellamo could not write to its data file &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellamo could not read its data file &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellamo cannot change its data file &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data file &quot;%1&quot; cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data file &quot;%1&quot; is not a Vellamo data file, or it is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data file &quot;%1&quot; belongs to another program; it is not a Vellamo data file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data file &quot;%1&quot; is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data file &quot;%1&quot; was written by a newer version of Vellamo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data file &quot;%1&quot; is locked by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data file &quot;%1&quot; cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Vellamo has left it unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is shorter than its pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tables missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportCalculator</name>
+    <message>
+        <source>Nutrient values - daily average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nutrient values - totals for period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Defined Parameters - daily average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Req&apos;d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nutrient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actual%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Req&apos;d%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calories (kcal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expenditure (kcal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protein (g)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fat (g)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Saturates  (g)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Monounsaturates (g)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Polyunsaturates (g)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carbohydrate (g)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alcohol (g)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sodium (mg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cholesterol (mg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fiber (g)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TimeOfDayFields</name>
     <message>
         <source>Time on day:</source>
@@ -1456,6 +2036,37 @@
     </message>
     <message>
         <source>Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WeightTracker</name>
+    <message>
+        <source>Planned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight (kg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight (lbs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

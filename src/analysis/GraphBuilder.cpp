@@ -6,6 +6,7 @@
 #include "profile/DateRules.h"
 #include "storage/CDiaryTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -39,10 +40,11 @@ constexpr quint32 kSmoothBit[2] = {CProfileTable::kSeries1Smooth, CProfileTable:
 std::vector<GraphBuilder::Quantity> GraphBuilder::Quantities(const ProfileRecord& profile)
 {
     std::vector<Quantity> list;
-    list.push_back({QStringLiteral("<None>"), 0, 0});
-    list.push_back(
-        {profile.Has(CProfileTable::kMetric) ? QStringLiteral("Weight (kg)") : QStringLiteral("Weight (lbs)"),
-         1, 0});
+    list.push_back({QCoreApplication::translate("GraphBuilder", "<None>"), 0, 0});
+    list.push_back({profile.Has(CProfileTable::kMetric)
+                        ? QCoreApplication::translate("GraphBuilder", "Weight (kg)")
+                        : QCoreApplication::translate("GraphBuilder", "Weight (lbs)"),
+                    1, 0});
     for (size_t i = 0; i < std::size(kFigures); ++i)
         list.push_back({QString::fromLatin1(kFigures[i].text), static_cast<int>(2 + i), 0});
     for (int k = 0; k < ProfileRecord::kParams; ++k)
@@ -51,15 +53,17 @@ std::vector<GraphBuilder::Quantity> GraphBuilder::Quantities(const ProfileRecord
                 {profile.paramNames[k] + QStringLiteral(" (") + profile.paramUnits[k] + QLatin1Char(')'), 14,
                  k});
     // After the list's own entries, so the stored choices keep their meaning.
-    list.push_back({profile.Has(CProfileTable::kMetric) ? QStringLiteral("Weight trend (kg)")
-                                                        : QStringLiteral("Weight trend (lbs)"),
+    list.push_back({profile.Has(CProfileTable::kMetric)
+                        ? QCoreApplication::translate("GraphBuilder", "Weight trend (kg)")
+                        : QCoreApplication::translate("GraphBuilder", "Weight trend (lbs)"),
                     kTrend, 0});
     return list;
 }
 
 QStringList GraphBuilder::StyleNames()
 {
-    return {QStringLiteral("Line"), QStringLiteral("Smooth"), QStringLiteral("Bar")};
+    return {QCoreApplication::translate("GraphBuilder", "Line"),
+            QCoreApplication::translate("GraphBuilder", "Smooth"), QStringLiteral("Bar")};
 }
 
 int GraphBuilder::StyleOf(quint32 flags, int series)
@@ -195,7 +199,7 @@ void GraphBuilder::Build(CChartCtrl& chart, FileTime from, FileTime to, std::arr
         }
     }
 
-    chart.SetDayAxis(QStringLiteral("Days"), 0, n, 2, 0, 21);
+    chart.SetDayAxis(QCoreApplication::translate("GraphBuilder", "Days"), 0, n, 2, 0, 21);
     for (int s = 0; s < 2; ++s) {
         int lower = 0;
         int upper = 0;

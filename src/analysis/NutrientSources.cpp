@@ -9,6 +9,7 @@
 #include "storage/CMealTable.h"
 #include "storage/CSubFoodTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <unordered_map>
 
@@ -86,12 +87,14 @@ const std::vector<Nutrient>& NutrientSources::ReportNutrients()
 
 QString NutrientSources::ReportName(Nutrient n)
 {
-    return QStringLiteral("Sources of ") + Name(n);
+    return QCoreApplication::translate("NutrientSources", "Sources of ") + Name(n);
 }
 
 QStringList NutrientSources::Columns(Nutrient n)
 {
-    return {QStringLiteral("Food"), Unit(n), QStringLiteral("Share%"), QStringLiteral("Times")};
+    return {QCoreApplication::translate("NutrientSources", "Food"), Unit(n),
+            QCoreApplication::translate("NutrientSources", "Share%"),
+            QCoreApplication::translate("NutrientSources", "Times")};
 }
 
 std::vector<int> NutrientSources::ColumnWidths(int w)
@@ -174,7 +177,8 @@ NutrientSources::Result NutrientSources::Compute(quint32 profileId, FileTime fro
             continue;
         }
         if (i == static_cast<size_t>(kMaxRows))
-            result.rows.push_back({0, QStringLiteral("Other foods"), 0.0, 0.0, 0});
+            result.rows.push_back(
+                {0, QCoreApplication::translate("NutrientSources", "Other foods"), 0.0, 0.0, 0});
         Source& other = result.rows.back();
         other.amount += all[i].amount;
         other.times += all[i].times;

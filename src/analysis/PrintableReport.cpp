@@ -12,6 +12,7 @@
 #include "profile/NumberFormat.h"
 #include "storage/CDiaryTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -153,8 +154,8 @@ int PrintableReport::Draw(const ReportCalculator::Period& period, IPages& pages)
     const auto left = IDrawSurface::Align::Left;
 
     w.Line(QStringLiteral("Vellamo report"), kTitle, IDrawSurface::Weight::Bold);
-    w.Line(QStringLiteral("Profile: ") + profile.name, kHeading);
-    w.Line(QStringLiteral("Period: ") + PeriodText(m_doc, period) +
+    w.Line(QCoreApplication::translate("PrintableReport", "Profile: ") + profile.name, kHeading);
+    w.Line(QCoreApplication::translate("PrintableReport", "Period: ") + PeriodText(m_doc, period) +
                QStringLiteral(" (%1 %2)").arg(period.days).arg(period.days == 1 ? "day" : "days"),
            kHeading);
     w.Skip(8);
@@ -190,7 +191,7 @@ int PrintableReport::Draw(const ReportCalculator::Period& period, IPages& pages)
 
     // The weight of the period and its trend on one axis, every day in view.
     w.Room(kHeading + 6 + kChartHeight);
-    w.Line(QStringLiteral("Weight"), kHeading, IDrawSurface::Weight::Bold);
+    w.Line(QCoreApplication::translate("PrintableReport", "Weight"), kHeading, IDrawSurface::Weight::Bold);
     {
         CChartCtrl chart;
         chart.Create(kMargin, w.Y(), kInner, kChartHeight);
@@ -198,17 +199,21 @@ int PrintableReport::Draw(const ReportCalculator::Period& period, IPages& pages)
         GraphBuilder graph(m_doc);
         graph.Build(chart, period.from, period.to, {1, 0}, {GraphBuilder::kLine, GraphBuilder::kLine});
         CChartSeries trend;
-        trend.SetSeries(QStringLiteral("Trend"), 1, 2, {0, 110, 0}, false, CChartSeries::kLine);
+        trend.SetSeries(QCoreApplication::translate("PrintableReport", "Trend"), 1, 2, {0, 110, 0}, false,
+                        CChartSeries::kLine);
         for (const auto& [day, kg] : WeightTrend::InPeriod(
                  WeightTrend(m_doc.Diary().Store(), m_doc.TheClock()).Compute(profile.id, period.to),
                  period.from, period.days))
             trend.AddPoint(day, m_doc.Profiles().WeightForDisplay(kg));
         if (graph.Series(0).Count() == 0 && trend.Count() == 0) {
-            w.Line(QStringLiteral("No weight was entered up to the end of the period."), kText);
+            w.Line(QCoreApplication::translate("PrintableReport",
+                                               "No weight was entered up to the end of the period."),
+                   kText);
         } else {
             chart.AddOverlay(&trend);
             const int n = period.days;
-            chart.SetDayAxis(QStringLiteral("Days"), 0, n, std::max(1, (n + 14) / 15), 0, n + 1);
+            chart.SetDayAxis(QCoreApplication::translate("PrintableReport", "Days"), 0, n,
+                             std::max(1, (n + 14) / 15), 0, n + 1);
             chart.Draw(w.S());
             w.Skip(kChartHeight + 8);
         }
@@ -217,10 +222,13 @@ int PrintableReport::Draw(const ReportCalculator::Period& period, IPages& pages)
     // A page for each day with entries.
     CDiaryTable days(m_doc.Diary().Store(), m_doc.TheClock());
     const std::vector<Column> columns{
-        {QStringLiteral("Time"), 40, left},     {QStringLiteral("Meal/Exercise"), 175, left},
-        {QStringLiteral("Amount"), 104, left},  {QStringLiteral("kcal"), 45, right},
-        {QStringLiteral("Protein"), 45, right}, {QStringLiteral("Fat"), 45, right},
-        {QStringLiteral("Carb"), 45, right}};
+        {QCoreApplication::translate("PrintableReport", "Time"), 40, left},
+        {QCoreApplication::translate("PrintableReport", "Meal/Exercise"), 175, left},
+        {QCoreApplication::translate("PrintableReport", "Amount"), 104, left},
+        {QCoreApplication::translate("PrintableReport", "kcal"), 45, right},
+        {QCoreApplication::translate("PrintableReport", "Protein"), 45, right},
+        {QStringLiteral("Fat"), 45, right},
+        {QCoreApplication::translate("PrintableReport", "Carb"), 45, right}};
     FileTime date = period.from;
     for (int i = 0; i < period.days; ++i, date = AddDays(date, 1)) {
         if (!days.FindDay(date, profile.id))
@@ -246,11 +254,14 @@ int PrintableReport::Draw(const ReportCalculator::Period& period, IPages& pages)
         const NutrientValues& v = day.values;
         const auto figure = [](double x) { return FormatFixed(x, 0, 1); };
         w.Cells(columns,
-                {QString(), QStringLiteral("Total of the day"), QString(), figure(v[Nutrient::Energy]),
-                 figure(v[Nutrient::Protein]), figure(v[Nutrient::Fat]), figure(v[Nutrient::Carbohydrate])},
+                {QString(), QCoreApplication::translate("PrintableReport", "Total of the day"), QString(),
+                 figure(v[Nutrient::Energy]), figure(v[Nutrient::Protein]), figure(v[Nutrient::Fat]),
+                 figure(v[Nutrient::Carbohydrate])},
                 IDrawSurface::Weight::Bold);
         if (day.exercise > 0)
-            w.Cells(columns, {QString(), QStringLiteral("Expenditure"), QString(), figure(-day.exercise)},
+            w.Cells(columns,
+                    {QString(), QCoreApplication::translate("PrintableReport", "Expenditure"), QString(),
+                     figure(-day.exercise)},
                     IDrawSurface::Weight::Normal);
     }
     return w.Pages();

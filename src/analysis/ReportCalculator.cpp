@@ -6,6 +6,8 @@
 #include "profile/NumberFormat.h"
 #include "storage/CDiaryTable.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 enum Sum
@@ -34,9 +36,9 @@ QString Number(double v)
 
 QStringList ReportCalculator::TypeNames()
 {
-    return {QStringLiteral("Nutrient values - daily average"),
-            QStringLiteral("Nutrient values - totals for period"),
-            QStringLiteral("User Defined Parameters - daily average")};
+    return {QCoreApplication::translate("ReportCalculator", "Nutrient values - daily average"),
+            QCoreApplication::translate("ReportCalculator", "Nutrient values - totals for period"),
+            QCoreApplication::translate("ReportCalculator", "User Defined Parameters - daily average")};
 }
 
 ReportCalculator::Period ReportCalculator::MakePeriod(FileTime from, FileTime to, FileTime today)
@@ -52,9 +54,14 @@ ReportCalculator::Period ReportCalculator::MakePeriod(FileTime from, FileTime to
 QStringList ReportCalculator::Columns(Type type)
 {
     if (type == Type::ParameterAverage)
-        return {QStringLiteral("Parameter"), QStringLiteral("Actual"), QStringLiteral("Req'd")};
-    return {QStringLiteral("Nutrient"), QStringLiteral("Actual"), QStringLiteral("Req'd"),
-            QStringLiteral("Actual%"), QStringLiteral("Req'd%")};
+        return {QCoreApplication::translate("ReportCalculator", "Parameter"),
+                QCoreApplication::translate("ReportCalculator", "Actual"),
+                QCoreApplication::translate("ReportCalculator", "Req'd")};
+    return {QCoreApplication::translate("ReportCalculator", "Nutrient"),
+            QCoreApplication::translate("ReportCalculator", "Actual"),
+            QCoreApplication::translate("ReportCalculator", "Req'd"),
+            QCoreApplication::translate("ReportCalculator", "Actual%"),
+            QCoreApplication::translate("ReportCalculator", "Req'd%")};
 }
 
 std::vector<int> ReportCalculator::ColumnWidths(Type type, int w)
@@ -129,18 +136,29 @@ std::vector<ReportCalculator::Row> ReportCalculator::Rows(const Period& period, 
     const auto plain = [&](int sum, double goal) {
         return QStringList{Number(s.amounts[sum]), Number(goal * f), none, none};
     };
-    rows.push_back({QStringLiteral("Calories (kcal)"), plain(kIntake, m_doc.CalorieFigure())});
+    rows.push_back({QCoreApplication::translate("ReportCalculator", "Calories (kcal)"),
+                    plain(kIntake, m_doc.CalorieFigure())});
+    rows.push_back({QCoreApplication::translate("ReportCalculator", "Expenditure (kcal)"),
+                    {Number(s.amounts[kExpenditure]), none, none, none}});
+    rows.push_back({QCoreApplication::translate("ReportCalculator", "Protein (g)"),
+                    share(kProtein, EnergyShare::Protein)});
     rows.push_back(
-        {QStringLiteral("Expenditure (kcal)"), {Number(s.amounts[kExpenditure]), none, none, none}});
-    rows.push_back({QStringLiteral("Protein (g)"), share(kProtein, EnergyShare::Protein)});
-    rows.push_back({QStringLiteral("Fat (g)"), share(kFat, EnergyShare::Fat)});
-    rows.push_back({QStringLiteral("    Saturates  (g)"), share(kSaturates, EnergyShare::Saturates)});
-    rows.push_back({QStringLiteral("    Monounsaturates (g)"), share(kMono, EnergyShare::Monounsaturates)});
-    rows.push_back({QStringLiteral("    Polyunsaturates (g)"), share(kPoly, EnergyShare::Polyunsaturates)});
-    rows.push_back({QStringLiteral("Carbohydrate (g)"), share(kCarbohydrate, EnergyShare::Carbohydrate)});
-    rows.push_back({QStringLiteral("Alcohol (g)"), share(kAlcohol, EnergyShare::Alcohol)});
-    rows.push_back({QStringLiteral("Sodium (mg)"), plain(kSodium, profile.sodiumGoal)});
-    rows.push_back({QStringLiteral("Cholesterol (mg)"), plain(kCholesterol, profile.cholesterolGoal)});
-    rows.push_back({QStringLiteral("Fiber (g)"), plain(kFiber, profile.fiberGoal)});
+        {QCoreApplication::translate("ReportCalculator", "Fat (g)"), share(kFat, EnergyShare::Fat)});
+    rows.push_back({QCoreApplication::translate("ReportCalculator", "    Saturates  (g)"),
+                    share(kSaturates, EnergyShare::Saturates)});
+    rows.push_back({QCoreApplication::translate("ReportCalculator", "    Monounsaturates (g)"),
+                    share(kMono, EnergyShare::Monounsaturates)});
+    rows.push_back({QCoreApplication::translate("ReportCalculator", "    Polyunsaturates (g)"),
+                    share(kPoly, EnergyShare::Polyunsaturates)});
+    rows.push_back({QCoreApplication::translate("ReportCalculator", "Carbohydrate (g)"),
+                    share(kCarbohydrate, EnergyShare::Carbohydrate)});
+    rows.push_back({QCoreApplication::translate("ReportCalculator", "Alcohol (g)"),
+                    share(kAlcohol, EnergyShare::Alcohol)});
+    rows.push_back(
+        {QCoreApplication::translate("ReportCalculator", "Sodium (mg)"), plain(kSodium, profile.sodiumGoal)});
+    rows.push_back({QCoreApplication::translate("ReportCalculator", "Cholesterol (mg)"),
+                    plain(kCholesterol, profile.cholesterolGoal)});
+    rows.push_back(
+        {QCoreApplication::translate("ReportCalculator", "Fiber (g)"), plain(kFiber, profile.fiberGoal)});
     return rows;
 }

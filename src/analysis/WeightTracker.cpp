@@ -7,6 +7,7 @@
 #include "profile/NumberFormat.h"
 #include "storage/CDiaryTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -24,9 +25,12 @@ void WeightTracker::Build(CChartCtrl& chart)
     const double T = profiles.TargetWeightForDisplay();
     const double L = profiles.WeeklyLossForDisplay();
     const bool plan = HasPlan();
-    m_planned.SetSeries(QStringLiteral("Planned"), 0, 2, {255, 255, 175}, false, CChartSeries::kLine);
-    m_actual.SetSeries(QStringLiteral("Actual"), 0, 2, {0, 0, 0}, false, CChartSeries::kLine);
-    m_estimated.SetSeries(QStringLiteral("Estimated"), 0, 1, {175, 0, 0}, false, CChartSeries::kLine);
+    m_planned.SetSeries(QCoreApplication::translate("WeightTracker", "Planned"), 0, 2, {255, 255, 175}, false,
+                        CChartSeries::kLine);
+    m_actual.SetSeries(QCoreApplication::translate("WeightTracker", "Actual"), 0, 2, {0, 0, 0}, false,
+                       CChartSeries::kLine);
+    m_estimated.SetSeries(QCoreApplication::translate("WeightTracker", "Estimated"), 0, 1, {175, 0, 0}, false,
+                          CChartSeries::kLine);
 
     // The plan.
     int d = 0;
@@ -77,14 +81,15 @@ void WeightTracker::Build(CChartCtrl& chart)
     }
 
     // The axes.
-    chart.SetDayAxis(QStringLiteral("Days"), 0, std::max(d, o) + 7, 7, 0, 60);
+    chart.SetDayAxis(QCoreApplication::translate("WeightTracker", "Days"), 0, std::max(d, o) + 7, 7, 0, 60);
     const int a = static_cast<int>(std::min(S, T));
     const int b = static_cast<int>(std::max(S, T));
     const int top = std::max(trackedMax, b + 1);
     const int bottom = std::min(trackedMin, a);
     const int step = static_cast<int>(std::ceil((top - bottom) / 6.0));
-    chart.SetLeftAxis(profile.Has(CProfileTable::kMetric) ? QStringLiteral("Weight (kg)")
-                                                          : QStringLiteral("Weight (lbs)"),
+    chart.SetLeftAxis(profile.Has(CProfileTable::kMetric)
+                          ? QCoreApplication::translate("WeightTracker", "Weight (kg)")
+                          : QCoreApplication::translate("WeightTracker", "Weight (lbs)"),
                       bottom, top, step);
     chart.AddSeries(&m_planned);
     chart.AddSeries(&m_actual);
@@ -96,7 +101,8 @@ void WeightTracker::Build(CChartCtrl& chart)
 void WeightTracker::BuildTrend()
 {
     const ProfileRecord& profile = m_doc.Profile();
-    m_trend.SetSeries(QStringLiteral("Trend"), 1, 2, {0, 110, 0}, false, CChartSeries::kLine);
+    m_trend.SetSeries(QCoreApplication::translate("WeightTracker", "Trend"), 1, 2, {0, 110, 0}, false,
+                      CChartSeries::kLine);
     const std::vector<WeightTrend::Day>& days = TrendDays();
     // From the start date to today, as many days as the series holds: every k-th day and the last.
     const FileTime start = profile.startDate.Date();

@@ -11,6 +11,7 @@
 #include "storage/CSubFoodTable.h"
 #include "storage/CTreeTable.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -165,7 +166,7 @@ bool BackupRestore::BackupAll()
         if (m_store.HasReadFailure())
             m_messages->Tell(m_store.FailureText(), IMessageBox::Icon::Stop);
         m_messages->Tell(
-            ok ? QStringLiteral("Backup is finished!")
+            ok ? QCoreApplication::translate("BackupRestore", "Backup is finished!")
                : QStringLiteral("Error performing backup! Do not restore data before a backup is "
                                 "performed successfully!"),
             IMessageBox::Icon::None);
@@ -204,7 +205,8 @@ bool BackupRestore::Restore(bool all, const QString& failure)
             m_messages->Tell(error, IMessageBox::Icon::None);
         else if (!ok && m_store.HasFailed())
             m_messages->Tell(m_store.FailureText(), IMessageBox::Icon::Stop);
-        m_messages->Tell(ok ? QStringLiteral("Restore is finished!") : failure, IMessageBox::Icon::None);
+        m_messages->Tell(ok ? QCoreApplication::translate("BackupRestore", "Restore is finished!") : failure,
+                         IMessageBox::Icon::None);
     }
     return ok;
 }

@@ -12,6 +12,7 @@
 #include "profile/EnergyRules.h"
 #include "profile/Measures.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 CFoodDBDoc::CFoodDBDoc(RecordStore& store, const Clock& clock)
@@ -299,7 +300,8 @@ std::vector<quint32> CFoodDBDoc::CopyEntries(FileTime from, const std::vector<qu
                                              QString* error)
 {
     if (from.Date() == to.Date()) {
-        *error = QStringLiteral("The entries are on that day already: please choose another day.");
+        *error = QCoreApplication::translate(
+            "CFoodDBDoc", "The entries are on that day already: please choose another day.");
         return {};
     }
     SetCurrentDate(from);
@@ -312,12 +314,14 @@ std::vector<quint32> CFoodDBDoc::CopyEntries(FileTime from, const std::vector<qu
             copied.push_back(m_meals.Buffer());
     for (quint32 id : ids) {
         if (std::none_of(copied.begin(), copied.end(), [id](const EntryRecord& e) { return e.id == id; })) {
-            *error = QStringLiteral("There is no entry with the id %1 on that day.").arg(id);
+            *error =
+                QCoreApplication::translate("CFoodDBDoc", "There is no entry with the id %1 on that day.")
+                    .arg(id);
             return {};
         }
     }
     if (copied.empty()) {
-        *error = QStringLiteral("There is nothing to copy on that day.");
+        *error = QCoreApplication::translate("CFoodDBDoc", "There is nothing to copy on that day.");
         return {};
     }
     SetCurrentDate(to);
@@ -335,7 +339,7 @@ std::vector<quint32> CFoodDBDoc::CopyEntries(FileTime from, const std::vector<qu
         made.push_back(id);
     }
     if (!batch.Commit()) {
-        *error = QStringLiteral("The entries could not be written.");
+        *error = QCoreApplication::translate("CFoodDBDoc", "The entries could not be written.");
         return {};
     }
     // The target day's figures, and its record for the companion.
@@ -406,7 +410,8 @@ void CFoodDBDoc::EditEntry(quint32 entryId, const QString& name)
         if (!e.IsExercise()) {
             IMealPropertiesDialog::Values v{e.foodId,      name,    e.weight, e.servings,
                                             e.servingName, at.hour, at.minute};
-            if (m_mealDialog && m_mealDialog->Run(QStringLiteral("Meal properties"), &v)) {
+            if (m_mealDialog &&
+                m_mealDialog->Run(QCoreApplication::translate("CFoodDBDoc", "Meal properties"), &v)) {
                 e.time = WithTimeOfDay(e.time, v.hour, v.minute);
                 e.weight = v.grams;
                 e.servingName = v.servingName;

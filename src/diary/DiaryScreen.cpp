@@ -4,6 +4,7 @@
 #include "diary/CFoodDBDoc.h"
 #include "profile/NumberFormat.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace DiaryScreen {
@@ -38,21 +39,21 @@ QString TimeText(FileTime t)
 
 QStringList ColumnHeaders()
 {
-    return {QStringLiteral("Time"),
-            QStringLiteral("Meal/Exercise"),
-            QStringLiteral("Calories"),
-            QStringLiteral("Amount/Time spent"),
-            QStringLiteral("Grams"),
-            QStringLiteral("Protein"),
-            QStringLiteral("Fat"),
-            QStringLiteral("Saturates"),
-            QStringLiteral("Monounsaturates"),
-            QStringLiteral("Polyunsaturates"),
-            QStringLiteral("Carbohydrate"),
-            QStringLiteral("Alcohol"),
-            QStringLiteral("Sodium"),
-            QStringLiteral("Cholesterol"),
-            QStringLiteral("Fiber")};
+    return {QCoreApplication::translate("DiaryScreen", "Time"),
+            QCoreApplication::translate("DiaryScreen", "Meal/Exercise"),
+            QCoreApplication::translate("DiaryScreen", "Calories"),
+            QCoreApplication::translate("DiaryScreen", "Amount/Time spent"),
+            QCoreApplication::translate("DiaryScreen", "Grams"),
+            QCoreApplication::translate("DiaryScreen", "Protein"),
+            QCoreApplication::translate("DiaryScreen", "Fat"),
+            QCoreApplication::translate("DiaryScreen", "Saturates"),
+            QCoreApplication::translate("DiaryScreen", "Monounsaturates"),
+            QCoreApplication::translate("DiaryScreen", "Polyunsaturates"),
+            QCoreApplication::translate("DiaryScreen", "Carbohydrate"),
+            QCoreApplication::translate("DiaryScreen", "Alcohol"),
+            QCoreApplication::translate("DiaryScreen", "Sodium"),
+            QCoreApplication::translate("DiaryScreen", "Cholesterol"),
+            QCoreApplication::translate("DiaryScreen", "Fiber")};
 }
 
 SummaryLine Summary(int code, const CFoodDBDoc& doc)
@@ -174,7 +175,7 @@ std::vector<Row> Rows(CFoodDBDoc& doc, quint32 dayId)
             r.cells[0] = TimeText(e.time);
             r.cells[1] = ActivityName(e.activity);
             r.cells[2] = Cell(-ExerciseCalories(e.activity, e.minutes, doc.Weight()));
-            r.cells[3] = QString::number(e.minutes) + QStringLiteral(" minutes");
+            r.cells[3] = QString::number(e.minutes) + QCoreApplication::translate("DiaryScreen", " minutes");
         } else {
             FoodData food;
             doc.LoadFood(e.foodId, &food); // a missing food shows no name and zero amounts

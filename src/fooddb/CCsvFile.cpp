@@ -3,6 +3,7 @@
 #include "platform/IMessageBox.h"
 #include "platform/NumberText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -34,10 +35,12 @@ bool CCsvFile::OpenRead(const QString& path)
     struct stat info = {};
     const bool regular = ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
     if (!regular || !m_in.open(QIODevice::ReadOnly)) {
-        m_error = regular || !QFileInfo::exists(path)
-                      ? QStringLiteral("Error opening the file %1 for reading.").arg(path)
-                      : QStringLiteral("Error opening the file %1 for reading: it is not a regular file.")
-                            .arg(path);
+        m_error =
+            regular || !QFileInfo::exists(path)
+                ? QCoreApplication::translate("CCsvFile", "Error opening the file %1 for reading.").arg(path)
+                : QCoreApplication::translate(
+                      "CCsvFile", "Error opening the file %1 for reading: it is not a regular file.")
+                      .arg(path);
         if (m_messages)
             m_messages->Tell(m_error, IMessageBox::Icon::None);
         return false;
@@ -85,7 +88,7 @@ bool CCsvFile::ReadFieldInto(QByteArray& field)
     const int limit = m_standard ? kMaxStandardField : kMaxField;
     const auto tooLong = [&] {
         if (m_error.isEmpty())
-            m_error = QStringLiteral("%1, line %2: a field is longer than %3 KiB.")
+            m_error = QCoreApplication::translate("CCsvFile", "%1, line %2: a field is longer than %3 KiB.")
                           .arg(m_path)
                           .arg(m_line)
                           .arg(limit / 1024);
@@ -299,7 +302,8 @@ bool CCsvFile::OpenWrite(const QString& path)
         m_out.reset();
         if (m_messages)
             m_messages->Tell(
-                QStringLiteral("Error opening CSV file for writing. Export function terminated!"),
+                QCoreApplication::translate(
+                    "CCsvFile", "Error opening CSV file for writing. Export function terminated!"),
                 IMessageBox::Icon::None);
         return false;
     }

@@ -3,6 +3,8 @@
 #include "platform/IMessageBox.h"
 #include "platform/WaitCursorScope.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 std::vector<quint32> FirstOf(const std::vector<quint32>& ids, int n)
@@ -29,11 +31,12 @@ std::optional<quint32> FoodEditor::NewFolder(std::optional<quint32> selected)
 {
     const quint32 parent = selected.value_or(FoodTree::kRoot);
     if (m_tree.IsSecondLevel(parent)) {
-        Tell(QStringLiteral("Folders can only be created in Root or first level folders."),
+        Tell(QCoreApplication::translate("FoodEditor",
+                                         "Folders can only be created in Root or first level folders."),
              IMessageBox::Icon::Information);
         return std::nullopt;
     }
-    const quint32 id = m_tree.CreateFolder(parent, QStringLiteral("New folder"));
+    const quint32 id = m_tree.CreateFolder(parent, QCoreApplication::translate("FoodEditor", "New folder"));
     return id ? std::optional<quint32>(id) : std::nullopt;
 }
 
@@ -48,19 +51,22 @@ bool FoodEditor::DeleteFolder(std::optional<quint32> selected)
         return false;
     const IMessageBox::Icon warning = IMessageBox::Icon::Warning;
     if (*selected == FoodTree::kRoot) {
-        Tell(QStringLiteral("Root folder can't be deleted!"), warning);
+        Tell(QCoreApplication::translate("FoodEditor", "Root folder can't be deleted!"), warning);
         return false;
     }
     if (m_tree.HasSubfolders(*selected)) {
-        Tell(QStringLiteral("Folder can't be deleted because it has subfolders!"), warning);
+        Tell(QCoreApplication::translate("FoodEditor", "Folder can't be deleted because it has subfolders!"),
+             warning);
         return false;
     }
     if (m_tree.HasFoods(*selected)) {
-        Tell(QStringLiteral("Folder can't be deleted because it contains foods!"), warning);
+        Tell(QCoreApplication::translate("FoodEditor", "Folder can't be deleted because it contains foods!"),
+             warning);
         return false;
     }
-    if (m_messages && !m_messages->AskBeforeDeleting(QStringLiteral("Are you sure you want delete folder?"),
-                                                     IMessageBox::Icon::None))
+    if (m_messages && !m_messages->AskBeforeDeleting(
+                          QCoreApplication::translate("FoodEditor", "Are you sure you want delete folder?"),
+                          IMessageBox::Icon::None))
         return false;
     if (!m_tree.DeleteFolder(*selected))
         return false;
@@ -71,8 +77,9 @@ bool FoodEditor::DeleteFolder(std::optional<quint32> selected)
 
 bool FoodEditor::DeleteFoods(const std::vector<quint32>& foodIds)
 {
-    if (m_messages && !m_messages->AskBeforeDeleting(QStringLiteral("Are you sure you want delete food(s)?"),
-                                                     IMessageBox::Icon::None))
+    if (m_messages && !m_messages->AskBeforeDeleting(
+                          QCoreApplication::translate("FoodEditor", "Are you sure you want delete food(s)?"),
+                          IMessageBox::Icon::None))
         return false;
     WaitCursorScope wait(m_waitCursor);
     RecordStore::Batch batch(m_store);
@@ -110,7 +117,8 @@ void FoodEditor::Cut(Pane pane, std::optional<quint32> selectedFolder,
     if (!selectedFolder)
         return;
     if (m_tree.HasSubfolders(*selectedFolder)) {
-        Tell(QStringLiteral("Can't move folder. Folders with sub-folders can not be moved."),
+        Tell(QCoreApplication::translate("FoodEditor",
+                                         "Can't move folder. Folders with sub-folders can not be moved."),
              IMessageBox::Icon::Information);
         return;
     }
@@ -170,11 +178,13 @@ std::optional<quint32> FoodEditor::Paste(std::optional<quint32> selected)
     if (m_folderCut) {
         const quint32 cut = *m_folderCut;
         if (target == cut)
-            Tell(QStringLiteral("Can't move folder to it self"), info);
+            Tell(QCoreApplication::translate("FoodEditor", "Can't move folder to it self"), info);
         else if (m_tree.IsAncestor(cut, target))
-            Tell(QStringLiteral("Can't move Parent-folder to Sub-folder"), info);
+            Tell(QCoreApplication::translate("FoodEditor", "Can't move Parent-folder to Sub-folder"), info);
         else if (m_tree.IsSecondLevel(target))
-            Tell(QStringLiteral("Folders can only be moved into Root or first level folders."), info);
+            Tell(QCoreApplication::translate("FoodEditor",
+                                             "Folders can only be moved into Root or first level folders."),
+                 info);
         else if (m_tree.MoveFolder(cut, target))
             moved = cut;
         m_folderCut.reset();

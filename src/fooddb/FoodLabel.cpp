@@ -6,6 +6,8 @@
 #include "storage/CMeasuresTable.h"
 #include "storage/CSubFoodTable.h"
 
+#include <QCoreApplication>
+
 FoodLabel FoodLabel::Of(RecordStore& store, quint32 foodId)
 {
     CFoodTable foods(store);
@@ -34,8 +36,9 @@ FoodLabel FoodLabel::Of(RecordStore& store, quint32 foodId)
 
     std::vector<Row>& r = label.m_rows;
     r.push_back({74,
-                 QStringLiteral("Calories:"),
-                 FormatFixed(food.values[Nutrient::Energy] * w * 0.01, 6, 0) + QStringLiteral(" kcal"),
+                 QCoreApplication::translate("FoodLabel", "Calories:"),
+                 FormatFixed(food.values[Nutrient::Energy] * w * 0.01, 6, 0) +
+                     QCoreApplication::translate("FoodLabel", " kcal"),
                  176,
                  {}});
     const std::tuple<const char*, Nutrient, EnergyShare> shared[] = {
@@ -52,9 +55,14 @@ FoodLabel FoodLabel::Of(RecordStore& store, quint32 foodId)
         r.push_back({y, QString::fromLatin1(text), grams(n), 164, share(e)});
         y += 14;
     }
-    r.push_back({186, QStringLiteral("Sodium:"), milligrams(Nutrient::Sodium), 172, {}});
-    r.push_back({200, QStringLiteral("Cholesterol:"), milligrams(Nutrient::Cholesterol), 172, {}});
-    r.push_back({214, QStringLiteral("Fiber:"), grams(Nutrient::Fiber), 172, {}});
+    r.push_back(
+        {186, QCoreApplication::translate("FoodLabel", "Sodium:"), milligrams(Nutrient::Sodium), 172, {}});
+    r.push_back({200,
+                 QCoreApplication::translate("FoodLabel", "Cholesterol:"),
+                 milligrams(Nutrient::Cholesterol),
+                 172,
+                 {}});
+    r.push_back({214, QCoreApplication::translate("FoodLabel", "Fiber:"), grams(Nutrient::Fiber), 172, {}});
     return label;
 }
 
@@ -72,11 +80,11 @@ void FoodLabel::Paint(IDrawSurface& s) const
         s.Line(0, y, 240, y);
     for (int x : {120, 180})
         s.Line(x, 70, x, 240);
-    text(8, 28, QStringLiteral("Food name:"));
+    text(8, 28, QCoreApplication::translate("FoodLabel", "Food name:"));
     text(70, 28, m_name);
-    text(8, 42, QStringLiteral("Serving:"));
+    text(8, 42, QCoreApplication::translate("FoodLabel", "Serving:"));
     text(70, 42, m_serving);
-    text(8, 56, QStringLiteral("Weight:"));
+    text(8, 56, QCoreApplication::translate("FoodLabel", "Weight:"));
     text(70, 56, m_weight);
     for (const Row& row : m_rows) {
         text(8, row.y, row.label);

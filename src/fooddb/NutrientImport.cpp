@@ -10,6 +10,7 @@
 #include "storage/CSubFoodTable.h"
 #include "storage/CTreeTable.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -51,7 +52,8 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
     if (m_messages) {
         if (defaultDatabase)
             m_messages->Tell(
-                QStringLiteral("There is no database installed. Default database will be imported."),
+                QCoreApplication::translate(
+                    "NutrientImport", "There is no database installed. Default database will be imported."),
                 IMessageBox::Icon::None);
         m_messages->Tell(
             QStringLiteral("Importing the Nutrient Database might take several minutes. Please be "
@@ -188,8 +190,9 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
     }
     tree.CreateFolders(newFolders); // a failed write fails the whole import
     if (f.HasError())
-        result.error =
-            f.Error() + QStringLiteral(" The import stopped there; the foods before that line are kept.");
+        result.error = f.Error() + QCoreApplication::translate(
+                                       "NutrientImport",
+                                       " The import stopped there; the foods before that line are kept.");
     if (!batch.Commit()) {
         // Nothing of this import reached the file.
         const bool opened = result.opened;

@@ -3,6 +3,7 @@
 #include "platform/PropCodec.h"
 #include "platform/RecordStoreSql.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -43,26 +44,33 @@ QString FailureReason(int code)
 {
     switch (code & 0xff) {
     case SQLITE_FULL:
-        return QStringLiteral("the disk is full. Free some disk space, then try again");
+        return QCoreApplication::translate("RecordStore",
+                                           "the disk is full. Free some disk space, then try again");
     case SQLITE_READONLY:
     case SQLITE_PERM:
     case SQLITE_AUTH:
-        return QStringLiteral("the file or its folder cannot be written. Make both writable for your user, "
-                              "then try again");
+        return QCoreApplication::translate(
+            "RecordStore", "the file or its folder cannot be written. Make both writable for your user, "
+                           "then try again");
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        return QStringLiteral("the file is damaged. Run \"vellamo-cli check\", and restore your last "
-                              "backup if it finds damage");
+        return QCoreApplication::translate(
+            "RecordStore", "the file is damaged. Run \"vellamo-cli check\", and restore your last "
+                           "backup if it finds damage");
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("another program kept it locked. Close the other program, then try again");
+        return QCoreApplication::translate(
+            "RecordStore", "another program kept it locked. Close the other program, then try again");
     case SQLITE_NOMEM:
-        return QStringLiteral("there was not enough memory. Close other programs, then try again");
+        return QCoreApplication::translate(
+            "RecordStore", "there was not enough memory. Close other programs, then try again");
     case SQLITE_CANTOPEN:
-        return QStringLiteral("the file or its log cannot be opened. Check that its folder exists and is "
-                              "writable, then try again");
+        return QCoreApplication::translate(
+            "RecordStore", "the file or its log cannot be opened. Check that its folder exists and is "
+                           "writable, then try again");
     default:
-        return QStringLiteral("the disk reported an error. Check the disk, then try again");
+        return QCoreApplication::translate("RecordStore",
+                                           "the disk reported an error. Check the disk, then try again");
     }
 }
 
@@ -108,8 +116,10 @@ QString RecordStore::FailureText() const
 {
     if (m_failureCode == 0)
         return QString();
-    const QString what = m_failureWriting ? QStringLiteral("Vellamo could not write to its data file \"%1\"")
-                                          : QStringLiteral("Vellamo could not read its data file \"%1\"");
+    const QString what =
+        m_failureWriting
+            ? QCoreApplication::translate("RecordStore", "Vellamo could not write to its data file \"%1\"")
+            : QCoreApplication::translate("RecordStore", "Vellamo could not read its data file \"%1\"");
     return what.arg(m_path) + QStringLiteral(": ") + FailureReason(m_failureCode) +
            QStringLiteral(". (SQLite: %1)").arg(m_failureDetail);
 }
@@ -138,8 +148,9 @@ bool RecordStore::CanWrite(QString* message)
 {
     auto refuse = [&](int code) {
         if (message)
-            *message = QStringLiteral("Vellamo cannot change its data file \"%1\": %2.")
-                           .arg(m_path, FailureReason(code));
+            *message =
+                QCoreApplication::translate("RecordStore", "Vellamo cannot change its data file \"%1\": %2.")
+                    .arg(m_path, FailureReason(code));
         return false;
     };
     if (sqlite3_db_readonly(m_db, "main") == 1)

@@ -4,6 +4,7 @@
 #include "platform/PropCodec.h"
 #include "platform/RecordStoreSql.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -62,33 +63,36 @@ QString RecordStore::DescribeOpenError(OpenError error, const QString& path, con
     case OpenError::None:
         return QString();
     case OpenError::CannotCreate:
-        text = QStringLiteral("The data file \"%1\" cannot be created.");
+        text = QCoreApplication::translate("RecordStore", "The data file \"%1\" cannot be created.");
         break;
     case OpenError::NotAStore:
-        text = QStringLiteral("The data file \"%1\" is not a Vellamo data file, or it is damaged.");
+        text = QCoreApplication::translate(
+            "RecordStore", "The data file \"%1\" is not a Vellamo data file, or it is damaged.");
         break;
     case OpenError::ForeignStore:
-        text =
-            QStringLiteral("The data file \"%1\" belongs to another program; it is not a Vellamo data file.");
+        text = QCoreApplication::translate(
+            "RecordStore", "The data file \"%1\" belongs to another program; it is not a Vellamo data file.");
         break;
     case OpenError::Damaged:
-        text = QStringLiteral("The data file \"%1\" is damaged.");
+        text = QCoreApplication::translate("RecordStore", "The data file \"%1\" is damaged.");
         break;
     case OpenError::NewerVersion:
-        text = QStringLiteral("The data file \"%1\" was written by a newer version of Vellamo.");
+        text = QCoreApplication::translate("RecordStore",
+                                           "The data file \"%1\" was written by a newer version of Vellamo.");
         break;
     case OpenError::Locked:
-        text = QStringLiteral("The data file \"%1\" is locked by another program.");
+        text =
+            QCoreApplication::translate("RecordStore", "The data file \"%1\" is locked by another program.");
         break;
     case OpenError::CannotOpen:
-        text = QStringLiteral("The data file \"%1\" cannot be opened.");
+        text = QCoreApplication::translate("RecordStore", "The data file \"%1\" cannot be opened.");
         break;
     }
     text = text.arg(path);
     if (!detail.isEmpty())
         text += QStringLiteral(" (%1)").arg(detail);
     if (error != OpenError::CannotCreate && error != OpenError::CannotOpen)
-        text += QStringLiteral(" Vellamo has left it unchanged.");
+        text += QCoreApplication::translate("RecordStore", " Vellamo has left it unchanged.");
     return text;
 }
 
@@ -195,7 +199,8 @@ std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* e
             // Without a log the file alone holds every page, so one shorter than its header's
             // page count lost its end. With a log, SQLite reads the missing pages from it and
             // its own check above is the judge.
-            return fail(OpenError::Damaged, QStringLiteral("the file is shorter than its pages"));
+            return fail(OpenError::Damaged,
+                        QCoreApplication::translate("RecordStore", "the file is shorter than its pages"));
         }
         const qint64 version = scalar("PRAGMA user_version", nullptr, &rc);
         if (rc != SQLITE_OK)
@@ -208,7 +213,7 @@ std::unique_ptr<RecordStore> RecordStore::Open(const QString& path, OpenError* e
         if (rc != SQLITE_OK)
             return failCode(rc);
         if (tables != 2)
-            return fail(OpenError::Damaged, QStringLiteral("tables missing"));
+            return fail(OpenError::Damaged, QCoreApplication::translate("RecordStore", "tables missing"));
         const qint64 fullIndexes = scalar("SELECT count(*) FROM sqlite_schema WHERE type='index' AND "
                                           "name IN ('records_k3','records_k4') AND sql NOT LIKE '%WHERE%'",
                                           nullptr, &rc);

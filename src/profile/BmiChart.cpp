@@ -5,6 +5,8 @@
 #include "profile/Measures.h"
 #include "profile/NumberFormat.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 using Color = IDrawSurface::Color;
@@ -50,9 +52,11 @@ void BmiChart::Paint(IDrawSurface& s) const
     // Legend.
     s.SetPen(kBlack, 1);
     s.Circle(8, 194, 4, kWhite);
-    s.Text(19, 190, QStringLiteral("Ideal Weight"), kTextHeight, IDrawSurface::Weight::Normal, kBlack);
+    s.Text(19, 190, QCoreApplication::translate("BmiChart", "Ideal Weight"), kTextHeight,
+           IDrawSurface::Weight::Normal, kBlack);
     s.Circle(8, 209, 4, kBlack);
-    s.Text(19, 205, QStringLiteral("Current Weight"), kTextHeight, IDrawSurface::Weight::Normal, kBlack);
+    s.Text(19, 205, QCoreApplication::translate("BmiChart", "Current Weight"), kTextHeight,
+           IDrawSurface::Weight::Normal, kBlack);
     const std::array<std::pair<Color, const char*>, 5> legend = {
         {{kBands[3].colour, "Severe obesity"},
          {kBands[2].colour, "Moderate obesity"},

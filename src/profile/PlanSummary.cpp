@@ -5,6 +5,7 @@
 #include "profile/NumberFormat.h"
 #include "storage/CProfileTable.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 PlanSummary PlanSummary::Of(const CProfileTable& profiles)
@@ -19,11 +20,13 @@ PlanSummary PlanSummary::Of(const CProfileTable& profiles)
         TargetDateFromWeeklyLoss(p.startDate, p.startWeight, p.targetWeight, p.weeklyLoss), dayMonth);
     s.startWeight = FormatFixed(profiles.StartWeightForDisplay(), 3, 0) + unit;
     s.targetWeight = FormatFixed(profiles.TargetWeightForDisplay(), 3, 0) + unit;
-    s.changeLabel = gain ? QStringLiteral("Weekly weight gain:") : QStringLiteral("Weekly weight loss:");
+    s.changeLabel = gain ? QCoreApplication::translate("PlanSummary", "Weekly weight gain:")
+                         : QCoreApplication::translate("PlanSummary", "Weekly weight loss:");
     s.change = FormatFixed(std::fabs(profiles.WeeklyLossForDisplay()), 2, 1) + unit;
-    s.sentence = QStringLiteral("To accomplish your diet goal, you will need to eat ") +
-                 FormatFixed(DailyDeficit(p.weeklyLoss), 3, 0) +
-                 (gain ? QStringLiteral(" more calories per day than your body burns.")
-                       : QStringLiteral(" fewer calories per day than your body burns."));
+    s.sentence =
+        QCoreApplication::translate("PlanSummary", "To accomplish your diet goal, you will need to eat ") +
+        FormatFixed(DailyDeficit(p.weeklyLoss), 3, 0) +
+        (gain ? QCoreApplication::translate("PlanSummary", " more calories per day than your body burns.")
+              : QCoreApplication::translate("PlanSummary", " fewer calories per day than your body burns."));
     return s;
 }

@@ -3,6 +3,7 @@
 #include "fooddb/CCsvFile.h"
 #include "storage/CDbTable.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace BackupFile {
@@ -84,7 +85,8 @@ bool ReadEach(const QString& path, const std::function<bool(Record&)>& visit, QS
     const int n = f.ColumnCount();
     auto fail = [&](const QString& why) {
         *error = f.HasError() ? f.Error()
-                              : QStringLiteral("The backup file %1 is damaged at line %2: %3.")
+                              : QCoreApplication::translate("BackupFile",
+                                                            "The backup file %1 is damaged at line %2: %3.")
                                     .arg(path)
                                     .arg(f.Line())
                                     .arg(why);
@@ -116,18 +118,21 @@ bool ReadEach(const QString& path, const std::function<bool(Record&)>& visit, QS
         qint64 tag = 0;
         qint64 id = 0;
         if (!f.FieldIsInteger(&tag) || tag < TagI2 || tag > TagR8)
-            return fail(QStringLiteral("unknown type tag \"%1\"").arg(QString::fromLatin1(f.RawField())));
+            return fail(QCoreApplication::translate("BackupFile", "unknown type tag \"%1\"")
+                            .arg(QString::fromLatin1(f.RawField())));
         if (!next())
-            return fail(QStringLiteral("the line ends inside a property"));
+            return fail(QCoreApplication::translate("BackupFile", "the line ends inside a property"));
         if (!f.FieldIsInteger(&id) || id < 0 || id > std::numeric_limits<quint16>::max())
-            return fail(QStringLiteral("bad property id \"%1\"").arg(QString::fromLatin1(f.RawField())));
+            return fail(QCoreApplication::translate("BackupFile", "bad property id \"%1\"")
+                            .arg(QString::fromLatin1(f.RawField())));
         if (!next())
-            return fail(QStringLiteral("the line ends inside a property"));
+            return fail(QCoreApplication::translate("BackupFile", "the line ends inside a property"));
         const quint16 pid = static_cast<quint16>(id);
         qint64 v = 0;
         auto integer = [&](qint64 lo, qint64 hi) { return f.FieldIsInteger(&v) && v >= lo && v <= hi; };
         const auto bad = [&] {
-            return QStringLiteral("bad value \"%1\"").arg(QString::fromLatin1(f.RawField()));
+            return QCoreApplication::translate("BackupFile", "bad value \"%1\"")
+                .arg(QString::fromLatin1(f.RawField()));
         };
         switch (tag) {
         case TagI2:
@@ -155,7 +160,7 @@ bool ReadEach(const QString& path, const std::function<bool(Record&)>& visit, QS
                 return fail(bad());
             const quint32 high = static_cast<quint32>(v);
             if (!next())
-                return fail(QStringLiteral("the line ends inside a property"));
+                return fail(QCoreApplication::translate("BackupFile", "the line ends inside a property"));
             if (!integer(0, std::numeric_limits<quint32>::max()))
                 return fail(bad());
             record.push_back(PropVal::Time(pid, FileTime::FromHalves(static_cast<quint32>(v), high)));
@@ -173,11 +178,13 @@ bool ReadEach(const QString& path, const std::function<bool(Record&)>& visit, QS
         }
         }
         if (static_cast<int>(record.size()) > kMaxProperties)
-            return fail(QStringLiteral("more than %1 properties in one record").arg(kMaxProperties));
+            return fail(QCoreApplication::translate("BackupFile", "more than %1 properties in one record")
+                            .arg(kMaxProperties));
         const bool lineEnds = f.EndOfLine() || eof;
         if (used > n || (lineEnds && used != n) || (!lineEnds && used == n))
-            return fail(
-                QStringLiteral("the line has another number of fields than the first line (%1)").arg(n));
+            return fail(QCoreApplication::translate(
+                            "BackupFile", "the line has another number of fields than the first line (%1)")
+                            .arg(n));
         if (lineEnds) {
             if (!visit(record))
                 return true;

@@ -13,6 +13,7 @@
 #include "storage/CTreeTable.h"
 #include "storage/RecordReader.h"
 
+#include <QCoreApplication>
 #include <map>
 #include <set>
 
@@ -88,9 +89,10 @@ bool DatabaseConversion::ConvertTo20()
             return false;
     }
     if (m_messages)
-        m_messages->Tell(
-            QStringLiteral("Vellamo databases will be converted to version 2.0 format. Please wait!"),
-            IMessageBox::Icon::None);
+        m_messages->Tell(QCoreApplication::translate(
+                             "DatabaseConversion",
+                             "Vellamo databases will be converted to version 2.0 format. Please wait!"),
+                         IMessageBox::Icon::None);
     WaitCursorScope wait(m_waitCursor);
     RecordStore::Batch batch(m_store);
     ConvertFoods();
@@ -294,11 +296,12 @@ bool DatabaseConversion::ConvertTreeTo31()
     if (!CTreeTable(m_store).HasRootRecord())
         return false;
     if (m_messages)
-        m_messages->Tell(
-            QStringLiteral("Nutrient Database will be converted from version 3.0 or earlier to version "
-                           "3.1. Only two levels of folders are allowed in version 3.1. Folders at "
-                           "deeper levels will be moved to Root folder."),
-            IMessageBox::Icon::None);
+        m_messages->Tell(QCoreApplication::translate(
+                             "DatabaseConversion",
+                             "Nutrient Database will be converted from version 3.0 or earlier to version "
+                             "3.1. Only two levels of folders are allowed in version 3.1. Folders at "
+                             "deeper levels will be moved to Root folder."),
+                         IMessageBox::Icon::None);
     RebuildTree();
     return true;
 }
@@ -308,10 +311,11 @@ bool DatabaseConversion::RepairTree()
     if (!CTreeTable(m_store).HasDuplicateIds())
         return false;
     if (m_messages)
-        m_messages->Tell(
-            QStringLiteral("An error in the Nutrient Database has been detected. The program will "
-                           "attempt to correct the problem."),
-            IMessageBox::Icon::None);
+        m_messages->Tell(QCoreApplication::translate(
+                             "DatabaseConversion",
+                             "An error in the Nutrient Database has been detected. The program will "
+                             "attempt to correct the problem."),
+                         IMessageBox::Icon::None);
     RebuildTree();
     return true;
 }
