@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>AppEnvironment</name>
+    <message>
+        <source>No scratch folder can be made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The default nutrient database cannot be written to &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BackupFile</name>
     <message>
         <source>The backup file %1 is damaged at line %2: %3.</source>
@@ -40,6 +51,18 @@
     </message>
     <message>
         <source>Restore is finished!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error performing backup! Do not restore data before a backup is performed successfully!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore failed! Data might be corrupted! If the program is not working correctly then please uninstall and confirm deleting databases when asked. Afterwards reinstall the program again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore failed! Data in Vellamo might be corrupted! If Vellamo is not working correctly then please uninstall Vellamo and confirm deleting databases when asked. Afterwards reinstall Vellamo again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -550,6 +573,10 @@
         <source>Food Serving Size</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This food is read only. The food is properly imported from the USDA sr13 database. Only foods created in the Nutrient Database can be changed! It is always possible to edit serving sizes.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CFoodTreeCtrl</name>
@@ -843,6 +870,18 @@
     </message>
     <message>
         <source>All Files (*.*) (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QToolBar { spacing: 0px; padding: 0px; border: none; }QToolButton { padding: 1px 2px; margin: 0px; }</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QToolButton { padding: 1px 3px; } QToolButton::menu-indicator { image: none; width: 0px; }</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New entries will be appended to Nutrient Database. Existing entries will be updated. Continue?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1299,6 +1338,10 @@
         <source>The target date cannot be before the start date of the diet.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Please enter the target date of your diet and your target weight. Tap the Body Mass Index button to determin your ideal weight.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPropPgProfile4</name>
@@ -1316,6 +1359,14 @@
     </message>
     <message>
         <source>When finished tap Next to proceed. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tap the Diet Goals button if you need to define detailed nutritional diet goals or if you need to define diet goals for User Defined Parameters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tap the Meals Pattern button to set up how your food intake is distributed on the different meals on the day. </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1520,6 +1571,36 @@
         <source>The picture could not be saved as %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Save picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>Please enter a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataFolders</name>
+    <message>
+        <source>Cannot create the data folder &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the documents folder &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DatabaseConversion</name>
@@ -1656,6 +1737,17 @@
         <source>Folders can only be moved into Root or first level folders.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>It is not possible to copy a folder. To copy a folder with contents create a new folder and copy all the foods from the source folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FoodForm</name>
+    <message>
+        <source>Unknown item...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FoodLabel</name>
@@ -1735,6 +1827,10 @@
     </message>
     <message>
         <source> The import stopped there; the foods before that line are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing the Nutrient Database might take several minutes. Please be patient!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1851,6 +1947,13 @@
     </message>
     <message>
         <source>Expenditure</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProductPicture</name>
+    <message>
+        <source>Nutrition and diet diary</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -165,11 +165,12 @@ bool BackupRestore::BackupAll()
     if (m_messages) {
         if (m_store.HasReadFailure())
             m_messages->Tell(m_store.FailureText(), IMessageBox::Icon::Stop);
-        m_messages->Tell(
-            ok ? QCoreApplication::translate("BackupRestore", "Backup is finished!")
-               : QStringLiteral("Error performing backup! Do not restore data before a backup is "
-                                "performed successfully!"),
-            IMessageBox::Icon::None);
+        m_messages->Tell(ok ? QCoreApplication::translate("BackupRestore", "Backup is finished!")
+                            : QCoreApplication::translate(
+                                  "BackupRestore",
+                                  "Error performing backup! Do not restore data before a backup is "
+                                  "performed successfully!"),
+                         IMessageBox::Icon::None);
     }
     return ok;
 }
@@ -213,16 +214,18 @@ bool BackupRestore::Restore(bool all, const QString& failure)
 
 bool BackupRestore::RestoreAll()
 {
-    return Restore(true,
-                   QStringLiteral("Restore failed! Data might be corrupted! If the program is not working "
-                                  "correctly then please uninstall and confirm deleting databases when "
-                                  "asked. Afterwards reinstall the program again."));
+    return Restore(true, QCoreApplication::translate(
+                             "BackupRestore",
+                             "Restore failed! Data might be corrupted! If the program is not working "
+                             "correctly then please uninstall and confirm deleting databases when "
+                             "asked. Afterwards reinstall the program again."));
 }
 
 bool BackupRestore::RestoreNutrientDatabase()
 {
-    return Restore(false,
-                   QStringLiteral("Restore failed! Data in Vellamo might be corrupted! If Vellamo is not "
-                                  "working correctly then please uninstall Vellamo and confirm deleting "
-                                  "databases when asked. Afterwards reinstall Vellamo again."));
+    return Restore(false, QCoreApplication::translate(
+                              "BackupRestore",
+                              "Restore failed! Data in Vellamo might be corrupted! If Vellamo is not "
+                              "working correctly then please uninstall Vellamo and confirm deleting "
+                              "databases when asked. Afterwards reinstall Vellamo again."));
 }

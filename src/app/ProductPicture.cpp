@@ -2,6 +2,7 @@
 
 #include "platform/IDrawSurface.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace ProductPicture {
@@ -60,8 +61,8 @@ void Draw(IDrawSurface& s, int height, bool caption)
     Mark(s, 0, 0);
     if (caption) {
         s.Text(70, 124, QStringLiteral("Vellamo"), 24, IDrawSurface::Weight::Bold, Color{0, 0, 128});
-        s.Text(58, 152, QStringLiteral("Nutrition and diet diary"), 13, IDrawSurface::Weight::Normal,
-               Color{0, 0, 0});
+        s.Text(58, 152, QCoreApplication::translate("ProductPicture", "Nutrition and diet diary"), 13,
+               IDrawSurface::Weight::Normal, Color{0, 0, 0});
     }
     s.ResetClip();
 }

@@ -130,10 +130,11 @@ void FoodEditor::Copy(Pane pane, const std::vector<quint32>& selectedFoods)
     ClearClipboard();
     m_folderCut.reset();
     if (pane == Pane::Tree) {
-        Tell(
-            QStringLiteral("It is not possible to copy a folder. To copy a folder with contents create a new "
-                           "folder and copy all the foods from the source folder."),
-            IMessageBox::Icon::Information);
+        Tell(QCoreApplication::translate(
+                 "FoodEditor",
+                 "It is not possible to copy a folder. To copy a folder with contents create a new "
+                 "folder and copy all the foods from the source folder."),
+             IMessageBox::Icon::Information);
         return;
     }
     m_clipboard = FirstOf(selectedFoods, kClipboardSize);

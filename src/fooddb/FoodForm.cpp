@@ -3,6 +3,7 @@
 #include "fooddb/FoodTree.h"
 #include "profile/NumberFormat.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -129,7 +130,7 @@ QStringList FoodForm::ComponentRow(size_t index)
     const FoodComponent& c = m_food.components.at(index);
     QStringList row{QString::number(index)};
     const bool known = m_foods.FindId(c.foodId) && m_foods.Load();
-    row << (known ? m_foods.Buffer().name : QStringLiteral("Unknown item..."));
+    row << (known ? m_foods.Buffer().name : QCoreApplication::translate("FoodForm", "Unknown item..."));
     const QString count = FormatFixed(c.servings, 6, 2);
     if (!c.servingName.isEmpty())
         row << count + QStringLiteral(" x ") + c.servingName;

@@ -55,10 +55,11 @@ NutrientImport::Result NutrientImport::ImportNutrientFile(const QString& path, b
                 QCoreApplication::translate(
                     "NutrientImport", "There is no database installed. Default database will be imported."),
                 IMessageBox::Icon::None);
-        m_messages->Tell(
-            QStringLiteral("Importing the Nutrient Database might take several minutes. Please be "
-                           "patient!"),
-            IMessageBox::Icon::None);
+        m_messages->Tell(QCoreApplication::translate(
+                             "NutrientImport",
+                             "Importing the Nutrient Database might take several minutes. Please be "
+                             "patient!"),
+                         IMessageBox::Icon::None);
     }
     WaitCursorScope wait(m_waitCursor);
     // One transaction per import is what makes thousands of foods quick; each food is still

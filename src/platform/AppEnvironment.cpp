@@ -1,5 +1,6 @@
 #include "AppEnvironment.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,7 +45,8 @@ std::unique_ptr<AppEnvironment> AppEnvironment::OpenToRead(QString* error)
     if (!QFileInfo::exists(folders.StorePath())) {
         scratch = std::make_unique<QTemporaryDir>();
         if (!scratch->isValid()) {
-            *error = QStringLiteral("No scratch folder can be made: %1").arg(scratch->errorString());
+            *error = QCoreApplication::translate("AppEnvironment", "No scratch folder can be made: %1")
+                         .arg(scratch->errorString());
             return nullptr;
         }
         folders = DataFolders::ForHome(scratch->path());
@@ -68,7 +70,9 @@ bool AppEnvironment::InstallDefaultDatabase(const DataFolders& folders, QString*
     if (!source.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) ||
         out.write(source.readAll()) != source.size() || !out.commit()) {
         if (error)
-            *error = QStringLiteral("The default nutrient database cannot be written to \"%1\".").arg(target);
+            *error = QCoreApplication::translate("AppEnvironment",
+                                                 "The default nutrient database cannot be written to \"%1\".")
+                         .arg(target);
         return false;
     }
     return true;

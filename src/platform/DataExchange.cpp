@@ -1,5 +1,6 @@
 #include "DataExchange.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -32,7 +33,7 @@ bool ToNumber(const QString& text, double* value, QString* message)
 {
     if (Whole(text, value))
         return true;
-    *message = QStringLiteral("Please enter a number.");
+    *message = QCoreApplication::translate("DataExchange", "Please enter a number.");
     return false;
 }
 
@@ -44,7 +45,7 @@ bool ToInteger(const QString& text, qint64* value, QString* message)
         *value = v;
         return true;
     }
-    *message = QStringLiteral("Please enter an integer.");
+    *message = QCoreApplication::translate("DataExchange", "Please enter an integer.");
     return false;
 }
 
@@ -52,7 +53,7 @@ bool InRange(double value, double min, double max, QString* message)
 {
     if (value >= min && value <= max)
         return true;
-    *message = QStringLiteral("Please enter a number between %1 and %2.")
+    *message = QCoreApplication::translate("DataExchange", "Please enter a number between %1 and %2.")
                    .arg(QString::number(min, 'g', 15), QString::number(max, 'g', 15));
     return false;
 }

@@ -1,5 +1,6 @@
 #include "DataFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -58,14 +59,16 @@ bool DataFolders::EnsureExists(QString* error) const
     const bool dataExisted = dir.exists(m_dataDir);
     if (!dir.mkpath(m_dataDir)) {
         if (error)
-            *error = QStringLiteral("Cannot create the data folder \"%1\".").arg(m_dataDir);
+            *error = QCoreApplication::translate("DataFolders", "Cannot create the data folder \"%1\".")
+                         .arg(m_dataDir);
         return false;
     }
     if (!dataExisted)
         QFile::setPermissions(m_dataDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (!dir.mkpath(m_documentsDir)) {
         if (error)
-            *error = QStringLiteral("Cannot create the documents folder \"%1\".").arg(m_documentsDir);
+            *error = QCoreApplication::translate("DataFolders", "Cannot create the documents folder \"%1\".")
+                         .arg(m_documentsDir);
         return false;
     }
     return true;

@@ -57,8 +57,9 @@ void SaveAsked(QWidget* view, AppServices& services, const CChartCtrl& chart, co
 {
     const QString folder = services.env.Folders().DocumentsDir();
     const QString path = FileDialogs::AskSave(
-        view->window(), QStringLiteral("Save picture"), QDir(folder).filePath(name),
-        QCoreApplication::translate("ChartPicture", "Pictures (*.png *.svg)"), QStringLiteral("png"));
+        view->window(), QCoreApplication::translate("ChartPicture", "Save picture"),
+        QDir(folder).filePath(name), QCoreApplication::translate("ChartPicture", "Pictures (*.png *.svg)"),
+        QStringLiteral("png"));
     if (path.isEmpty())
         return;
     QString error;

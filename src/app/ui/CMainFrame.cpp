@@ -27,6 +27,7 @@
 #include "profile/ui/CViewProfile.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
@@ -121,8 +122,9 @@ CMainFrame::CMainFrame(AppServices& services, QWidget* parent) : QMainWindow(par
     m_commandBar->setIconSize(QSize(16, 16));
     m_commandBar->setFixedHeight(26);
     // Everything must fit the 240 pixels: no room for the toolbar's usual padding.
-    m_commandBar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; border: none; }"
-                                               "QToolButton { padding: 1px 2px; margin: 0px; }"));
+    m_commandBar->setStyleSheet(
+        QCoreApplication::translate("CMainFrame", "QToolBar { spacing: 0px; padding: 0px; border: none; }"
+                                                  "QToolButton { padding: 1px 2px; margin: 0px; }"));
     // The command bar is the bottom line, the date bar the line above it.
     addToolBar(Qt::BottomToolBarArea, m_commandBar);
     addToolBarBreak(Qt::BottomToolBarArea);
@@ -178,7 +180,8 @@ void CMainFrame::AddMenuButton(const QString& title, QMenu* menu)
     b->setPopupMode(QToolButton::InstantPopup);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     b->setFont(ProgramFont(13));
-    b->setStyleSheet(QStringLiteral(
+    b->setStyleSheet(QCoreApplication::translate(
+        "CMainFrame",
         "QToolButton { padding: 1px 3px; } QToolButton::menu-indicator { image: none; width: 0px; }"));
     m_commandBar->addWidget(b);
 }
@@ -591,9 +594,11 @@ void CMainFrame::ImportNutrientDatabase()
                              tr("All Files (*.*) (*.csv)"), QStringLiteral("csv"));
     if (file.isEmpty())
         return;
-    if (!m_services.messages.Ask(QStringLiteral("New entries will be appended to Nutrient Database. Existing "
-                                                "entries will be updated. Continue?"),
-                                 IMessageBox::Icon::None))
+    if (!m_services.messages.Ask(
+            QCoreApplication::translate("CMainFrame",
+                                        "New entries will be appended to Nutrient Database. Existing "
+                                        "entries will be updated. Continue?"),
+            IMessageBox::Icon::None))
         return;
     FinishCurrentView();
     CNutrientDBDlg::RunParameters run;

@@ -14,6 +14,7 @@
 #include "fooddb/ui/FoodIcons.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -155,11 +156,12 @@ bool CFoodPropertiesDlg::TakeShown()
 void CFoodPropertiesDlg::AddComponent()
 {
     if (FoodForm::IsImported(m_form.Food().id)) {
-        m_messages.Tell(
-            QStringLiteral("This food is read only. The food is properly imported from the USDA sr13 "
-                           "database. Only foods created in the Nutrient Database can be changed! It "
-                           "is always possible to edit serving sizes."),
-            IMessageBox::Icon::Stop);
+        m_messages.Tell(QCoreApplication::translate(
+                            "CFoodPropertiesDlg",
+                            "This food is read only. The food is properly imported from the USDA sr13 "
+                            "database. Only foods created in the Nutrient Database can be changed! It "
+                            "is always possible to edit serving sizes."),
+                        IMessageBox::Icon::Stop);
         return;
     }
     // The name typed so far is kept; the amounts give way to the components'.

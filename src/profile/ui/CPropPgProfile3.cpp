@@ -8,6 +8,7 @@
 #include "profile/NumberFormat.h"
 #include "profile/ui/CBmiChartDlg.h"
 
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,8 +17,10 @@ CPropPgProfile3::CPropPgProfile3(CFoodDBDoc& doc, IMessageBox& messages, QWidget
     : CProfilePage(doc, messages, tr("Diet plan - Target"), parent)
 {
     Text(1198,
-         QStringLiteral("Please enter the target date of your diet and your target weight. Tap the Body Mass "
-                        "Index button to determin your ideal weight."),
+         QCoreApplication::translate(
+             "CPropPgProfile3",
+             "Please enter the target date of your diet and your target weight. Tap the Body Mass "
+             "Index button to determin your ideal weight."),
          28, 50);
     Label(tr("Target date:"), 6, 80, 74);
     m_date = DatePicker(1148);
