@@ -5,46 +5,49 @@
 
 #include <QButtonGroup>
 #include <QRadioButton>
+#include <QRect>
+
+namespace {
+
+CTransparentStatic* Static(QWidget* parent, const QString& text, int id, const QRect& place)
+{
+    auto* s = new CTransparentStatic(text, parent);
+    if (id != 0)
+        s->setProperty("id", id);
+    s->setGeometry(place);
+    return s;
+}
+
+} // namespace
 
 namespace Form {
 
 CTransparentStatic* Caption(QWidget* parent, const QString& text, int x, int y, int width, int id)
 {
-    auto* c = new CTransparentStatic(text, parent);
-    if (id != 0)
-        c->setProperty("id", id);
+    CTransparentStatic* c = Static(parent, text, id, QRect(x, y, width, 18));
     c->SetFont(13);
-    c->setGeometry(x, y, width, 18);
     return c;
 }
 
 CTransparentStatic* Title(QWidget* parent, const QString& text, int x, int y, int width, int id)
 {
-    auto* t = new CTransparentStatic(text, parent);
-    if (id != 0)
-        t->setProperty("id", id);
+    CTransparentStatic* t = Static(parent, text, id, QRect(x, y, width, 16));
     t->MakeTitle();
-    t->setGeometry(x, y, width, 16);
     return t;
 }
 
 CTransparentStatic* Explanation(QWidget* parent, const QString& text, int x, int y, int width, int height,
                                 int id)
 {
-    auto* e = new CTransparentStatic(text, parent);
-    if (id != 0)
-        e->setProperty("id", id);
+    CTransparentStatic* e = Static(parent, text, id, QRect(x, y, width, height));
     e->MakeExplanation();
     e->setWordWrap(true);
-    e->setGeometry(x, y, width, height);
     return e;
 }
 
 CTransparentStatic* Label(QWidget* parent, const QString& text, int x, int y, int width, int height)
 {
-    auto* l = new CTransparentStatic(text, parent);
-    l->setGeometry(x, y, width, height);
-    return l;
+    return Static(parent, text, 0, QRect(x, y, width, height));
 }
 
 CColorEdit* Field(QWidget* parent, int id, int x, int y, int width, int height)
@@ -65,11 +68,9 @@ CColorEdit* LockedField(QWidget* parent, int id, int x, int y, int width)
 
 CColorEdit* ValueField(QWidget* parent, int id, int x, int y, int width)
 {
-    auto* e = new CColorEdit(parent);
-    e->setProperty("id", id);
+    CColorEdit* e = Field(parent, id, x, y, width, 18);
     e->SetLocked(true);
     e->setFrame(false);
-    e->setGeometry(x, y, width, 18);
     return e;
 }
 

@@ -39,21 +39,27 @@ QString TimeText(FileTime t)
 
 QStringList ColumnHeaders()
 {
-    return {QCoreApplication::translate("DiaryScreen", "Time"),
-            QCoreApplication::translate("DiaryScreen", "Meal/Exercise"),
-            QCoreApplication::translate("DiaryScreen", "Calories"),
-            QCoreApplication::translate("DiaryScreen", "Amount/Time spent"),
-            QCoreApplication::translate("DiaryScreen", "Grams"),
-            QCoreApplication::translate("DiaryScreen", "Protein"),
-            QCoreApplication::translate("DiaryScreen", "Fat"),
-            QCoreApplication::translate("DiaryScreen", "Saturates"),
-            QCoreApplication::translate("DiaryScreen", "Monounsaturates"),
-            QCoreApplication::translate("DiaryScreen", "Polyunsaturates"),
-            QCoreApplication::translate("DiaryScreen", "Carbohydrate"),
-            QCoreApplication::translate("DiaryScreen", "Alcohol"),
-            QCoreApplication::translate("DiaryScreen", "Sodium"),
-            QCoreApplication::translate("DiaryScreen", "Cholesterol"),
-            QCoreApplication::translate("DiaryScreen", "Fiber")};
+    static const char* const kHeaders[] = {
+        QT_TRANSLATE_NOOP("DiaryScreen", "Time"),
+        QT_TRANSLATE_NOOP("DiaryScreen", "Meal/Exercise"),
+        QT_TRANSLATE_NOOP("DiaryScreen", "Calories"),
+        QT_TRANSLATE_NOOP("DiaryScreen", "Amount/Time spent"),
+        QT_TRANSLATE_NOOP("DiaryScreen", "Grams"),
+        QT_TRANSLATE_NOOP("DiaryScreen", "Protein"),
+        QT_TRANSLATE_NOOP("DiaryScreen", "Fat"),
+        QT_TRANSLATE_NOOP("DiaryScreen", "Saturates"),
+        QT_TRANSLATE_NOOP("DiaryScreen", "Monounsaturates"),
+        QT_TRANSLATE_NOOP("DiaryScreen", "Polyunsaturates"),
+        QT_TRANSLATE_NOOP("DiaryScreen", "Carbohydrate"),
+        QT_TRANSLATE_NOOP("DiaryScreen", "Alcohol"),
+        QT_TRANSLATE_NOOP("DiaryScreen", "Sodium"),
+        QT_TRANSLATE_NOOP("DiaryScreen", "Cholesterol"),
+        QT_TRANSLATE_NOOP("DiaryScreen", "Fiber"),
+    };
+    QStringList headers;
+    for (const char* h : kHeaders)
+        headers << QCoreApplication::translate("DiaryScreen", h);
+    return headers;
 }
 
 SummaryLine Summary(int code, const CFoodDBDoc& doc)

@@ -31,6 +31,16 @@ quint32 CDbTable::NextId()
     return RecordReader(props).UInt(kIdProp) + 1;
 }
 
+quint32 CDbTable::NextIdThenReopen(quint16 order)
+{
+    if (m_handle.SortProperty() != kIdProp)
+        Reopen(kIdProp);
+    const quint32 id = NextId();
+    if (order != kIdProp)
+        Reopen(order);
+    return id;
+}
+
 // An empty table has no record to move to, so these leave the cursor alone without asking
 // for the count first.
 RecordOid CDbTable::First()

@@ -34,6 +34,8 @@ public:
     virtual bool Save() = 0;
 
     quint32 NextId();
+    // The same for a table kept in another order: read in id order, then reopened in `order`.
+    quint32 NextIdThenReopen(quint16 order);
     RecordOid First();
     RecordOid Next();
     RecordOid FindId(quint32 id);

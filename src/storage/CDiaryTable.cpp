@@ -45,12 +45,7 @@ std::vector<PropVal> CDiaryTable::Props() const
 
 quint32 CDiaryTable::NewRecord()
 {
-    return AddRecord([&] {
-        Reopen(kIdProp);
-        const quint32 id = NextId();
-        Reopen(kDateProp);
-        return id;
-    });
+    return AddRecord([&] { return NextIdThenReopen(kDateProp); });
 }
 
 void CDiaryTable::FromProps(const RecordReader& r)

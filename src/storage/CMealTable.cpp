@@ -27,12 +27,7 @@ std::vector<PropVal> CMealTable::Props() const
 
 quint32 CMealTable::NewRecord()
 {
-    return AddRecord([&] {
-        Reopen(kIdProp);
-        const quint32 id = NextId();
-        Reopen(kDayProp);
-        return id;
-    });
+    return AddRecord([&] { return NextIdThenReopen(kDayProp); });
 }
 
 void CMealTable::FromProps(const RecordReader& r)

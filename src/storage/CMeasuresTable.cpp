@@ -17,21 +17,14 @@ std::vector<PropVal> CMeasuresTable::Props() const
 
 quint32 CMeasuresTable::NewRecord(quint32 foodId)
 {
-    const auto newId = [&] {
-        const quint16 order = m_handle.SortProperty();
-        if (order != kIdProp)
-            Reopen(kIdProp);
-        const quint32 id = NextId();
-        if (order != kIdProp)
-            Reopen(order);
-        return id;
-    };
-    return AddRecord(newId, [&](quint32 id) {
-        Record r;
-        r.id = id;
-        r.foodId = foodId;
-        return r;
-    });
+    const quint16 order = m_handle.SortProperty();
+    return AddRecord([&] { return NextIdThenReopen(order); },
+                     [&](quint32 id) {
+                         Record r;
+                         r.id = id;
+                         r.foodId = foodId;
+                         return r;
+                     });
 }
 
 void CMeasuresTable::FromProps(const RecordReader& r)

@@ -46,8 +46,9 @@ SingleInstance::Claim SingleInstance::Start()
     m_lock->setStaleLockTime(0); // only a lock whose program has died is stale
     const QDeadlineTimer deadline(kClaimMs);
     while (!deadline.hasExpired()) {
+        // Holding the lock, a socket file left at its name is a dead program's.
         if (m_lock->tryLock(0))
-            return Listen() ? Claim::First : Claim::Failed;
+            return m_server->Listen(m_socketPath) ? Claim::First : Claim::Failed;
         if (m_lock->error() == QLockFile::PermissionError || m_lock->error() == QLockFile::UnknownError)
             return Claim::Failed;
         // The holder may still be starting: it listens once it has the lock.
@@ -69,12 +70,6 @@ bool SingleInstance::AskRunningToRaise() const
     socket.waitForBytesWritten(kAnswerMs);
     socket.waitForReadyRead(kAnswerMs);
     return true;
-}
-
-bool SingleInstance::Listen()
-{
-    // Holding the lock, a socket file left here is a dead program's.
-    return m_server->Listen(m_socketPath);
 }
 
 QByteArray SingleInstance::Answer(const QByteArray& line)

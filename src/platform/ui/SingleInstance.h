@@ -36,7 +36,6 @@ signals:
 
 private:
     bool AskRunningToRaise() const;
-    bool Listen();
     QByteArray Answer(const QByteArray& line);
 
     QString m_socketPath;
